@@ -1,0 +1,22 @@
+# Small helpers shared by every folder's CMakeLists.
+
+# stroop_library(name SOURCES ... DEPS ...): a static library whose headers are
+# included by folder, e.g. #include "runtime/Cp1251.h".
+function(stroop_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# stroop_test(name SOURCES ... DEPS ...): one GoogleTest executable registered with CTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+function(stroop_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;STROOP_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the analyser needs to build, run and test, skipping those present.
+set -euo pipefail
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev
+          libbenchmark-dev libgif-dev fonts-liberation xvfb xauth "$@")
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
