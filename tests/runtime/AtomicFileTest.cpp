@@ -1,0 +1,93 @@
+// Saving replaces a file whole or not at all.
+#include "runtime/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "runtime/Errors.h"
+
+namespace runtime {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class AtomicFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("atomic-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+  std::size_t EntriesInDir() const {
+    return std::distance(fs::directory_iterator(dir_), fs::directory_iterator());
+  }
+  fs::path dir_;
+};
+
+TEST_F(AtomicFileTest, CreatesAndReplacesWithExactBytes) {
+  const fs::path file = dir_ / "report.txt";
+  const std::string bytes("a\r\nb\0c\xFF", 7);
+  SaveFileAtomically(file, bytes);
+  EXPECT_EQ(ReadAll(file), bytes);
+  SaveFileAtomically(file, "second");
+  EXPECT_EQ(ReadAll(file), "second");
+  SaveFileAtomically(file, "");
+  EXPECT_EQ(ReadAll(file), "");
+  EXPECT_EQ(EntriesInDir(), 1u);  // no temporary file left behind
+}
+
+TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions) {
+  const fs::path file = dir_ / "chart.gif";
+  SaveFileAtomically(file, "old");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  SaveFileAtomically(file, "new");
+  EXPECT_EQ(fs::status(file).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicFileTest, MissingFolderRaisesAndNamesTheFile) {
+  const fs::path file = dir_ / "gone" / "x.gif";
+  try {
+    SaveFileAtomically(file, "data");
+    FAIL() << "no error";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.Message(), "Cannot create file " + file.string());
+  }
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFolderLeavesExistingFileUntouched) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  const fs::path file = dir_ / "report.txt";
+  SaveFileAtomically(file, "precious");
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_THROW(SaveFileAtomically(file, "replacement"), EFCreateError);
+  EXPECT_EQ(ReadAll(file), "precious");
+}
+
+TEST_F(AtomicFileTest, FullDiskLeavesExistingFileAndNoTemporary) {
+  // /dev/full accepts opens but fails every write; a folder target fails the final rename.
+  const fs::path folderTarget = dir_ / "sub";
+  fs::create_directories(folderTarget / "inner");
+  EXPECT_THROW(SaveFileAtomically(folderTarget, "x"), EFCreateError);
+  EXPECT_TRUE(fs::is_directory(folderTarget / "inner"));
+  EXPECT_EQ(EntriesInDir(), 1u);
+}
+
+}  // namespace
+}  // namespace runtime
