@@ -32,6 +32,11 @@ class EInvalidOp : public Exception {
   using Exception::Exception;
 };
 
+// A floating-point result too large for a double.
+class EOverflow : public Exception {
+  using Exception::Exception;
+};
+
 // A list read or written outside its bounds.
 class EListError : public Exception {
   using Exception::Exception;

@@ -1,0 +1,48 @@
+// Process-wide number separators, defaulting to the "C" locale's until the locale is read.
+#include "runtime/FormatSettings.h"
+
+#include <clocale>
+#include <optional>
+#include <string>
+
+#include "runtime/Cp1251.h"
+
+namespace runtime {
+namespace {
+
+char decimalSeparator = '.';
+char thousandSeparator = ',';
+
+// A locale separator is UTF-8 (or the locale's own charset); only a single CP1251 byte is usable here.
+std::optional<char> SingleCp1251Char(const char* text) {
+  if (text == nullptr || *text == '\0') return std::nullopt;
+  const std::string bytes = Cp1251FromUtf8(text);
+  if (bytes.size() != 1 || bytes[0] == '?') return std::nullopt;
+  return bytes[0];
+}
+
+}  // namespace
+
+char DecimalSeparator() { return decimalSeparator; }
+char ThousandSeparator() { return thousandSeparator; }
+void SetDecimalSeparator(char separator) { decimalSeparator = separator; }
+void SetThousandSeparator(char separator) { thousandSeparator = separator; }
+
+void LoadFormatSettingsFromLocale() {
+  const char* current = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = current != nullptr ? current : "C";
+  std::optional<char> decimal;
+  std::optional<char> thousands;
+  if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+    const std::lconv* conv = std::localeconv();
+    decimal = SingleCp1251Char(conv->decimal_point);
+    thousands = SingleCp1251Char(conv->thousands_sep);
+  }
+  std::setlocale(LC_NUMERIC, saved.c_str());
+
+  decimalSeparator = decimal.value_or('.');
+  thousandSeparator = thousands.value_or(',');
+  if (thousandSeparator == decimalSeparator) thousandSeparator = decimalSeparator == ',' ? '.' : ',';
+}
+
+}  // namespace runtime
