@@ -1,0 +1,253 @@
+// One chart axis: automatic range, room for labels and title, increments, labels, ticks, grid and
+// the mapping between values and pixels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "chart/TChartAxisTitle.h"
+#include "chart/TChartFont.h"
+#include "chart/TChartPen.h"
+#include "chart/TChartPersistent.h"
+#include "chart/TRect.h"
+
+namespace chart {
+
+class TChart;
+class TChartCanvas;
+class TChartSeries;
+
+enum class TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
+using enum TAxisLabelStyle;
+
+// The floor of every increment and the tolerance of the label loop.
+inline constexpr double MinAxisIncrement = 1e-12;
+// At most this many tick positions are kept per axis.
+inline constexpr int MaxAxisTicks = 2000;
+// Label values at or beyond this many increments across the range are not drawn at all.
+inline constexpr double MaxAxisLabels = 10000;
+
+class TChartAxis : public TChartPersistent {
+ public:
+  TChartAxis(TChart* chart, bool horizontal, bool otherSide, bool depthAxis = false);
+
+  TChart* ParentChart() const { return chart_; }
+  bool Horizontal() const { return horizontal_; }
+  bool OtherSide() const { return otherSide_; }
+  bool IsDepthAxis() const { return depthAxis_; }
+
+  // Settings. Each setter stores a changed value and invalidates the chart.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value) { SetProperty(visible_, value); }
+  bool Automatic() const { return automatic_; }
+  // Also sets AutomaticMaximum and AutomaticMinimum, except while the chart is loading.
+  void SetAutomatic(bool value);
+  bool AutomaticMaximum() const { return automaticMaximum_; }
+  void SetAutomaticMaximum(bool value) { SetProperty(automaticMaximum_, value); }
+  bool AutomaticMinimum() const { return automaticMinimum_; }
+  void SetAutomaticMinimum(bool value) { SetProperty(automaticMinimum_, value); }
+  double Maximum() const { return maximum_; }
+  // "Axis Maximum Value must be >= Minimum" below Minimum (not while loading).
+  void SetMaximum(double value);
+  double Minimum() const { return minimum_; }
+  // "Axis Minimum Value must be <= Maximum" above Maximum (not while loading).
+  void SetMinimum(double value);
+  // Both ends at once; "Axis Minimum Value must be <= Maximum" when min > max.
+  void SetMinMax(double min, double max);
+  double Increment() const { return increment_; }
+  // "Axis increment must be >= 0" when negative.
+  void SetIncrement(double value);
+  bool Inverted() const { return inverted_; }
+  void SetInverted(bool value) { SetProperty(inverted_, value); }
+  bool Logarithmic() const { return logarithmic_; }
+  // "DateTime Axis cannot be Logarithmic" on a date-time axis; "Logarithmic Axis Min and Max
+  // values should be >= 0" with a negative end.
+  void SetLogarithmic(bool value);
+  int LogarithmicBase() const { return logarithmicBase_; }
+  // "Axis Logarithmic Base should be >= 2" below 2.
+  void SetLogarithmicBase(int value);
+
+  bool Labels() const { return labels_; }
+  void SetLabels(bool value) { SetProperty(labels_, value); }
+  TChartFont& LabelsFont() { return labelsFont_; }
+  const TChartFont& LabelsFont() const { return labelsFont_; }
+  int LabelsAngle() const { return labelsAngle_; }
+  // ChartException "Axis Labels Angle must be between 0 and 359 degrees" outside 0..359.
+  void SetLabelsAngle(int value);
+  bool LabelsOnAxis() const { return labelsOnAxis_; }
+  void SetLabelsOnAxis(bool value) { SetProperty(labelsOnAxis_, value); }
+  int LabelsSeparation() const { return labelsSeparation_; }
+  // "Labels Separation % must be greater than 0" when negative.
+  void SetLabelsSeparation(int value);
+  int LabelsSize() const { return labelsSize_; }
+  void SetLabelsSize(int value) { SetProperty(labelsSize_, value); }
+  bool LabelsMultiLine() const { return labelsMultiLine_; }
+  void SetLabelsMultiLine(bool value) { SetProperty(labelsMultiLine_, value); }
+  TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+  void SetLabelStyle(TAxisLabelStyle value) { SetProperty(labelStyle_, value); }
+  const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
+  void SetAxisValuesFormat(std::string value) { SetProperty(axisValuesFormat_, std::move(value)); }
+  const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+  void SetDateTimeFormat(std::string value) { SetProperty(dateTimeFormat_, std::move(value)); }
+  bool ExactDateTime() const { return exactDateTime_; }
+  void SetExactDateTime(bool value) { SetProperty(exactDateTime_, value); }
+  bool RoundFirstLabel() const { return roundFirstLabel_; }
+  void SetRoundFirstLabel(bool value) { SetProperty(roundFirstLabel_, value); }
+
+  TChartAxisPen& Axis() { return axis_; }
+  const TChartAxisPen& Axis() const { return axis_; }
+  TDarkGrayPen& Ticks() { return ticks_; }
+  const TDarkGrayPen& Ticks() const { return ticks_; }
+  int TickLength() const { return tickLength_; }
+  void SetTickLength(int value) { SetProperty(tickLength_, value); }
+  TDarkGrayPen& TicksInner() { return ticksInner_; }
+  const TDarkGrayPen& TicksInner() const { return ticksInner_; }
+  int TickInnerLength() const { return tickInnerLength_; }
+  void SetTickInnerLength(int value) { SetProperty(tickInnerLength_, value); }
+  TDarkGrayPen& MinorTicks() { return minorTicks_; }
+  const TDarkGrayPen& MinorTicks() const { return minorTicks_; }
+  int MinorTickLength() const { return minorTickLength_; }
+  void SetMinorTickLength(int value) { SetProperty(minorTickLength_, value); }
+  int MinorTickCount() const { return minorTickCount_; }
+  void SetMinorTickCount(int value) { SetProperty(minorTickCount_, value); }
+  bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+  void SetTickOnLabelsOnly(bool value) { SetProperty(tickOnLabelsOnly_, value); }
+  TDottedGrayPen& Grid() { return grid_; }
+  const TDottedGrayPen& Grid() const { return grid_; }
+  bool GridCentered() const { return gridCentered_; }
+  void SetGridCentered(bool value) { SetProperty(gridCentered_, value); }
+  TChartHiddenPen& MinorGrid() { return minorGrid_; }
+  const TChartHiddenPen& MinorGrid() const { return minorGrid_; }
+
+  TChartAxisTitle& Title() { return title_; }
+  const TChartAxisTitle& Title() const { return title_; }
+  int TitleSize() const { return titleSize_; }
+  void SetTitleSize(int value) { SetProperty(titleSize_, value); }
+  double StartPosition() const { return startPosition_; }
+  void SetStartPosition(double value) { SetProperty(startPosition_, value); }
+  double EndPosition() const { return endPosition_; }
+  void SetEndPosition(double value) { SetProperty(endPosition_, value); }
+  double PositionPercent() const { return positionPercent_; }
+  void SetPositionPercent(double value) { SetProperty(positionPercent_, value); }
+
+  // Working state of the last layout.
+  double ScaleMin() const { return scaleMin_; }
+  double ScaleMax() const { return scaleMax_; }
+  double ScaleRange() const { return scaleRange_; }
+  int PixelStart() const { return pixelStart_; }
+  int PixelEnd() const { return pixelEnd_; }
+  int PixelSize() const { return pixelSize_; }
+  int PixelCentre() const { return pixelCentre_; }
+  int AxisLinePos() const { return axisLinePos_; }
+  int LabelsEdge() const { return labelsEdge_; }
+  int TitleEdge() const { return titleEdge_; }
+  bool DateTimeAxis() const { return dateTimeAxis_; }
+  // Pixel positions of the ticks of the last drawing, largest value first.
+  const std::vector<int>& TickPositions() const { return tickPositions_; }
+
+  // Value -> pixel (ties to even); a zero range, or a value too far out, gives PixelCentre.
+  int ValueToPixel(double value) const;
+  // Pixel -> value; 0 when the axis has no pixel length.
+  double PixelToValue(int pixel) const;
+
+  // Whether this axis is attached to the series (its horizontal or vertical axis, or both axes of
+  // this direction).
+  bool IsSeriesAxis(const TChartSeries& series) const;
+  // The label style in force: LabelStyle, with talAuto resolved from the attached series.
+  TAxisLabelStyle ResolvedLabelStyle() const;
+  // The label text of a value: AxisValuesFormat, the chart's label event, multi-line breaks.
+  std::string FormatAxisLabel(double value) const;
+  // The distance between labels for the current range and pixel length (font needed to measure).
+  double CalcIncrement(TChartCanvas& canvas) const;
+
+  // Layout steps, called by the chart in this order on every paint.
+  void AdjustMaxMin();                                  // automatic range
+  void CalcRect(TChartCanvas& canvas, TRect& r);        // take room from a copy of the plot rect
+  void CalcPixelEnds(const TRect& plotRect);            // pixel ends from the final plot rect
+  void ApplySeriesMargins(const TRect& plotRect);       // widen the range by series pixel margins
+  void Draw(TChartCanvas& canvas, const TRect& plotRect);
+
+ private:
+  void CheckLabelAngle(int value) const;
+  void Invalidate() const;
+  bool Loading() const;
+  void RecalcDateTimeAxis();
+  int SizeTitle(TChartCanvas& canvas) const;
+  int SizeLabels(TChartCanvas& canvas) const;
+  int LabelTextSize(TChartCanvas& canvas, const std::string& text) const;
+  void DrawTitle(TChartCanvas& canvas);
+  void DrawLabelText(TChartCanvas& canvas, int position, const std::string& text) const;
+  void DrawTextAt(TChartCanvas& canvas, int x, int y, int angle, const std::string& text,
+                  bool title) const;
+  void GenerateValueLabels(TChartCanvas& canvas, double increment);
+  void GeneratePointLabels(TChartCanvas& canvas, bool marks);
+  void PlaceLabel(TChartCanvas& canvas, double value, const std::string& text);
+  void AddTick(int position);
+  void DrawAxisLine(TChartCanvas& canvas) const;
+  void DrawTicks(TChartCanvas& canvas, const std::vector<int>& positions, int offset,
+                 int length) const;
+  void DrawGrid(TChartCanvas& canvas, const TChartPen& pen, const std::vector<int>& positions,
+                const TRect& plotRect, bool centred) const;
+  std::vector<int> MinorTickPositions() const;
+
+  TChart* chart_;
+  bool horizontal_;
+  bool otherSide_;
+  bool depthAxis_;
+
+  bool visible_;
+  bool automatic_ = true;
+  bool automaticMaximum_ = true;
+  bool automaticMinimum_ = true;
+  double maximum_ = 0.0;
+  double minimum_ = 0.0;
+  double increment_ = 0.0;
+  bool inverted_ = false;
+  bool logarithmic_ = false;
+  int logarithmicBase_ = 10;
+  bool labels_ = true;
+  TChartFont labelsFont_;
+  int labelsAngle_ = 0;
+  bool labelsOnAxis_ = true;
+  int labelsSeparation_ = 10;
+  int labelsSize_ = 0;
+  bool labelsMultiLine_ = false;
+  TAxisLabelStyle labelStyle_ = talAuto;
+  std::string axisValuesFormat_ = "#,##0.###";
+  std::string dateTimeFormat_;
+  bool exactDateTime_ = true;
+  bool roundFirstLabel_ = true;
+  TChartAxisPen axis_;
+  TDarkGrayPen ticks_;
+  int tickLength_ = 4;
+  TDarkGrayPen ticksInner_;
+  int tickInnerLength_ = 0;
+  TDarkGrayPen minorTicks_;
+  int minorTickLength_ = 2;
+  int minorTickCount_ = 3;
+  bool tickOnLabelsOnly_ = true;
+  TDottedGrayPen grid_;
+  bool gridCentered_ = false;
+  TChartHiddenPen minorGrid_;
+  TChartAxisTitle title_;
+  int titleSize_ = 0;
+  double startPosition_ = 0.0;
+  double endPosition_ = 100.0;
+  double positionPercent_ = 0.0;
+
+  double scaleMin_ = 0.0;
+  double scaleMax_ = 0.0;
+  double scaleRange_ = 0.0;
+  int pixelStart_ = 0;
+  int pixelEnd_ = 0;
+  int pixelSize_ = 0;
+  int pixelCentre_ = 0;
+  int axisLinePos_ = 0;
+  int labelsEdge_ = 0;
+  int titleEdge_ = 0;
+  bool dateTimeAxis_ = false;
+  std::vector<int> tickPositions_;
+};
+
+}  // namespace chart

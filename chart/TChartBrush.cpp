@@ -1,0 +1,20 @@
+// The chart brush: a colour given to a clear brush makes it solid.
+#include "chart/TChartBrush.h"
+
+namespace chart {
+
+void TChartBrush::SetColor(TColor value) {
+  if (value == color_) return;
+  color_ = value;
+  if (style_ == bsClear) style_ = bsSolid;
+  Changed();
+}
+
+void TChartBrush::Assign(const TChartBrush& source) {
+  if (color_ == source.color_ && style_ == source.style_) return;
+  color_ = source.color_;
+  style_ = source.style_;
+  Changed();
+}
+
+}  // namespace chart

@@ -1,0 +1,36 @@
+// Base of every chart setting object: a change notification and the store-if-changed setter rule.
+#pragma once
+
+#include <functional>
+#include <utility>
+
+namespace chart {
+
+class TChartPersistent {
+ public:
+  // Called after any stored setting changes; the owner wires it to the chart's Invalidate.
+  void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+ protected:
+  TChartPersistent() = default;
+  TChartPersistent(const TChartPersistent&) = delete;
+  TChartPersistent& operator=(const TChartPersistent&) = delete;
+  ~TChartPersistent() = default;
+
+  void Changed() const {
+    if (onChange_) onChange_();
+  }
+
+  // Stores a different value and notifies; an equal value does nothing.
+  template <class T, class U>
+  void SetProperty(T& field, U&& value) {
+    if (field == value) return;
+    field = std::forward<U>(value);
+    Changed();
+  }
+
+ private:
+  std::function<void()> onChange_;
+};
+
+}  // namespace chart

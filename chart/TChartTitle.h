@@ -1,0 +1,66 @@
+// The title block above and the foot block below the plotting area: text lines, font, frame, brush.
+#pragma once
+
+#include <cstdint>
+
+#include "chart/TChartBrush.h"
+#include "chart/TChartFont.h"
+#include "chart/TChartPen.h"
+#include "chart/TChartPersistent.h"
+#include "chart/TChartStrings.h"
+#include "chart/TRect.h"
+
+namespace chart {
+
+class TChartCanvas;
+
+enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+using enum TAlignment;
+
+// The gap, in pixels, between a title or foot block and the plotting area.
+inline constexpr int TitleFootDistance = 5;
+
+class TChartTitle : public TChartPersistent {
+ public:
+  TChartTitle();
+
+  TChartStrings& Text() { return text_; }
+  const TChartStrings& Text() const { return text_; }
+  TChartFont& Font() { return font_; }
+  const TChartFont& Font() const { return font_; }
+  TChartHiddenPen& Frame() { return frame_; }
+  const TChartHiddenPen& Frame() const { return frame_; }
+  TChartBrush& Brush() { return brush_; }
+  const TChartBrush& Brush() const { return brush_; }
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment value) { SetProperty(alignment_, value); }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool value) { SetProperty(visible_, value); }
+  bool AdjustFrame() const { return adjustFrame_; }
+  void SetAdjustFrame(bool value) { SetProperty(adjustFrame_, value); }
+  TColor Color() const { return color_; }
+  void SetColor(TColor value) { SetProperty(color_, value); }
+
+  // The rectangle the block occupied in the last paint.
+  const TRect& TitleRect() const { return titleRect_; }
+  // True when the block is visible and (x, y) lies in TitleRect.
+  bool Clicked(int x, int y) const;
+
+  // Draws the block at the top (or, for the foot, the bottom) of `plotRect` and shrinks it by
+  // the room taken. The caller normalises the rectangle afterwards.
+  void DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFoot);
+
+ private:
+  TChartStrings text_;
+  TChartFont font_;
+  TChartHiddenPen frame_;
+  TChartBrush brush_;
+  TAlignment alignment_ = taCenter;
+  bool visible_ = true;
+  bool adjustFrame_ = true;
+  TColor color_ = clNotSet;
+  TRect titleRect_;
+};
+
+}  // namespace chart
