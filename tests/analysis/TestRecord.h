@@ -1,0 +1,30 @@
+// Small Stroop records for tests, written column by column in the record's own layout.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace analysis::test {
+
+struct Row {
+  int stimul1, answer1;
+  double time1;
+  int stimul2, answer2;
+  double time2;
+  int answer3;
+  double time3;
+  int answer4;
+  double time4;
+};
+
+// A 60-character stimulus row: "%6d%7d%7.3f%6d%7d%7.3f%3d%7.3f%3d%7.3f" with '.' as the separator.
+std::string StimulusRow(const Row& row);
+
+// A whole record (CP1251 lines): the header with the four totals on line 7 as written ("105", " 92"),
+// four summary rows, the stimulus header, then the rows. Line 4 holds rows.size().
+std::vector<std::string> RecordLines(const char* totals[4], const std::vector<Row>& rows);
+
+// RecordLines with the totals 105, 92, 107, 117 and two rows.
+std::vector<std::string> StandardRecordLines();
+
+}  // namespace analysis::test

@@ -1,0 +1,63 @@
+// Text files: every line-end convention, whole-file reads and their errors, CR LF joining.
+#include "runtime/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "runtime/Errors.h"
+#include "tests/runtime/ExpectThrowMessage.h"
+
+namespace runtime {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(SplitTextLines, EveryLineEnd) {
+  const struct {
+    const char* bytes;
+    Lines lines;
+  } cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\rb\r", {"a", "b"}},
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"a\n\rb", {"a", "", "b"}},  // LF then CR: two line ends
+      {"a\r\r\nb", {"a", "", "b"}},
+      {"\r\n", {""}},
+      {"\n\n", {"", ""}},
+      {"x\ty\x01\xFF", {"x\ty\x01\xFF"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
+  EXPECT_EQ(SplitTextLines(std::string_view("a\0b\nc", 5)), (Lines{std::string("a\0b", 3), "c"}));
+}
+
+TEST(JoinLinesCrLf, CrLfAfterEveryLine) {
+  EXPECT_EQ(JoinLinesCrLf({}), "");
+  EXPECT_EQ(JoinLinesCrLf({""}), "\r\n");
+  EXPECT_EQ(JoinLinesCrLf({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("stroop-textfile-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(folder);
+  const auto file = folder / "lines.txt";
+  const std::string bytes("a\r\nb\0\xFF\rc", 8);
+  std::ofstream(file, std::ios::binary) << bytes;
+  EXPECT_EQ(ReadFileBytes(file), bytes);
+  EXPECT_EQ(ReadTextFileLines(file), (Lines{"a", std::string("b\0\xFF", 3), "c"}));
+
+  EXPECT_THROW_MSG(ReadFileBytes(folder / "missing.txt"), EFOpenError,
+                   "Cannot open file " + (folder / "missing.txt").string());
+  EXPECT_THROW_MSG(ReadFileBytes(folder), EFOpenError, "Cannot open file " + folder.string());
+  EXPECT_THROW_MSG(ReadFileBytes("/dev/zero"), EFOpenError, "Cannot open file /dev/zero");
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace runtime
