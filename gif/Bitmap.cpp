@@ -1,0 +1,39 @@
+// Pixel storage of TBitmap, shared between copies until written.
+#include "gif/Bitmap.h"
+
+#include <cassert>
+
+#include "gif/GIFErrors.h"
+
+namespace gif {
+
+std::size_t BmpRowBytes(std::size_t width, int bitCount) {
+  return (width * static_cast<std::size_t>(bitCount) + 31) / 32 * 4;
+}
+
+TBitmap::TBitmap(int width, int height, TPixelFormat format)
+    : width_(width), height_(height), format_(format) {
+  if (width < 0 || height < 0) throw InvalidBitmapError();
+  if (!Empty()) bits_ = std::make_shared<std::vector<std::uint8_t>>(ImageSize());
+  if (Indexed()) palette_.resize(std::size_t{1} << BitCount());
+}
+
+const std::uint8_t* TBitmap::ScanLine(int y) const {
+  assert(y >= 0 && y < height_);
+  return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
+}
+
+std::uint8_t* TBitmap::ScanLine(int y) {
+  assert(y >= 0 && y < height_);
+  if (bits_.use_count() > 1) bits_ = std::make_shared<std::vector<std::uint8_t>>(*bits_);
+  return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
+}
+
+const std::uint8_t* TBitmap::Bits() const { return bits_ ? bits_->data() : nullptr; }
+
+void TBitmap::SetPaletteEntry(int index, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+  assert(index >= 0 && static_cast<std::size_t>(index) < palette_.size());
+  palette_[static_cast<std::size_t>(index)] = TRGBQuad{blue, green, red, 0};
+}
+
+}  // namespace gif

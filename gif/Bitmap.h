@@ -1,0 +1,63 @@
+// A plain in-memory bitmap: 24-bit blue-green-red pixels or 1-, 4- or 8-bit palette indices, rows
+// stored bottom-up and padded to 4 bytes, as in a Windows BMP file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace gif {
+
+enum class TPixelFormat : int { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24 };
+
+// One palette entry in BMP order.
+struct TRGBQuad {
+  std::uint8_t Blue = 0;
+  std::uint8_t Green = 0;
+  std::uint8_t Red = 0;
+  std::uint8_t Reserved = 0;
+};
+static_assert(sizeof(TRGBQuad) == 4, "palette entries are stored as 4 bytes");
+
+// Bytes of one stored row of `width` pixels of `bitCount` bits, padded to a multiple of 4.
+std::size_t BmpRowBytes(std::size_t width, int bitCount);
+
+// Copies share their pixels until one of them writes through ScanLine, so handing a captured picture
+// to an image costs no second pixel buffer.
+class TBitmap {
+ public:
+  TBitmap() = default;
+  // Zero-filled pixels; an indexed bitmap gets 2^bits black palette entries. Raises EInvalidGraphic
+  // for a negative size.
+  TBitmap(int width, int height, TPixelFormat format);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  TPixelFormat PixelFormat() const { return format_; }
+  int BitCount() const { return static_cast<int>(format_); }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+  bool Indexed() const { return format_ != TPixelFormat::pf24bit; }
+
+  std::size_t RowBytes() const { return BmpRowBytes(static_cast<std::size_t>(width_), BitCount()); }
+  std::size_t ImageSize() const { return RowBytes() * static_cast<std::size_t>(height_); }
+
+  // Row y of the picture, 0 being the top row (stored last).
+  const std::uint8_t* ScanLine(int y) const;
+  std::uint8_t* ScanLine(int y);
+  // All rows as stored, bottom row first; nullptr for an empty bitmap.
+  const std::uint8_t* Bits() const;
+
+  // 2, 16 or 256 entries for an indexed bitmap, none for a 24-bit one.
+  const std::vector<TRGBQuad>& Palette() const { return palette_; }
+  void SetPaletteEntry(int index, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  TPixelFormat format_ = TPixelFormat::pf24bit;
+  std::shared_ptr<std::vector<std::uint8_t>> bits_;
+  std::vector<TRGBQuad> palette_;
+};
+
+}  // namespace gif

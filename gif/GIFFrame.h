@@ -1,0 +1,63 @@
+// One frame of a GIF image: its source pixels, its encoded form and its extension blocks.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "gif/Bitmap.h"
+#include "gif/Extension.h"
+#include "gif/GIFItem.h"
+#include "gif/GIFPalette.h"
+
+namespace gif {
+
+class TGIFImage;
+
+struct TGIFOrigin {
+  std::int32_t X = 0;  // left on the logical screen
+  std::int32_t Y = 0;  // top
+};
+
+class TGIFFrame {
+ public:
+  // A frame of `owner`, with the data of ResetFrameData.
+  explicit TGIFFrame(TGIFImage& owner);
+
+  // Takes a copy of the bitmap (sharing its pixels); nothing or an empty bitmap leaves the frame
+  // without pixels. Either way the encoded form is discarded and the owner's screen size recomputed.
+  void Assign(const TBitmap* graphic);
+
+  // A new empty encoded form and default frame settings.
+  void ResetFrameData();
+
+  // Reduces the bitmap when it is not 1-, 4- or 8-bit indexed, then encodes it. Raises
+  // "Нет данных для записи в формате GIF" when the frame has no pixels.
+  void EncodeFrameBitmap();
+
+  // Fills the palette and the encoded data from an indexed BMP file image, and makes the first
+  // encoded frame's palette the image's global one.
+  void EncodeIndexedImage(std::string_view indexedImage);
+
+  // Brings the graphic control block up to date with the delay, transparency and disposal, and drops
+  // empty comment blocks; a frame left with any block makes the image 89a.
+  void PrepareExtensions();
+
+  // Width and height of the frame: from its bitmap, else from its encoded form, else 0.
+  TGIFExtent Size() const;
+
+  TGIFImage& OwnerImage;
+  std::optional<TBitmap> SourceBitmap;
+  std::shared_ptr<TGIFItem> ItemData;
+  std::vector<TExtension> ExtensionList;
+  TGIFOrigin Origin;
+  bool Interlace = false;
+  bool HasLocalPalette = false;
+  TColor TransparentColor = clNone;
+  std::uint16_t DelayMs = 0;
+  std::uint8_t DisposalMethod = 0;
+};
+
+}  // namespace gif

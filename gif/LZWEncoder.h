@@ -1,0 +1,23 @@
+// LZW compression of one frame's palette indices into GIF table-based image data.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "gif/BmpImage.h"
+
+namespace gif {
+
+enum class TProgressStage { psStarting, psRunning, psEnding };
+
+// Stage, percent done and a message (empty, or the error's text when an error ends the encoding).
+using TLZWProgress = std::function<void(TProgressStage, int, const std::string&)>;
+
+// Appends the minimum code size byte, the codes in sub-blocks and the terminator for the 1-, 4- or
+// 8-bit rows (bottom-up, padded to 4 bytes) described by `info`, top row first. The table is reset
+// when code 4094 is assigned; code 4095 is never used. `progress` may be empty.
+void LZWEncode(std::string& destination, const TBitmapInfoHeader& info, const TLZWProgress& progress,
+               const std::uint8_t* rows);
+
+}  // namespace gif
