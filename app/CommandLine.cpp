@@ -1,0 +1,55 @@
+// Command-line parsing for the export mode.
+#include "app/CommandLine.h"
+
+namespace app {
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine line;
+  bool optionsEnded = false;
+  bool folderSeen = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](const char* option) -> const std::string& {
+      if (i + 1 >= args.size()) throw CommandLineError(std::string(option) + " needs a value");
+      return args[++i];
+    };
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+    } else if (!optionsEnded && arg == "--help") {
+      line.mode = CommandLine::Mode::Help;
+      return line;
+    } else if (!optionsEnded && arg == "--export") {
+      if (line.mode == CommandLine::Mode::Export) throw CommandLineError("--export is given twice");
+      line.mode = CommandLine::Mode::Export;
+      line.exportFolder = value("--export");
+      folderSeen = true;
+    } else if (!optionsEnded && arg == "--decimal-separator") {
+      const std::string& separator = value("--decimal-separator");
+      if (separator.size() != 1 || separator[0] == ' ' || (separator[0] >= '0' && separator[0] <= '9')) {
+        throw CommandLineError("--decimal-separator needs one character other than a digit or a blank, not '" +
+                               separator + "'");
+      }
+      line.decimalSeparator = separator[0];
+    } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+      throw CommandLineError("unknown option " + arg);
+    } else if (folderSeen) {
+      line.records.emplace_back(arg);
+    } else {
+      throw CommandLineError("unexpected argument " + arg + " (records follow --export DIR)");
+    }
+  }
+  if (line.mode == CommandLine::Mode::Export && line.records.empty()) {
+    throw CommandLineError("--export needs at least one record after the folder");
+  }
+  return line;
+}
+
+std::string Usage() {
+  return "usage: stroop-analyser                       open the analyser's window\n"
+         "       stroop-analyser --export DIR RECORD...  write \"<code> Stroop.txt\" for each record into DIR\n"
+         "options:\n"
+         "  --decimal-separator C   read and write numbers with C (for records made under another locale)\n"
+         "  --help                  show this text\n";
+}
+
+}  // namespace app

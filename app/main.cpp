@@ -1,0 +1,37 @@
+// stroop-analyser: the Stroop record analyser's entry point.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/RunExport.h"
+#include "runtime/FormatSettings.h"
+
+int main(int argc, char** argv) {
+  runtime::LoadFormatSettingsFromLocale();
+  app::CommandLine line;
+  try {
+    line = app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const app::CommandLineError& e) {
+    std::cerr << "stroop-analyser: " << e.what() << '\n' << app::Usage();
+    return 2;
+  }
+  if (line.decimalSeparator) {
+    runtime::SetDecimalSeparator(*line.decimalSeparator);
+    if (runtime::ThousandSeparator() == *line.decimalSeparator) {
+      runtime::SetThousandSeparator(*line.decimalSeparator == ',' ? '.' : ',');
+    }
+  }
+  switch (line.mode) {
+    case app::CommandLine::Mode::Export:
+      return app::RunExport(line.exportFolder, line.records, std::cerr);
+    case app::CommandLine::Mode::Help:
+      std::cout << app::Usage();
+      return 0;
+    case app::CommandLine::Mode::Window:
+      break;
+  }
+  // The window is not part of this build yet.
+  std::cerr << app::Usage();
+  return 2;
+}
