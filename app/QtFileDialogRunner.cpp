@@ -1,0 +1,79 @@
+// QFileDialog behind TFileDialog, filtering through our own case-insensitive patterns.
+#include "app/QtFileDialogRunner.h"
+
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+
+#include "app/FileFilter.h"
+
+namespace app {
+
+namespace {
+
+// Qt reads patterns out of the description's parentheses and splits them at blanks, which would turn
+// "Data files (*.txt;*.cry)" into one pattern matching nothing. The dialog's own name filtering is
+// switched off and this proxy applies the patterns that follow the '|' instead.
+class PatternProxy : public QSortFilterProxyModel {
+ public:
+  PatternProxy(std::vector<FileFilterEntry> entries, QObject* parent)
+      : QSortFilterProxyModel(parent), entries_(std::move(entries)) {}
+
+  void SelectEntry(const QString& description) {
+    for (const FileFilterEntry& entry : entries_)
+      if (entry.description == description) patterns_ = entry.patterns;
+    invalidateFilter();
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = static_cast<const QFileSystemModel*>(sourceModel());
+    const QModelIndex index = files->index(row, 0, parent);
+    if (files->isDir(index) || patterns_.isEmpty()) return true;
+    return MatchesAnyFilePattern(files->fileName(index), patterns_);
+  }
+
+ private:
+  std::vector<FileFilterEntry> entries_;
+  QStringList patterns_;
+};
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget* parent) {
+  auto qt = std::make_unique<QFileDialog>(parent, dialog.Title);
+  qt->setOption(QFileDialog::DontUseNativeDialog);
+  const bool save = dialog.kind() == TFileDialog::Kind::Save;
+  qt->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  qt->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  qt->setOption(QFileDialog::DontConfirmOverwrite, !(save && dialog.OverwritePrompt));
+
+  std::vector<FileFilterEntry> entries = ParseFileFilter(dialog.Filter);
+  QStringList descriptions;
+  for (const FileFilterEntry& entry : entries) descriptions << entry.description;
+  // Filters go in before the file name: a save dialog rewrites the name's extension on a filter change.
+  if (!descriptions.isEmpty()) qt->setNameFilters(descriptions);
+  auto* proxy = new PatternProxy(std::move(entries), qt.get());
+  qt->setProxyModel(proxy);
+  if (auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel())) {
+    files->setNameFilters({});
+    files->setNameFilterDisables(false);
+  }
+  if (!descriptions.isEmpty()) proxy->SelectEntry(descriptions.first());
+  QObject::connect(qt.get(), &QFileDialog::filterSelected, proxy, [proxy, files = proxy->sourceModel()](
+                                                                       const QString& description) {
+    if (auto* model = qobject_cast<QFileSystemModel*>(files)) model->setNameFilters({});
+    proxy->SelectEntry(description);
+  });
+
+  if (!dialog.InitialDir.isEmpty()) qt->setDirectory(dialog.InitialDir);
+  if (!dialog.FileName.isEmpty()) qt->selectFile(dialog.FileName);
+  return qt;
+}
+
+std::optional<QString> QtFileDialogRunner::Run(const TFileDialog& dialog, QWidget* parent) {
+  std::unique_ptr<QFileDialog> qt = MakeQtFileDialog(dialog, parent);
+  if (qt->exec() != QDialog::Accepted || qt->selectedFiles().isEmpty()) return std::nullopt;
+  return qt->selectedFiles().first();
+}
+
+}  // namespace app

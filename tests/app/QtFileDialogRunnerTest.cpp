@@ -1,0 +1,81 @@
+// The Qt dialog shows the filter's description as written and offers files by its patterns, any case.
+#include "app/QtFileDialogRunner.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/app/QtPrinters.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <QTemporaryDir>
+#include <set>
+
+namespace app {
+namespace {
+
+class NoRunner : public FileDialogRunner {
+ public:
+  std::optional<QString> Run(const TFileDialog&, QWidget*) override { return std::nullopt; }
+};
+
+std::set<QString> OfferedNames(QFileDialog& dialog, const QString& dir) {
+  auto* proxy = dialog.proxyModel();
+  auto* files = static_cast<QFileSystemModel*>(proxy->sourceModel());
+  // The file-system model lists folders in the background; wait until the listing is complete.
+  QDeadlineTimer deadline(5000);
+  std::set<QString> names;
+  while (!deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QModelIndex root = proxy->mapFromSource(files->index(dir));
+    names.clear();
+    for (int row = 0; row < proxy->rowCount(root); ++row)
+      names.insert(proxy->index(row, 0, root).data().toString());
+    if (files->rowCount(files->index(dir)) == 6) break;
+  }
+  return names;
+}
+
+TEST(QtFileDialog, OpenDialogOffersRecordsByPatternWithoutRegardToCase) {
+  QTemporaryDir dir;
+  for (const char* name : {"record.txt", "RECORD2.TXT", "old.cry", "picture.gif", "notes.doc"}) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Open, runner);
+  dialog.Title = QStringLiteral("Данные по методике \"Тест Струпа\"");
+  dialog.InitialDir = dir.path();
+  dialog.Filter = "Data files (*.txt;*.cry)|*.TXT;*CRY";
+  auto qt = MakeQtFileDialog(dialog, nullptr);
+
+  EXPECT_EQ(qt->windowTitle(), dialog.Title);
+  EXPECT_EQ(qt->nameFilters(), QStringList{"Data files (*.txt;*.cry)"});
+  EXPECT_EQ(qt->acceptMode(), QFileDialog::AcceptOpen);
+  EXPECT_EQ(OfferedNames(*qt, dir.path()),
+            (std::set<QString>{"record.txt", "RECORD2.TXT", "old.cry", "sub"}));
+}
+
+TEST(QtFileDialog, SaveDialogKeepsTheProposedNameAndAsksBeforeReplacingOnlyWhenTold) {
+  QTemporaryDir dir;
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Save, runner);
+  dialog.Filter = "Reults files (*.txt;*gif)|*.TXT;*GIF";
+  dialog.FileName = dir.filePath("5012 Stroop.txt");
+  auto asking = MakeQtFileDialog(dialog, nullptr);
+  EXPECT_EQ(asking->nameFilters(), QStringList{"Reults files (*.txt;*gif)"});
+  EXPECT_EQ(asking->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_TRUE(asking->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(asking->directory().absolutePath(), QDir(dir.path()).absolutePath());
+
+  dialog.OverwritePrompt = true;
+  auto prompting = MakeQtFileDialog(dialog, nullptr);
+  EXPECT_FALSE(prompting->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+}  // namespace
+}  // namespace app

@@ -1,0 +1,7 @@
+// Readable test failure output for Qt strings.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

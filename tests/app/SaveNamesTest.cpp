@@ -1,0 +1,78 @@
+// Default result names, the case-sensitive ".gif" rule and the "Results" folder.
+#include "analysis/SaveNames.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "runtime/Cp1251.h"
+
+namespace analysis {
+namespace {
+
+TEST(SaveNames, DefaultNamesInTheResultsFolder) {
+  EXPECT_EQ(ResultsFolder("/opt/stroop/"), "/opt/stroop/Results");
+  EXPECT_EQ(DefaultReportFileName("/opt/stroop/", "5012"), "/opt/stroop/Results/5012 Stroop.txt");
+  EXPECT_EQ(DefaultChartFileName("/opt/stroop/", "507", 2), "/opt/stroop/Results/507 2.Stroop.gif");
+  EXPECT_EQ(DefaultChartFileName("/opt/stroop/", "507", 3), "/opt/stroop/Results/507 3.Stroop.gif");
+  // The code is CP1251 from the record; the name is file-system text.
+  EXPECT_EQ(DefaultReportFileName("/d/", runtime::Cp1251FromUtf8("Иванов")),
+            "/d/Results/Иванов Stroop.txt");
+}
+
+TEST(SaveNames, GifRuleIsCaseSensitive) {
+  const struct {
+    const char* typed;
+    const char* saved;
+  } cases[] = {
+      {"result", "result.gif"},
+      {"result.gif", "result.gif"},
+      {"result.GIF", "result.GIF.gif"},
+      {"result.txt", "result.txt.gif"},
+      {"result.Gif", "result.Gif.gif"},
+      {".gif", ".gif"},
+      {"gif", "gif.gif"},
+      {"", ".gif"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithGifExtension(c.typed), c.saved) << c.typed;
+}
+
+class SaveFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("stroop-savenames-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Folder() const { return dir_.string() + "/"; }
+  std::filesystem::path dir_;
+};
+
+TEST_F(SaveFolder, AsksOnlyWhenTheAddedGifNamesAnExistingFile) {
+  const std::string chosen = Folder() + "result";
+  EXPECT_FALSE(NeedsReplaceQuestion(chosen, chosen + ".gif"));
+  std::ofstream(chosen + ".gif") << "x";
+  EXPECT_TRUE(NeedsReplaceQuestion(chosen, chosen + ".gif"));
+  // The dialog already asked about the name exactly as chosen.
+  EXPECT_FALSE(NeedsReplaceQuestion(chosen + ".gif", chosen + ".gif"));
+}
+
+TEST_F(SaveFolder, CreatesAMissingResultsFolderAndKeepsAnExistingOne) {
+  EnsureResultsFolder(Folder());
+  ASSERT_TRUE(std::filesystem::is_directory(dir_ / "Results"));
+  std::ofstream(dir_ / "Results" / "kept.txt") << "x";
+  EnsureResultsFolder(Folder());
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "Results" / "kept.txt"));
+}
+
+TEST_F(SaveFolder, AFolderThatCannotBeCreatedIsLeftToTheSave) {
+  std::ofstream(dir_ / "file") << "x";  // a file where the executable's folder should be
+  EXPECT_NO_THROW(EnsureResultsFolder(Folder() + "file/"));
+}
+
+}  // namespace
+}  // namespace analysis
