@@ -1,0 +1,116 @@
+// The headless export: command line, safe file names, and one bad record not stopping the others.
+#include "app/RunExport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/CommandLine.h"
+#include "runtime/TextFile.h"
+#include "tests/analysis/TestRecord.h"
+#include "tests/runtime/SeparatorGuard.h"
+
+namespace app {
+namespace {
+
+using Args = std::vector<std::string>;
+
+TEST(CommandLine, Accepted) {
+  const CommandLine none = ParseCommandLine({});
+  EXPECT_EQ(none.mode, CommandLine::Mode::Window);
+
+  const CommandLine line = ParseCommandLine({"--export", "out", "a.txt", "b.txt"});
+  EXPECT_EQ(line.mode, CommandLine::Mode::Export);
+  EXPECT_EQ(line.exportFolder, "out");
+  EXPECT_EQ(line.records, (std::vector<std::filesystem::path>{"a.txt", "b.txt"}));
+  EXPECT_FALSE(line.decimalSeparator.has_value());
+
+  const CommandLine comma = ParseCommandLine({"--decimal-separator", ",", "--export", "out", "--", "-odd.txt"});
+  EXPECT_EQ(comma.decimalSeparator, ',');
+  EXPECT_EQ(comma.records, (std::vector<std::filesystem::path>{"-odd.txt"}));
+  EXPECT_EQ(ParseCommandLine({"--export", "o", "r", "--decimal-separator", "."}).decimalSeparator, '.');
+  EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Mode::Help);
+}
+
+TEST(CommandLine, Refused) {
+  const struct {
+    Args args;
+    const char* message;
+  } cases[] = {
+      {{"--export"}, "--export needs a value"},
+      {{"--export", "out"}, "--export needs at least one record after the folder"},
+      {{"--export", "o", "r", "--export", "p", "s"}, "--export is given twice"},
+      {{"--decimal-separator"}, "--decimal-separator needs a value"},
+      {{"--decimal-separator", ",,", "--export", "o", "r"},
+       "--decimal-separator needs one character other than a digit or a blank, not ',,'"},
+      {{"--decimal-separator", "5"}, "--decimal-separator needs one character other than a digit or a blank, not '5'"},
+      {{"--bogus"}, "unknown option --bogus"},
+      {{"record.txt"}, "unexpected argument record.txt (records follow --export DIR)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      ParseCommandLine(c.args);
+      ADD_FAILURE() << c.message;
+    } catch (const CommandLineError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+}
+
+TEST(ExportReportFileName, CodesBecomeSafeUtf8Names) {
+  EXPECT_EQ(ExportReportFileName("0507"), "0507 Stroop.txt");
+  EXPECT_EQ(ExportReportFileName(""), " Stroop.txt");
+  EXPECT_EQ(ExportReportFileName("../../etc/x"), ".._.._etc_x Stroop.txt");
+  EXPECT_EQ(ExportReportFileName("a\\b\tc"), "a_b_c Stroop.txt");
+  EXPECT_EQ(ExportReportFileName("\xCA\xEE\xE4"), "Код Stroop.txt");
+}
+
+TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
+  runtime::SeparatorGuard guard('.', ',');
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("stroop-export-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "in");
+  auto write = [&](const char* name, const std::vector<std::string>& lines) {
+    std::ofstream out(folder / "in" / name, std::ios::binary);
+    for (const std::string& line : lines) out << line << "\r\n";
+    return folder / "in" / name;
+  };
+  std::vector<std::string> good = analysis::test::StandardRecordLines();
+  std::vector<std::string> bad = good;
+  bad[13] = "  0,75  0.30    40  0.42  2.88   3";
+  std::vector<std::string> other = good;
+  other[2] = "0911";
+  const std::vector<std::filesystem::path> records = {
+      write("good.txt", good), write("bad.txt", bad), folder / "in" / "missing.txt", write("other.txt", other)};
+
+  std::ostringstream errors;
+  EXPECT_EQ(RunExport(folder / "out", records, errors), 1);
+  EXPECT_EQ(errors.str(), records[1].string() + ": '  0,75' is not a valid floating point value\n" +
+                              records[2].string() + ": Cannot open file " + records[2].string() + "\n");
+  const std::string report = runtime::ReadFileBytes(folder / "out" / "0507 Stroop.txt");
+  EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u);
+  EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
+  EXPECT_TRUE(std::filesystem::exists(folder / "out" / "0911 Stroop.txt"));
+
+  std::ostringstream none;
+  EXPECT_EQ(RunExport(folder / "out", {records[0]}, none), 0);
+  EXPECT_EQ(none.str(), "");
+  std::filesystem::remove_all(folder);
+}
+
+TEST(RunExport, ControlCharactersInMessagesDoNotReachTheTerminal) {
+  runtime::SeparatorGuard guard('.', ',');
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("stroop-export-binary-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  std::ofstream(file, std::ios::binary) << "\r\n\r\n\r\n\r\n\x1B[2J\x07";
+  std::ostringstream errors;
+  EXPECT_EQ(RunExport(file.parent_path(), {file}, errors), 1);
+  EXPECT_EQ(errors.str(), file.string() + ": '?[2J?' is not a valid integer value\n");
+  std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace app
