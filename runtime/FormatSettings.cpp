@@ -4,6 +4,7 @@
 #include <clocale>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "runtime/Cp1251.h"
 
@@ -14,10 +15,14 @@ char decimalSeparator = '.';
 char thousandSeparator = ',';
 
 // A locale separator is UTF-8 (or the locale's own charset); only a single CP1251 byte is usable here.
+// The narrow and thin spaces some locales group digits with have no CP1251 byte and become the
+// no-break space.
 std::optional<char> SingleCp1251Char(const char* text) {
   if (text == nullptr || *text == '\0') return std::nullopt;
-  const std::string bytes = Cp1251FromUtf8(text);
-  if (bytes.size() != 1 || bytes[0] == '?') return std::nullopt;
+  const std::string_view utf8 = text;
+  if (utf8 == "\xE2\x80\xAF" || utf8 == "\xE2\x80\x89" || utf8 == "\xE2\x80\x87") return '\xA0';
+  const std::string bytes = Cp1251FromUtf8(utf8);
+  if (bytes.size() != 1 || (bytes[0] == '?' && utf8 != "?")) return std::nullopt;
   return bytes[0];
 }
 

@@ -5,6 +5,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
 
 #include "tests/runtime/SeparatorGuard.h"
 
@@ -36,6 +37,38 @@ TEST(FormatSettings, UnknownLocaleFallsBackToPoint) {
   unsetenv("LC_ALL");
   EXPECT_EQ(DecimalSeparator(), '.');
   EXPECT_EQ(ThousandSeparator(), ',');
+}
+
+// Compiles real locales from the system's locale sources into a private folder (LOCPATH), so the test
+// does not depend on which locales the machine has installed.
+TEST(FormatSettings, SeparatorsOfCompiledLocales) {
+  const std::string folder = testing::TempDir() + "stroop-locales";
+  const struct {
+    const char* name;
+    char decimal;
+    char thousands;
+  } cases[] = {
+      {"ru_RU", ',', '\xA0'},  // glibc groups with U+202F, which CP1251 lacks
+      {"de_DE", ',', '.'},
+      {"en_US", '.', ','},
+  };
+  for (const auto& c : cases) {
+    const std::string locale = std::string(c.name) + ".UTF-8";
+    const std::string command = "localedef -i " + std::string(c.name) + " -f UTF-8 '" + folder + "/" + locale +
+                                "' >/dev/null 2>&1";
+    if (std::system(("mkdir -p '" + folder + "' && " + command).c_str()) != 0) {
+      GTEST_SKIP() << "localedef cannot compile " << locale;
+    }
+    SeparatorGuard guard(';', ';');
+    setenv("LOCPATH", folder.c_str(), 1);
+    setenv("LC_ALL", locale.c_str(), 1);
+    LoadFormatSettingsFromLocale();
+    unsetenv("LC_ALL");
+    unsetenv("LOCPATH");
+    EXPECT_EQ(DecimalSeparator(), c.decimal) << locale;
+    EXPECT_EQ(ThousandSeparator(), c.thousands) << locale;
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  }
 }
 
 }  // namespace
