@@ -1,0 +1,173 @@
+// The popularity reduction: which colours become the palette, in which order, and where the rest go.
+#include <set>
+
+#include "TestSupport.h"
+#include "gif/BmpImage.h"
+#include "gif/GIFErrors.h"
+#include "gif/ReduceToIndexed.h"
+
+namespace giftest {
+namespace {
+
+// The reduced image read back: palette as (r, g, b) and indices top row first.
+struct Reduced {
+  std::vector<Rgb> palette;
+  std::vector<std::uint8_t> indices;
+  std::string bytes;
+};
+
+Reduced Reduce(int width, int height, const std::vector<Rgb>& pixels) {
+  Reduced out;
+  out.bytes = gif::ReduceToIndexed(TrueColor(width, height, pixels));
+  const gif::TBmpView view = gif::ReadBmpImage(out.bytes);
+  for (int i = 0; i < 256; ++i)
+    out.palette.push_back({view.Palette[4 * i + 2], view.Palette[4 * i + 1], view.Palette[4 * i]});
+  const std::size_t row = (static_cast<std::size_t>(width) + 3) / 4 * 4;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      out.indices.push_back(view.Rows[static_cast<std::size_t>(height - 1 - y) * row + x]);
+  return out;
+}
+
+const Rgb kGrey{128, 128, 128};
+
+TEST(ReduceToIndexed, WritesAnEightBitBmpWithHeadersPaletteAndPaddedRows) {
+  const Reduced r = Reduce(5, 3, std::vector<Rgb>(15, Rgb{1, 2, 3}));
+  const std::string& b = r.bytes;
+  EXPECT_EQ(b.size(), 1078u + 8u * 3u);  // rows of 5 indices padded to 8
+  EXPECT_EQ(b.substr(0, 2), "BM");
+  EXPECT_EQ(Hex(b.substr(10, 4)), "36 04 00 00");                   // rows at 1078
+  EXPECT_EQ(Hex(b.substr(14, 4)), "28 00 00 00");                   // info header size 40
+  EXPECT_EQ(Hex(b.substr(18, 8)), "05 00 00 00 03 00 00 00");       // width 5, height 3
+  EXPECT_EQ(Hex(b.substr(26, 4)), "01 00 08 00");                   // 1 plane, 8 bits
+  EXPECT_EQ(Hex(b.substr(30, 8)), "00 00 00 00 18 00 00 00");       // no compression, 24 bytes
+  EXPECT_EQ(Hex(b.substr(54, 8)), "03 02 01 00 80 80 80 00");       // blue, green, red, 0
+}
+
+TEST(ReduceToIndexed, FewColoursKeptExactlyOrderedByCountThenFirstOccurrence) {
+  // 4 x 2, top row first. Scanning starts at the bottom row: A B C C | A D D B.
+  // Counts: A 2, B 2, C 2, D 2 ... made unequal: C 3 below.
+  const Rgb A{255, 0, 0}, B{0, 255, 0}, C{0, 0, 255}, D{9, 9, 9};
+  const Reduced r = Reduce(4, 2, {C, D, B, C,  //  top row
+                                  A, B, C, D});  // bottom row, scanned first
+  // C has 3 pixels; A 1, B 2, D 2. B and D tie: B occurs first in the bottom row.
+  EXPECT_EQ(r.palette[0], C);
+  EXPECT_EQ(r.palette[1], B);
+  EXPECT_EQ(r.palette[2], D);
+  EXPECT_EQ(r.palette[3], A);
+  for (int i = 4; i < 256; ++i) EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], kGrey) << i;
+  EXPECT_EQ(r.indices, (std::vector<std::uint8_t>{0, 2, 1, 0, 3, 1, 0, 2}));
+}
+
+TEST(ReduceToIndexed, OneColourAndOnePixel) {
+  struct Case {
+    int width, height;
+  } cases[] = {{1, 1}, {7, 3}};
+  for (const Case& c : cases) {
+    const Reduced r =
+        Reduce(c.width, c.height, std::vector<Rgb>(static_cast<std::size_t>(c.width * c.height),
+                                                   Rgb{200, 100, 50}));
+    EXPECT_EQ(r.palette[0], (Rgb{200, 100, 50}));
+    for (int i = 1; i < 256; ++i) EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], kGrey);
+    EXPECT_EQ(r.indices, std::vector<std::uint8_t>(static_cast<std::size_t>(c.width * c.height), 0));
+  }
+}
+
+TEST(ReduceToIndexed, ExactlyTwoHundredFiftySixColoursAllKept) {
+  std::vector<Rgb> pixels;
+  for (int i = 0; i < 256; ++i) pixels.push_back({static_cast<std::uint8_t>(i), 7, 0});
+  const Reduced r = Reduce(16, 16, pixels);
+  // Equal counts: palette in scan order, the bottom row (i = 240..255) first.
+  for (int i = 0; i < 256; ++i) {
+    const int y = 15 - i / 16, x = i % 16;
+    EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], (Rgb{static_cast<std::uint8_t>(y * 16 + x), 7, 0}));
+  }
+}
+
+TEST(ReduceToIndexed, BeyondTwoHundredFiftySixTheRestTakeTheNearestLowerIndexOnTies) {
+  // 256 frequent colours (2 pixels each, listed in scan order so the palette follows this order):
+  // (2j, 0, 0) at index j and (2j, 255, 0) at index 128 + j, j = 0..127.
+  // Single pixels: (2j+1, 0, 0) lies midway between entries j and j+1; (1, 250, 0) midway between
+  // 128 and 129; (40, 3, 0) is nearest to (40, 0, 0) = index 20.
+  std::vector<Rgb> bottomUp;
+  for (int j = 0; j < 128; ++j)
+    for (int k = 0; k < 2; ++k) bottomUp.push_back({static_cast<std::uint8_t>(2 * j), 0, 0});
+  for (int j = 0; j < 128; ++j)
+    for (int k = 0; k < 2; ++k) bottomUp.push_back({static_cast<std::uint8_t>(2 * j), 255, 0});
+  const std::size_t singles = bottomUp.size();
+  for (int j = 0; j < 127; ++j) bottomUp.push_back({static_cast<std::uint8_t>(2 * j + 1), 0, 0});
+  bottomUp.push_back({1, 250, 0});
+  bottomUp.push_back({40, 3, 0});
+  // One row: top-down equals bottom-up.
+  const Reduced r = Reduce(static_cast<int>(bottomUp.size()), 1, bottomUp);
+  for (int j = 0; j < 128; ++j) {
+    EXPECT_EQ(r.palette[static_cast<std::size_t>(j)], (Rgb{static_cast<std::uint8_t>(2 * j), 0, 0}));
+    EXPECT_EQ(r.palette[static_cast<std::size_t>(128 + j)],
+              (Rgb{static_cast<std::uint8_t>(2 * j), 255, 0}));
+  }
+  for (int j = 0; j < 127; ++j) EXPECT_EQ(r.indices[singles + static_cast<std::size_t>(j)], j) << j;
+  EXPECT_EQ(r.indices[singles + 127], 128);
+  EXPECT_EQ(r.indices[singles + 128], 20);
+}
+
+TEST(ReduceToIndexed, UpTo2049ColoursCountedAtFullPrecision) {
+  // 2049 colours fit the histogram: palette colours keep odd blue values.
+  std::vector<Rgb> pixels;
+  for (int i = 0; i < 2049; ++i)
+    pixels.push_back({static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i >> 4 & 15),
+                      static_cast<std::uint8_t>(i & 255)});
+  // Make colour (0, 0, 1) the most frequent.
+  for (int k = 0; k < 3; ++k) pixels.push_back({0, 0, 1});
+  const Reduced r = Reduce(static_cast<int>(pixels.size()), 1, pixels);
+  EXPECT_EQ(r.palette[0], (Rgb{0, 0, 1}));
+}
+
+TEST(ReduceToIndexed, MoreThan2049ColoursCoarsenBlueThenRedThenGreen) {
+  // 32 levels per channel: 32768 colours. Masks go (FF,FF,FE) 16384, (FE,FF,FE) 8192,
+  // (FE,FE,FE) 4096, (FE,FE,FC) 2048 colours: the first that fits.
+  std::vector<Rgb> pixels;
+  for (int r = 0; r < 32; ++r)
+    for (int g = 0; g < 32; ++g)
+      for (int b = 0; b < 32; ++b)
+        pixels.push_back({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g),
+                          static_cast<std::uint8_t>(b)});
+  const Reduced reduced = Reduce(256, 128, pixels);
+  std::set<Rgb> distinct(reduced.palette.begin(), reduced.palette.end());
+  EXPECT_EQ(distinct.size(), 256u);  // every colour masked into 8 pixels: no grey padding needed
+  for (const Rgb& c : reduced.palette) {
+    EXPECT_EQ(c[0] % 2, 0);
+    EXPECT_EQ(c[1] % 2, 0);
+    EXPECT_EQ(c[2] % 4, 0);
+  }
+  // Colours that differ only in the cleared bits share an index.
+  const auto indexOf = [&](int r, int g, int b) {
+    return reduced.indices[static_cast<std::size_t>(r * 1024 + g * 32 + b)];
+  };
+  EXPECT_EQ(indexOf(0, 0, 0), indexOf(1, 1, 3));
+  EXPECT_EQ(indexOf(30, 6, 8), indexOf(31, 7, 11));
+  // All counts are equal (8): entry 0 is the first pixel scanned, bottom row left, (31, 24, 0) masked.
+  EXPECT_EQ(reduced.palette[0], (Rgb{30, 24, 0}));
+}
+
+TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
+  gif::TBitmap bitmap = Indexed(3, 1, 4, {1, 2, 1});
+  bitmap.SetPaletteEntry(1, 10, 20, 30);
+  bitmap.SetPaletteEntry(2, 40, 50, 60);
+  const gif::TBmpView eight = gif::ReadBmpImage(gif::ReduceToIndexed(Indexed(2, 1, 8, {5, 6})));
+  EXPECT_EQ(eight.Info.BitCount, 8);  // an 8-bit bitmap is its own indexed image
+  EXPECT_EQ(eight.Rows[0], 5);
+  const std::string reduced = gif::ReduceToIndexed(bitmap);
+  const gif::TBmpView view = gif::ReadBmpImage(reduced);
+  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Palette), 8)), "1E 14 0A 00 3C 32 28 00");
+  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Rows), 3)), "00 01 00");
+}
+
+TEST(ReduceToIndexed, EmptyBitmapIsNotValid) {
+  EXPECT_THROW_MSG(gif::ReduceToIndexed(gif::TBitmap()), gif::EInvalidGraphic,
+                   "Bitmap image is not valid");
+  EXPECT_THROW_MSG(gif::TBitmap(-1, 2, gif::TPixelFormat::pf24bit), gif::EInvalidGraphic,
+                   "Bitmap image is not valid");
+}
+
+}  // namespace
+}  // namespace giftest
