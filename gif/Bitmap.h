@@ -23,8 +23,8 @@ static_assert(sizeof(TRGBQuad) == 4, "palette entries are stored as 4 bytes");
 // Bytes of one stored row of `width` pixels of `bitCount` bits, padded to a multiple of 4.
 std::size_t BmpRowBytes(std::size_t width, int bitCount);
 
-// Copies share their pixels until one of them writes through ScanLine, so handing a captured picture
-// to an image costs no second pixel buffer.
+// Copies share their pixels until one of them writes through ScanLine, so handing a captured
+// picture to an image costs no second pixel buffer.
 class TBitmap {
  public:
   TBitmap() = default;

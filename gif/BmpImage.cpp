@@ -1,7 +1,6 @@
 // Writing and reading the headers of a BMP file image held in memory (little-endian fields).
 #include "gif/BmpImage.h"
 
-
 #include "gif/GIFErrors.h"
 
 namespace gif {
@@ -29,12 +28,13 @@ TBitmapInfoHeader MakeInfoHeader(int width, int height, int bitCount) {
   info.Width = width;
   info.Height = height;
   info.BitCount = static_cast<std::uint16_t>(bitCount);
-  info.ImageSize = static_cast<std::uint32_t>(BmpRowBytes(static_cast<std::size_t>(width), bitCount) *
-                                              static_cast<std::size_t>(height));
+  info.ImageSize = static_cast<std::uint32_t>(
+      BmpRowBytes(static_cast<std::size_t>(width), bitCount) * static_cast<std::size_t>(height));
   return info;
 }
 
-void AppendBmpHeaders(std::string& out, const TBitmapInfoHeader& info, std::uint32_t paletteEntries) {
+void AppendBmpHeaders(std::string& out, const TBitmapInfoHeader& info,
+                      std::uint32_t paletteEntries) {
   const std::uint32_t offset =
       static_cast<std::uint32_t>(kBmpFileHeaderSize + kBmpInfoHeaderSize) + paletteEntries * 4;
   out += "BM";
@@ -62,7 +62,8 @@ TBmpView ReadBmpImage(std::string_view bytes) {
   view.Info.Height = static_cast<std::int32_t>(Get32(bytes, 22));
   view.Info.BitCount = static_cast<std::uint16_t>(Get32(bytes, 28) & 0xFFFF);
   if (view.Info.Width < 0 || view.Info.Height < 0) throw EncodingError();
-  if (offset < kBmpFileHeaderSize + kBmpInfoHeaderSize || offset > bytes.size()) throw EncodingError();
+  if (offset < kBmpFileHeaderSize + kBmpInfoHeaderSize || offset > bytes.size())
+    throw EncodingError();
   const std::size_t rowsSize =
       BmpRowBytes(static_cast<std::size_t>(view.Info.Width), view.Info.BitCount) *
       static_cast<std::size_t>(view.Info.Height);

@@ -9,8 +9,8 @@ namespace gif {
 
 // Coder state shared by the encoder and the two writing steps.
 struct LZWCoderState {
-  int CodeSize = 0;              // bits of the next code
-  std::uint64_t PendingBits = 0; // bits not yet in a whole byte, lowest first
+  int CodeSize = 0;               // bits of the next code
+  std::uint64_t PendingBits = 0;  // bits not yet in a whole byte, lowest first
   int PendingCount = 0;
   int BlockLength = 0;           // data bytes in Block after its length byte
   std::uint8_t Block[256] = {};  // length byte, then up to 255 data bytes

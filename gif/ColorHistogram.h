@@ -37,8 +37,8 @@ struct ColorHistogram {
   // No entries, every slot empty, the given masks.
   void Clear(std::uint8_t redMask, std::uint8_t greenMask, std::uint8_t blueMask);
 
-  // The slot holding the masked colour, or the empty slot where it belongs. The probe walks down from
-  // the colour's hash slot, wrapping from slot 0 to the last one.
+  // The slot holding the masked colour, or the empty slot where it belongs. The probe walks down
+  // from the colour's hash slot, wrapping from slot 0 to the last one.
   int FindSlot(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const {
     int slot = ColorHash(red, green, blue);
     for (;;) {

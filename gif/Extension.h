@@ -30,7 +30,8 @@ class TExtension {
   TExtensionKind kind_;
 };
 
-// Each line as one sub-block of its first 255 bytes at most (empty lines skipped), then a zero byte.
+// Each line as one sub-block of its first 255 bytes at most (empty lines skipped), then a zero
+// byte.
 void WriteSubBlocks(std::string& out, const std::vector<std::string>& lines);
 
 }  // namespace gif

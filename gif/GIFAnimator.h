@@ -1,5 +1,5 @@
-// The owner of a GIF image: creates it cleared and frees it with its frames. This system never shows
-// the animation, so the holder has no display of its own.
+// The owner of a GIF image: creates it cleared and frees it with its frames. This system never
+// shows the animation, so the holder has no display of its own.
 #pragma once
 
 #include <memory>

@@ -17,7 +17,8 @@ class EInvalidGraphicOperation : public runtime::Exception {
   using Exception::Exception;
 };
 
-// The silent abort: ends an operation without an error box (raised by a progress handler to cancel).
+// The silent abort: ends an operation without an error box (raised by a progress handler to
+// cancel).
 class EAbort : public runtime::Exception {
   using Exception::Exception;
 };

@@ -80,15 +80,16 @@ void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
     item.Palette.Colors[static_cast<std::size_t>(i)] = TGIFColor{entry[2], entry[1], entry[0]};
   }
 
-  // Encoded aside and kept only when complete, so that a failed encoding leaves no partial data that
-  // a later save would take for a finished frame.
+  // Encoded aside and kept only when complete, so that a failed encoding leaves no partial data
+  // that a later save would take for a finished frame.
   std::string encoded;
   try {
-    LZWEncode(encoded, image.Info,
-              [this](TProgressStage stage, int percent, const std::string& message) {
-                OwnerImage.Progress(stage, percent, message);
-              },
-              image.Rows);
+    LZWEncode(
+        encoded, image.Info,
+        [this](TProgressStage stage, int percent, const std::string& message) {
+          OwnerImage.Progress(stage, percent, message);
+        },
+        image.Rows);
   } catch (const EAbort&) {
     ResetFrameData();
     throw;
@@ -115,9 +116,9 @@ void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
 }
 
 void TGIFFrame::PrepareExtensions() {
-  auto control = std::find_if(ExtensionList.rbegin(), ExtensionList.rend(), [](const TExtension& e) {
-    return e.Kind() == TExtensionKind::GraphicControl;
-  });
+  auto control =
+      std::find_if(ExtensionList.rbegin(), ExtensionList.rend(),
+                   [](const TExtension& e) { return e.Kind() == TExtensionKind::GraphicControl; });
   if (control == ExtensionList.rend() &&
       (DelayMs > 0 || TransparentColor != clNone || DisposalMethod != 0)) {
     ExtensionList.emplace_back(TExtensionKind::GraphicControl);

@@ -27,7 +27,8 @@ class TGIFFrame {
   explicit TGIFFrame(TGIFImage& owner);
 
   // Takes a copy of the bitmap (sharing its pixels); nothing or an empty bitmap leaves the frame
-  // without pixels. Either way the encoded form is discarded and the owner's screen size recomputed.
+  // without pixels. Either way the encoded form is discarded and the owner's screen size
+  // recomputed.
   void Assign(const TBitmap* graphic);
 
   // A new empty encoded form and default frame settings.
@@ -41,8 +42,8 @@ class TGIFFrame {
   // encoded frame's palette the image's global one.
   void EncodeIndexedImage(std::string_view indexedImage);
 
-  // Brings the graphic control block up to date with the delay, transparency and disposal, and drops
-  // empty comment blocks; a frame left with any block makes the image 89a.
+  // Brings the graphic control block up to date with the delay, transparency and disposal, and
+  // drops empty comment blocks; a frame left with any block makes the image 89a.
   void PrepareExtensions();
 
   // Width and height of the frame: from its bitmap, else from its encoded form, else 0.

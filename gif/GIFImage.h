@@ -36,8 +36,9 @@ class TGIFImage {
   // Encodes what is not encoded yet and appends the whole GIF file image to `stream`. Raises
   // "Нет данных для записи в формате GIF" when there are no frames.
   void SaveToStream(std::string& stream);
-  // Assembles the file in memory and replaces `path` with it only once complete: a failure leaves an
-  // existing file untouched and no partial file ("Cannot create file %s" when it cannot be written).
+  // Assembles the file in memory and replaces `path` with it only once complete: a failure leaves
+  // an existing file untouched and no partial file ("Cannot create file %s" when it cannot be
+  // written).
   void SaveToFile(const std::filesystem::path& path);
 
   // Encodes every frame that has no encoded data, then prepares every frame's extension blocks.
@@ -47,7 +48,8 @@ class TGIFImage {
 
   int Width() const { return ScreenWidth; }
   int Height() const { return ScreenHeight; }
-  // A GIF image takes its size from its frames: both raise "Невозможно изменить размер изображения GIF".
+  // A GIF image takes its size from its frames: both raise "Невозможно изменить размер изображения
+  // GIF".
   [[noreturn]] void SetWidth(int width);
   [[noreturn]] void SetHeight(int height);
 

@@ -16,8 +16,8 @@ struct TGIFExtent {
 struct TGIFItem {
   // Minimum code size byte, data sub-blocks and terminator; empty until the frame is encoded.
   std::string EncodedData;
-  TGIFExtent Extent;             // frame width and height
-  std::uint8_t TableBits = 0;    // frame colour table size as a power of two
+  TGIFExtent Extent;           // frame width and height
+  std::uint8_t TableBits = 0;  // frame colour table size as a power of two
   TGIFPalette Palette;
 };
 

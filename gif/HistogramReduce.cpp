@@ -31,7 +31,8 @@ std::uint8_t CoarserMask(std::uint8_t mask) { return static_cast<std::uint8_t>(m
 
 }  // namespace
 
-bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info, const std::uint8_t* rows) {
+bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info,
+                 const std::uint8_t* rows) {
   const std::size_t width = static_cast<std::size_t>(info.Width);
   const std::size_t rowBytes = BmpRowBytes(width, 24);
   const std::uint8_t rMask = histogram.RedMask, gMask = histogram.GreenMask,
@@ -68,7 +69,8 @@ void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted
   for (; chosen < colorsWanted && chosen < entryCount; ++chosen) {
     int best = 0;
     for (int e = 1; e < entryCount; ++e) {
-      if (entries[static_cast<std::size_t>(e)].Count > entries[static_cast<std::size_t>(best)].Count)
+      if (entries[static_cast<std::size_t>(e)].Count >
+          entries[static_cast<std::size_t>(best)].Count)
         best = e;
     }
     THistogramEntry& entry = entries[static_cast<std::size_t>(best)];

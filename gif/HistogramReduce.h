@@ -12,11 +12,12 @@ namespace gif {
 
 // Counts the masked colours of the 24-bit rows, bottom row first, left to right. False when a
 // 2050th colour turns up (the histogram then holds the first 2049).
-bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info, const std::uint8_t* rows);
+bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info,
+                 const std::uint8_t* rows);
 
 // Gives the `colorsWanted` most frequent entries palette positions 0, 1, ... (ties to the entry met
-// first), pads the palette to 256 entries with grey 128, and points every other entry at its nearest
-// palette colour (ties to the lower index). Chosen entries are left with a count of 0.
+// first), pads the palette to 256 entries with grey 128, and points every other entry at its
+// nearest palette colour (ties to the lower index). Chosen entries are left with a count of 0.
 void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted);
 
 // Writes one palette index per pixel, rows padded to 4 bytes. `destination` may be `source` itself:

@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cassert>
-#include <memory>
 #include <exception>
+#include <memory>
 
 #include "gif/CodeStream.h"
 #include "runtime/Errors.h"
@@ -134,8 +134,8 @@ std::string MessageOf(const std::exception& error) {
 
 }  // namespace
 
-void LZWEncode(std::string& destination, const TBitmapInfoHeader& info, const TLZWProgress& progress,
-               const std::uint8_t* rows) {
+void LZWEncode(std::string& destination, const TBitmapInfoHeader& info,
+               const TLZWProgress& progress, const std::uint8_t* rows) {
   assert(info.BitCount == 1 || info.BitCount == 4 || info.BitCount == 8);
   try {
     // Heap-allocated: the table is 32 KB.

@@ -1,5 +1,5 @@
-// The working 24-bit image, reduced in place, becomes the indexed image: its rows are written into the
-// buffer that is returned, behind room left for the headers and the palette.
+// The working 24-bit image, reduced in place, becomes the indexed image: its rows are written into
+// the buffer that is returned, behind room left for the headers and the palette.
 #include "gif/ReduceToIndexed.h"
 
 #include <array>

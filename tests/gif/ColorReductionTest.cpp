@@ -1,4 +1,5 @@
-// The popularity reduction: which colours become the palette, in which order, and where the rest go.
+// The popularity reduction: which colours become the palette, in which order, and where the rest
+// go.
 #include <set>
 
 #include "TestSupport.h"
@@ -36,20 +37,21 @@ TEST(ReduceToIndexed, WritesAnEightBitBmpWithHeadersPaletteAndPaddedRows) {
   const std::string& b = r.bytes;
   EXPECT_EQ(b.size(), 1078u + 8u * 3u);  // rows of 5 indices padded to 8
   EXPECT_EQ(b.substr(0, 2), "BM");
-  EXPECT_EQ(Hex(b.substr(10, 4)), "36 04 00 00");                   // rows at 1078
-  EXPECT_EQ(Hex(b.substr(14, 4)), "28 00 00 00");                   // info header size 40
-  EXPECT_EQ(Hex(b.substr(18, 8)), "05 00 00 00 03 00 00 00");       // width 5, height 3
-  EXPECT_EQ(Hex(b.substr(26, 4)), "01 00 08 00");                   // 1 plane, 8 bits
-  EXPECT_EQ(Hex(b.substr(30, 8)), "00 00 00 00 18 00 00 00");       // no compression, 24 bytes
-  EXPECT_EQ(Hex(b.substr(54, 8)), "03 02 01 00 80 80 80 00");       // blue, green, red, 0
+  EXPECT_EQ(Hex(b.substr(10, 4)), "36 04 00 00");              // rows at 1078
+  EXPECT_EQ(Hex(b.substr(14, 4)), "28 00 00 00");              // info header size 40
+  EXPECT_EQ(Hex(b.substr(18, 8)), "05 00 00 00 03 00 00 00");  // width 5, height 3
+  EXPECT_EQ(Hex(b.substr(26, 4)), "01 00 08 00");              // 1 plane, 8 bits
+  EXPECT_EQ(Hex(b.substr(30, 8)), "00 00 00 00 18 00 00 00");  // no compression, 24 bytes
+  EXPECT_EQ(Hex(b.substr(54, 8)), "03 02 01 00 80 80 80 00");  // blue, green, red, 0
 }
 
 TEST(ReduceToIndexed, FewColoursKeptExactlyOrderedByCountThenFirstOccurrence) {
   // 4 x 2, top row first. Scanning starts at the bottom row: A B C C | A D D B.
   // Counts: A 2, B 2, C 2, D 2 ... made unequal: C 3 below.
   const Rgb A{255, 0, 0}, B{0, 255, 0}, C{0, 0, 255}, D{9, 9, 9};
-  const Reduced r = Reduce(4, 2, {C, D, B, C,  //  top row
-                                  A, B, C, D});  // bottom row, scanned first
+  const Reduced r = Reduce(4, 2,
+                           {C, D, B, C,    //  top row
+                            A, B, C, D});  // bottom row, scanned first
   // C has 3 pixels; A 1, B 2, D 2. B and D tie: B occurs first in the bottom row.
   EXPECT_EQ(r.palette[0], C);
   EXPECT_EQ(r.palette[1], B);
@@ -65,11 +67,12 @@ TEST(ReduceToIndexed, OneColourAndOnePixel) {
   } cases[] = {{1, 1}, {7, 3}};
   for (const Case& c : cases) {
     const Reduced r =
-        Reduce(c.width, c.height, std::vector<Rgb>(static_cast<std::size_t>(c.width * c.height),
-                                                   Rgb{200, 100, 50}));
+        Reduce(c.width, c.height,
+               std::vector<Rgb>(static_cast<std::size_t>(c.width * c.height), Rgb{200, 100, 50}));
     EXPECT_EQ(r.palette[0], (Rgb{200, 100, 50}));
     for (int i = 1; i < 256; ++i) EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], kGrey);
-    EXPECT_EQ(r.indices, std::vector<std::uint8_t>(static_cast<std::size_t>(c.width * c.height), 0));
+    EXPECT_EQ(r.indices,
+              std::vector<std::uint8_t>(static_cast<std::size_t>(c.width * c.height), 0));
   }
 }
 
@@ -80,7 +83,8 @@ TEST(ReduceToIndexed, ExactlyTwoHundredFiftySixColoursAllKept) {
   // Equal counts: palette in scan order, the bottom row (i = 240..255) first.
   for (int i = 0; i < 256; ++i) {
     const int y = 15 - i / 16, x = i % 16;
-    EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], (Rgb{static_cast<std::uint8_t>(y * 16 + x), 7, 0}));
+    EXPECT_EQ(r.palette[static_cast<std::size_t>(i)],
+              (Rgb{static_cast<std::uint8_t>(y * 16 + x), 7, 0}));
   }
 }
 
@@ -101,7 +105,8 @@ TEST(ReduceToIndexed, BeyondTwoHundredFiftySixTheRestTakeTheNearestLowerIndexOnT
   // One row: top-down equals bottom-up.
   const Reduced r = Reduce(static_cast<int>(bottomUp.size()), 1, bottomUp);
   for (int j = 0; j < 128; ++j) {
-    EXPECT_EQ(r.palette[static_cast<std::size_t>(j)], (Rgb{static_cast<std::uint8_t>(2 * j), 0, 0}));
+    EXPECT_EQ(r.palette[static_cast<std::size_t>(j)],
+              (Rgb{static_cast<std::uint8_t>(2 * j), 0, 0}));
     EXPECT_EQ(r.palette[static_cast<std::size_t>(128 + j)],
               (Rgb{static_cast<std::uint8_t>(2 * j), 255, 0}));
   }
@@ -145,7 +150,8 @@ TEST(ReduceToIndexed, MoreThan2049ColoursCoarsenBlueThenRedThenGreen) {
   };
   EXPECT_EQ(indexOf(0, 0, 0), indexOf(1, 1, 3));
   EXPECT_EQ(indexOf(30, 6, 8), indexOf(31, 7, 11));
-  // All counts are equal (8): entry 0 is the first pixel scanned, bottom row left, (31, 24, 0) masked.
+  // All counts are equal (8): entry 0 is the first pixel scanned, bottom row left, (31, 24, 0)
+  // masked.
   EXPECT_EQ(reduced.palette[0], (Rgb{30, 24, 0}));
 }
 
@@ -158,7 +164,8 @@ TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
   EXPECT_EQ(eight.Rows[0], 5);
   const std::string reduced = gif::ReduceToIndexed(bitmap);
   const gif::TBmpView view = gif::ReadBmpImage(reduced);
-  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Palette), 8)), "1E 14 0A 00 3C 32 28 00");
+  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Palette), 8)),
+            "1E 14 0A 00 3C 32 28 00");
   EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Rows), 3)), "00 01 00");
 }
 

@@ -44,7 +44,8 @@ TEST(GIFImage, OnePixelIsExactly799Bytes) {
   const std::string file = SaveBitmap(TrueColor(1, 1, {{10, 20, 30}}));
   std::string expected = "GIF87a" + Bytes({0x01, 0x00, 0x01, 0x00, 0xF7, 0x00, 0x00, 10, 20, 30});
   for (int i = 1; i < 256; ++i) expected += Bytes({128, 128, 128});
-  expected += Bytes({0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0x08, 0x04, 0x00, 0x01, 0x04, 0x04, 0x00, 0x3B});
+  expected +=
+      Bytes({0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 0x08, 0x04, 0x00, 0x01, 0x04, 0x04, 0x00, 0x3B});
   EXPECT_EQ(file.size(), 799u);
   EXPECT_EQ(Hex(file), Hex(expected));
 }
@@ -86,10 +87,12 @@ TEST(GIFImage, IndexedBitmapsKeepTheirTableSizeAndIndices) {
 
 TEST(GIFImage, SavingTwiceGivesIdenticalBytesWithoutEncodingAgain) {
   gif::TGIFImage image;
-  const gif::TBitmap bitmap = TrueColor(3, 2, {{1, 2, 3}, {4, 5, 6}, {1, 2, 3}, {7, 8, 9}, {1, 2, 3}, {4, 5, 6}});
+  const gif::TBitmap bitmap =
+      TrueColor(3, 2, {{1, 2, 3}, {4, 5, 6}, {1, 2, 3}, {7, 8, 9}, {1, 2, 3}, {4, 5, 6}});
   image.Assign(&bitmap);
   int starts = 0;
-  image.OnProgress = [&](gif::TGIFImage& sender, gif::TProgressStage stage, int, const std::string&) {
+  image.OnProgress = [&](gif::TGIFImage& sender, gif::TProgressStage stage, int,
+                         const std::string&) {
     EXPECT_EQ(&sender, &image);
     if (stage == gif::TProgressStage::psStarting) ++starts;
   };
@@ -108,7 +111,8 @@ TEST(GIFImage, TwoFramesMake89aWithALocalTableOnTheSecond) {
   EXPECT_EQ(image.FrameIndex, 1);
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
-  // Frame 1: 13 + 768 header and table, descriptor 10 bytes, data 08 04 .. (7 bytes: codes 256 1 2 257).
+  // Frame 1: 13 + 768 header and table, descriptor 10 bytes, data 08 04 .. (7 bytes: codes 256 1 2
+  // 257).
   const std::size_t second = file.find('\x2C', 781 + 10 + 1);
   ASSERT_NE(second, std::string::npos);
   EXPECT_EQ(static_cast<unsigned char>(file[second + 9]), 0x87);
@@ -127,7 +131,8 @@ TEST(GIFImage, TransparentColourGetsAGraphicControlBlock) {
   image.Frames[0]->DisposalMethod = 2;
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
-  EXPECT_EQ(Hex(file.substr(781, 8)), "21 F9 04 09 7B 00 01 00");  // packed: disposal 2, transparent
+  EXPECT_EQ(Hex(file.substr(781, 8)),
+            "21 F9 04 09 7B 00 01 00");  // packed: disposal 2, transparent
   EXPECT_EQ(static_cast<unsigned char>(file[789]), 0x2C);
 }
 
@@ -189,9 +194,9 @@ TEST(GIFImage, WriterErrors) {
 
   gif::TGIFImage trueColour;
   trueColour.AddFrame(gif::TBitmap());
-  EXPECT_THROW_MSG(trueColour.Frames[0]->EncodeIndexedImage(
-                       gif::BmpFileImage(TrueColor(1, 1, {{0, 0, 0}}))),
-                   gif::EInvalidGraphicOperation, Cp("Ошибка кодировки данных в формат GIF"));
+  EXPECT_THROW_MSG(
+      trueColour.Frames[0]->EncodeIndexedImage(gif::BmpFileImage(TrueColor(1, 1, {{0, 0, 0}}))),
+      gif::EInvalidGraphicOperation, Cp("Ошибка кодировки данных в формат GIF"));
   EXPECT_TRUE(out.empty());
 }
 

@@ -16,8 +16,8 @@ struct Reader {
 
 int ReadBytes(GifFileType* file, GifByteType* buffer, int length) {
   auto* reader = static_cast<Reader*>(file->UserData);
-  const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(length),
-                                              reader->bytes.size() - reader->at);
+  const std::size_t n =
+      std::min<std::size_t>(static_cast<std::size_t>(length), reader->bytes.size() - reader->at);
   std::memcpy(buffer, reader->bytes.data() + reader->at, n);
   reader->at += n;
   return static_cast<int>(n);

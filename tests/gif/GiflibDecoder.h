@@ -13,8 +13,8 @@ using Rgb = std::array<std::uint8_t, 3>;
 
 struct DecodedFrame {
   int Left = 0, Top = 0, Width = 0, Height = 0;
-  std::vector<Rgb> LocalColors;        // empty without a local table
-  std::vector<std::uint8_t> Indices;   // top row first
+  std::vector<Rgb> LocalColors;       // empty without a local table
+  std::vector<std::uint8_t> Indices;  // top row first
 };
 
 struct DecodedGif {

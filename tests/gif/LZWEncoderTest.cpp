@@ -100,11 +100,10 @@ TEST(LZWEncode, ResetOnTheLastPixelEndsWithClearThenEnd) {
   const int width = static_cast<int>(pixels.size());
   const std::string encoded = Encode(width, 1, 8, pixels);
   EXPECT_EQ(encoded, PackCodes(8, codes));
-  EXPECT_EQ(DecodeWithGiflib(Bytes({'G', 'I', 'F', '8', '7', 'a', width & 0xFF, width >> 8, 1, 0,
-                                    0xF7, 0, 0}) +
-                             std::string(768, '\0') +
-                             Bytes({0x2C, 0, 0, 0, 0, width & 0xFF, width >> 8, 1, 0, 0}) +
-                             encoded + "\x3B")
+  EXPECT_EQ(DecodeWithGiflib(
+                Bytes({'G', 'I', 'F', '8', '7', 'a', width & 0xFF, width >> 8, 1, 0, 0xF7, 0, 0}) +
+                std::string(768, '\0') +
+                Bytes({0x2C, 0, 0, 0, 0, width & 0xFF, width >> 8, 1, 0, 0}) + encoded + "\x3B")
                 .Frames.at(0)
                 .Indices,
             pixels);
@@ -116,9 +115,9 @@ TEST(CodeStream, ExactMultipleOf2040BitsEndsWithFullBlockThenTerminator) {
     std::size_t size;
     int lastBlockLength;  // length byte of the final data sub-block
   } cases[] = {
-      {255, 1 + 255 + 1, 255},          // 2040 bits: one full block, no empty block
-      {510, 2 * 256 + 1, 255},          // 4080 bits
-      {256, 256 + 2 + 1, 1},            // one byte more
+      {255, 1 + 255 + 1, 255},  // 2040 bits: one full block, no empty block
+      {510, 2 * 256 + 1, 255},  // 4080 bits
+      {256, 256 + 2 + 1, 1},    // one byte more
       {1, 2 + 1, 1},
   };
   for (const Case& c : cases) {
@@ -135,8 +134,8 @@ TEST(CodeStream, ExactMultipleOf2040BitsEndsWithFullBlockThenTerminator) {
 }
 
 TEST(LZWEncode, StreamOfExactly2040BitsEndsWithFullBlockThenTerminator) {
-  // 1524 one-bit pixels from this generator give Clear, codes and End of exactly 2040 bits (found by
-  // a search with the reference encoder, checked again here).
+  // 1524 one-bit pixels from this generator give Clear, codes and End of exactly 2040 bits (found
+  // by a search with the reference encoder, checked again here).
   std::vector<std::uint8_t> pixels;
   std::uint32_t x = 1;
   for (int i = 0; i < 1524; ++i) {
@@ -161,8 +160,8 @@ TEST(LZWEncode, ReportsProgressPerRowAndTheErrorThatEndsIt) {
            seen.emplace_back(stage, percent);
          });
   using S = gif::TProgressStage;
-  const std::vector<std::pair<S, int>> expected = {{S::psStarting, 0}, {S::psRunning, 25},
-                                                   {S::psRunning, 50}, {S::psRunning, 75},
+  const std::vector<std::pair<S, int>> expected = {{S::psStarting, 0},  {S::psRunning, 25},
+                                                   {S::psRunning, 50},  {S::psRunning, 75},
                                                    {S::psRunning, 100}, {S::psEnding, 100}};
   EXPECT_EQ(seen, expected);
 

@@ -1,5 +1,6 @@
-// A plain LZW encoder for the tests, written from the code-table rules with a std::map: the writer's
-// bytes must equal what it packs, and its code list shows where widths change and resets fall.
+// A plain LZW encoder for the tests, written from the code-table rules with a std::map: the
+// writer's bytes must equal what it packs, and its code list shows where widths change and resets
+// fall.
 #pragma once
 
 #include <cstdint>

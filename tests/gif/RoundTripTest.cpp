@@ -79,15 +79,15 @@ TEST(RoundTrip, IndexedPicturesDecodeToTheirIndicesAndPalette) {
     for (auto& i : indices) i = static_cast<std::uint8_t>(random() % used);
     gif::TBitmap bitmap = Indexed(width, height, bits, indices);
     for (int i = 0; i < (1 << bits); ++i)
-      bitmap.SetPaletteEntry(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 7);
+      bitmap.SetPaletteEntry(i, static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                             7);
     SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height) + "x" + std::to_string(bits));
 
     const DecodedGif gif = DecodeWithGiflib(Save(bitmap));
     EXPECT_EQ(gif.Version, "87a");
     ASSERT_EQ(gif.GlobalColors.size(), std::size_t{1} << bits);
-    EXPECT_EQ(gif.GlobalColors.back(),
-              (Rgb{static_cast<std::uint8_t>((1 << bits) - 1),
-                   static_cast<std::uint8_t>(256 - (1 << bits)), 7}));
+    EXPECT_EQ(gif.GlobalColors.back(), (Rgb{static_cast<std::uint8_t>((1 << bits) - 1),
+                                            static_cast<std::uint8_t>(256 - (1 << bits)), 7}));
     EXPECT_EQ(gif.Frames.at(0).Indices, indices);
   }
 }

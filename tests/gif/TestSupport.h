@@ -68,12 +68,12 @@ inline std::string Cp(std::string_view utf8) { return runtime::Cp1251FromUtf8(ut
 }  // namespace giftest
 
 // Checks both the type and the exact CP1251 text of an error.
-#define EXPECT_THROW_MSG(statement, type, text)          \
-  do {                                                   \
-    try {                                                \
-      statement;                                         \
-      ADD_FAILURE() << "no exception from " #statement;  \
-    } catch (const type& error) {                        \
-      EXPECT_EQ(error.Message(), text);                  \
-    }                                                    \
+#define EXPECT_THROW_MSG(statement, type, text)         \
+  do {                                                  \
+    try {                                               \
+      statement;                                        \
+      ADD_FAILURE() << "no exception from " #statement; \
+    } catch (const type& error) {                       \
+      EXPECT_EQ(error.Message(), text);                 \
+    }                                                   \
   } while (false)
