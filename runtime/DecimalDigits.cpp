@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 
 namespace runtime {
@@ -30,9 +30,12 @@ DecimalDigits ToDecimalDigits(double value, int decimals, int significant) {
   }
   if (value == 0) return result;
 
-  // "%.*e" gives d.ddd...e±XX, correctly rounded from the exact binary value.
+  // d.ddd...e±XX, correctly rounded from the exact binary value; std::to_chars ignores the C locale, which a
+  // GUI toolkit may have switched to one with a decimal comma.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(value));
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, significant - 1);
+  *written.ptr = '\0';
   std::string digits;
   const char* p = buffer;
   for (; *p != 'e'; ++p) {

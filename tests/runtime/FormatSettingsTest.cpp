@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "runtime/Format.h"
+#include "runtime/FormatFloat.h"
+#include "runtime/NumberParse.h"
 #include "tests/runtime/SeparatorGuard.h"
 
 namespace runtime {
@@ -68,6 +71,16 @@ TEST(FormatSettings, SeparatorsOfCompiledLocales) {
     EXPECT_EQ(DecimalSeparator(), c.decimal) << locale;
     EXPECT_EQ(ThousandSeparator(), c.thousands) << locale;
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+
+    // A GUI toolkit may switch the C library to the user's locale; our conversions must not follow it.
+    setenv("LOCPATH", folder.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, locale.c_str()), nullptr) << locale;
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormatFloat("0.00", 0.125), "0.13") << locale;
+    EXPECT_EQ(Format("%4.2f", {1000.005}), "1000.01") << locale;
+    EXPECT_EQ(StrToFloat(" 2.5e1 "), 25) << locale;
+    std::setlocale(LC_NUMERIC, "C");
+    unsetenv("LOCPATH");
   }
 }
 
