@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "runtime/Errors.h"
 #include "tests/runtime/ExpectThrowMessage.h"
 
@@ -57,6 +59,16 @@ TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
   EXPECT_THROW_MSG(ReadFileBytes(folder), EFOpenError, "Cannot open file " + folder.string());
   EXPECT_THROW_MSG(ReadFileBytes("/dev/zero"), EFOpenError, "Cannot open file /dev/zero");
   std::filesystem::remove_all(folder);
+}
+
+TEST(ReadFileBytes, UnreadableFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("stroop-unreadable-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  std::ofstream(file) << "140";
+  std::filesystem::permissions(file, std::filesystem::perms::none);
+  EXPECT_THROW_MSG(ReadFileBytes(file), EFOpenError, "Cannot open file " + file.string());
+  std::filesystem::remove(file);
 }
 
 }  // namespace
