@@ -36,16 +36,22 @@ std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded, const s
 }
 
 int RunExport(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& records,
-              std::ostream& errors) {
+              std::ostream& errors, const ExportStep& more) {
   std::error_code ignored;
   // A folder that cannot be made shows up as "Cannot create file" for each record.
   std::filesystem::create_directories(folder, ignored);
   int status = 0;
   for (const std::filesystem::path& record : records) {
     try {
-      ExportRecord(analysis::LoadRecordFile(record), folder);
+      const analysis::LoadedRecord loaded = analysis::LoadRecordFile(record);
+      ExportRecord(loaded, folder);
+      if (more) more(loaded, folder);
     } catch (const runtime::Exception& e) {
       errors << record.string() << ": " << PrintableUtf8(e.Message()) << '\n';
+      status = 1;
+    } catch (const std::exception& e) {
+      // Out of memory and the like: still one record's failure, not the whole run's.
+      errors << record.string() << ": " << PrintableUtf8(e.what()) << '\n';
       status = 1;
     }
   }

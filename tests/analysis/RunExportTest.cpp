@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/CommandLine.h"
+#include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/analysis/TestRecord.h"
 #include "tests/runtime/SeparatorGuard.h"
@@ -98,6 +99,17 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   std::ostringstream none;
   EXPECT_EQ(RunExport(folder / "out", {records[0]}, none), 0);
   EXPECT_EQ(none.str(), "");
+
+  // A further step runs after each written report, and its failure is that record's failure.
+  std::vector<std::string> seen;
+  const ExportStep more = [&](const analysis::LoadedRecord& loaded, const std::filesystem::path& out) {
+    seen.push_back(loaded.Record.SubjectCode + " " + out.filename().string());
+    if (loaded.Record.SubjectCode == "0911") throw runtime::EFCreateError("Cannot create file x.gif");
+  };
+  std::ostringstream failed;
+  EXPECT_EQ(RunExport(folder / "out", {records[0], records[3]}, failed, more), 1);
+  EXPECT_EQ(seen, (std::vector<std::string>{"0507 out", "0911 out"}));
+  EXPECT_EQ(failed.str(), records[3].string() + ": Cannot create file x.gif\n");
   std::filesystem::remove_all(folder);
 }
 
