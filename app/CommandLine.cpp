@@ -45,7 +45,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string Usage() {
-  return "usage: stroop-analyser                       open the analyser's window\n"
+  return "usage: stroop-analyser                         open the analyser's window\n"
          "       stroop-analyser --export DIR RECORD...  write \"<code> Stroop.txt\" for each record into DIR\n"
          "options:\n"
          "  --decimal-separator C   read and write numbers with C (for records made under another locale)\n"
