@@ -16,7 +16,7 @@ bool BeyondEnds(long long p, long long a, long long b, long long t) {
 
 }  // namespace
 
-bool PointNearSegment(TPoint p, TPoint a, TPoint b, int tolerance) {
+bool PointNearSegment(TCanvasPoint p, TCanvasPoint a, TCanvasPoint b, int tolerance) {
   // 64-bit products: pixel coordinates reach +-32766, so the cross product overflows 32 bits.
   const long long dx = static_cast<long long>(b.X) - a.X;
   const long long dy = static_cast<long long>(b.Y) - a.Y;

@@ -50,6 +50,8 @@ class TCustomSeries : public TChartSeries {
   // Fired by the hit test when it finds a point by its marker.
   std::function<void(TCustomSeries&, int valueIndex, int x, int y)> OnClickPointer;
 
+  // One pass over the visible points: every segment, then the markers on top of it.
+  void DrawAllPoints(TChartCanvas& canvas) override;
   void DrawPoint(TChartCanvas& canvas, int valueIndex) override;
   // Draws the pointer of one point at pixel (x, y).
   void DrawMarker(TChartCanvas& canvas, int x, int y, TColor color, int valueIndex);
@@ -68,7 +70,9 @@ class TCustomSeries : public TChartSeries {
  private:
   void DrawSegment(TChartCanvas& canvas, int x, int y, TColor color, int valueIndex, bool last,
                    bool withMarkers);
+  // Where the segment from point i - 1 to point i crosses the vertical line x = prevX_.
   int EdgeY(int valueIndex) const;
+  bool NearDrawnSegment(TCanvasPoint p, TCanvasPoint from, TCanvasPoint to) const;
 
   TChartPen linePen_;
   TSeriesPointer pointer_;
@@ -83,10 +87,11 @@ class TCustomSeries : public TChartSeries {
   TChartPen areaLinesPen_;
   bool drawsLine_ = false;
 
-  // Drawing state of one DrawAllPoints pass.
+  // Drawing state of one DrawAllPoints pass: the pixel, colour and index of the last point drawn.
   int prevX_ = 0;
   int prevY_ = 0;
-  TColor prevColor_ = clNotSet;
+  TColor prevColor_ = clNone;
+  int prevIndex_ = -1;
 };
 
 }  // namespace chart

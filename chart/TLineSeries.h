@@ -8,10 +8,6 @@ namespace chart {
 class TLineSeries : public TCustomSeries {
  public:
   TLineSeries();
-
-  // Copies every setting of another line series (not its points), keeping the line drawn and
-  // the area off.
-  void Assign(const TLineSeries& source);
 };
 
 }  // namespace chart
