@@ -174,8 +174,11 @@ class TChart {
   std::function<void()> OnBeforeDrawSeries;
   std::function<void()> OnAfterDraw;
   std::function<void(int x, int y)> OnMouseMove;
-  // The host reports a mouse move in client pixels: OnMouseMove runs first.
+  // The host reports a mouse move in client pixels: OnMouseMove runs first, then the chart takes
+  // the cursor of the first active series with a cursor of its own that has a point there, or its
+  // original cursor.
   void MouseMove(int x, int y);
+  int Cursor() const { return cursor_; }
 
  private:
   template <class T, class U>
@@ -196,6 +199,8 @@ class TChart {
   bool dirty_ = true;
   bool painted_ = false;
   bool loading_ = false;
+  int cursor_ = 0;
+  int originalCursor_ = 0;
 
   int left_ = 0;
   int top_ = 0;

@@ -151,9 +151,6 @@ class TChartAxis : public TChartPersistent {
   // Pixel -> value; 0 when the axis has no pixel length.
   double PixelToValue(int pixel) const;
 
-  // Whether this axis is attached to the series (its horizontal or vertical axis, or both axes of
-  // this direction).
-  bool IsSeriesAxis(const TChartSeries& series) const;
   // The label style in force: LabelStyle, with talAuto resolved from the attached series.
   TAxisLabelStyle ResolvedLabelStyle() const;
   // The label text of a value: AxisValuesFormat, the chart's label event, multi-line breaks.
@@ -169,27 +166,34 @@ class TChartAxis : public TChartPersistent {
   void Draw(TChartCanvas& canvas, const TRect& plotRect);
 
  private:
-  void CheckLabelAngle(int value) const;
-  void Invalidate() const;
   bool Loading() const;
   void RecalcDateTimeAxis();
+  // Text runs along the axis at this angle (0/180 on a horizontal axis, 90/270 on a vertical one).
+  bool RunsAlong(int angle) const;
+  std::string FormatLabel(double value, bool withEvent) const;
+  int LabelWidth(TChartCanvas& canvas, const std::string& text) const;
+  // A label's extent along the axis, for fitting labels.
+  int LabelFitSize(TChartCanvas& canvas, const std::string& text) const;
   int SizeTitle(TChartCanvas& canvas) const;
   int SizeLabels(TChartCanvas& canvas) const;
-  int LabelTextSize(TChartCanvas& canvas, const std::string& text) const;
-  void DrawTitle(TChartCanvas& canvas);
-  void DrawLabelText(TChartCanvas& canvas, int position, const std::string& text) const;
-  void DrawTextAt(TChartCanvas& canvas, int x, int y, int angle, const std::string& text,
-                  bool title) const;
-  void GenerateValueLabels(TChartCanvas& canvas, double increment);
-  void GeneratePointLabels(TChartCanvas& canvas, bool marks);
-  void PlaceLabel(TChartCanvas& canvas, double value, const std::string& text);
+
+  void DrawTitle(TChartCanvas& canvas) const;
+  // Text at a reference point, placed for this axis' side and the angle (labels and title).
+  void DrawAxisText(TChartCanvas& canvas, int x, int y, int angle, const std::string& text) const;
+  void GenerateValueLabels(TChartCanvas& canvas);
+  void GeneratePointLabels(TChartCanvas& canvas);
+  void PlaceLabel(TChartCanvas& canvas, double value, const std::string* pointText);
   void AddTick(int position);
   void DrawAxisLine(TChartCanvas& canvas) const;
-  void DrawTicks(TChartCanvas& canvas, const std::vector<int>& positions, int offset,
-                 int length) const;
+  // Lines across the axis line at every position: `offset` pixels from it, `length` long,
+  // outwards (or inwards for a negative direction).
+  void DrawTicks(TChartCanvas& canvas, const std::vector<int>& positions, int offset, int length,
+                 bool inwards) const;
   void DrawGrid(TChartCanvas& canvas, const TChartPen& pen, const std::vector<int>& positions,
-                const TRect& plotRect, bool centred) const;
+                const TRect& plotRect) const;
   std::vector<int> MinorTickPositions() const;
+  // Tick positions, or with GridCentered the rounded midpoints between neighbouring ticks.
+  std::vector<int> GridPositions() const;
 
   TChart* chart_;
   bool horizontal_;

@@ -10,7 +10,7 @@ namespace chart {
 
 class TChartAxisTitle : public TChartPersistent {
  public:
-  explicit TChartAxisTitle(int angle = 0) : angle_(angle) {}
+  explicit TChartAxisTitle(int angle = 0);
 
   // CP1251 text.
   const std::string& Caption() const { return caption_; }

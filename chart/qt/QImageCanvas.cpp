@@ -1,0 +1,324 @@
+// Drawing the chart into a QImage with QPainter.
+#include "chart/qt/QImageCanvas.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+#include <QPoint>
+#include <QPolygon>
+#include <QString>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "runtime/Cp1251.h"
+
+namespace chart {
+
+namespace {
+
+QColor ToQColor(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+QString ToQString(std::string_view cp1251) {
+  return QString::fromStdU16String(runtime::Cp1251ToUtf16(cp1251));
+}
+
+Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
+  switch (style) {
+    case bsSolid: return Qt::SolidPattern;
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+  }
+  return Qt::SolidPattern;
+}
+
+// Dash patterns of the device's 1-pixel styled pens, in pixels (on, off, ...).
+QList<qreal> DashPattern(TPenStyle style) {
+  switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+  }
+}
+
+}  // namespace
+
+QImageCanvas::QImageCanvas() = default;
+
+QImageCanvas::~QImageCanvas() {
+  if (painter_) painter_->end();
+}
+
+QString QImageCanvas::FamilyFor(const std::string& name) {
+  if (name == "Arial") return QStringLiteral("Liberation Sans");
+  return ToQString(name);
+}
+
+QFont QImageCanvas::QtFont(const TCanvasFont& font) {
+  QFont f(FamilyFor(font.Name));
+  // A negative height is the character (em) height; a positive one the cell height, which for
+  // these fonts is about 1.15 em.
+  const int pixels = font.Height < 0 ? -font.Height : std::max(1, font.Height * 20 / 23);
+  f.setPixelSize(std::max(1, pixels));
+  f.setBold(font.Style & 1);
+  f.setItalic(font.Style & 2);
+  f.setUnderline(font.Style & 4);
+  f.setStrikeOut(font.Style & 8);
+  f.setStyleStrategy(QFont::NoAntialias);
+  f.setHintingPreference(QFont::PreferFullHinting);
+  return f;
+}
+
+QPainter& QImageCanvas::Painter() {
+  if (!painter_) painter_ = std::make_unique<QPainter>();
+  if (!painter_->isActive()) {
+    if (image_.isNull()) image_ = QImage(1, 1, QImage::Format_RGB32);
+    painter_->begin(&image_);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setRenderHint(QPainter::TextAntialiasing, false);
+  }
+  return *painter_;
+}
+
+const QFontMetrics& QImageCanvas::Metrics() {
+  if (!metrics_ || metricsFont_ != Font()) {
+    metricsFont_ = Font();
+    const QFont font = QtFont(Font());
+    metrics_ = std::make_unique<QFontMetrics>(font);
+    // The whole cell, rounded up as the device reports it: 13 pixels for an 11-pixel Arial,
+    // where rounding ascent and descent separately would give 12.
+    const QFontMetricsF exact(font);
+    cellHeight_ = static_cast<int>(std::ceil(exact.ascent() + exact.descent()));
+  }
+  return *metrics_;
+}
+
+TRect QImageCanvas::PrepareImage(int width, int height) {
+  width = std::max(1, width);
+  height = std::max(1, height);
+  if (image_.width() != width || image_.height() != height) {
+    if (painter_ && painter_->isActive()) painter_->end();
+    image_ = QImage(width, height, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+  }
+  Painter();
+  return TRect{0, 0, width, height};
+}
+
+void QImageCanvas::CopyToWindow() {
+  // The window reads the image only once nothing paints on it any more.
+  if (painter_ && painter_->isActive()) painter_->end();
+  if (OnCopyToWindow) OnCopyToWindow(image_);
+}
+
+void QImageCanvas::ApplyPen() {
+  const TCanvasPen& p = Pen();
+  QPainter& painter = Painter();
+  if (p.Style == psClear) {
+    painter.setPen(Qt::NoPen);
+    return;
+  }
+  QPen pen(ToQColor(p.Color));
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  if (p.Width <= 1) {
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    if (p.SmallDots)
+      pen.setDashPattern({1, 1});
+    else if (const QList<qreal> dashes = DashPattern(p.Style); !dashes.isEmpty())
+      pen.setDashPattern(dashes);
+  } else {
+    // Wider device pens are always solid.
+    pen.setWidth(p.Width);
+  }
+  painter.setPen(pen);
+}
+
+void QImageCanvas::ApplyBrush() {
+  const TCanvasBrush& b = Brush();
+  Painter().setBrush(QBrush(ToQColor(b.Color), ToQtBrushStyle(b.Style)));
+}
+
+void QImageCanvas::ApplyBackground() {
+  QPainter& painter = Painter();
+  painter.setBackground(QBrush(ToQColor(BackColor())));
+  painter.setBackgroundMode(BackMode() == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
+void QImageCanvas::ApplyFont() {
+  Painter().setFont(QtFont(Font()));
+  Painter().setPen(ToQColor(Font().Color));
+}
+
+int QImageCanvas::TextWidth(std::string_view text) {
+  return Metrics().horizontalAdvance(ToQString(text));
+}
+
+int QImageCanvas::TextHeight(std::string_view) {
+  Metrics();
+  return cellHeight_;
+}
+
+void QImageCanvas::DrawAlignedText(int x, int y, const QString& text, bool opaque) {
+  const QFontMetrics& fm = Metrics();
+  const unsigned align = TextAlign();
+  int left = x;
+  if ((align & TA_CENTER) == TA_CENTER)
+    left = x - fm.horizontalAdvance(text) / 2;
+  else if (align & TA_RIGHT)
+    left = x - fm.horizontalAdvance(text);
+  const int top = (align & TA_BOTTOM) ? y - cellHeight_ : y;
+  QPainter& painter = Painter();
+  // An opaque background fills the text's cell in the background colour first.
+  if (opaque)
+    painter.fillRect(QRect(left, top, fm.horizontalAdvance(text), cellHeight_),
+                     ToQColor(BackColor()));
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.drawText(QPoint(left, top + fm.ascent()), text);
+}
+
+void QImageCanvas::TextOut(int x, int y, std::string_view text) {
+  ApplyFont();
+  DrawAlignedText(x, y, ToQString(text), BackMode() == bmOpaque);
+}
+
+void QImageCanvas::RotatedTextOut(int x, int y, std::string_view text, int angle) {
+  if (angle > 360) angle -= 360;
+  QPainter& painter = Painter();
+  ApplyFont();
+  painter.save();
+  painter.translate(x, y);
+  painter.rotate(-angle);
+  DrawAlignedText(0, 0, ToQString(text), false);
+  painter.restore();
+}
+
+void QImageCanvas::Rectangle(int x0, int y0, int x1, int y1) {
+  if (x1 <= x0 || y1 <= y0) return;
+  ApplyPen();
+  ApplyBrush();
+  ApplyBackground();
+  QPainter& painter = Painter();
+  if (Pen().Style == psClear) {
+    // Without a pen the device fills one pixel less on the right and at the bottom.
+    painter.fillRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), painter.brush());
+    return;
+  }
+  // An aliased 1-pixel outline of QRect(x, y, w, h) covers x..x+w, y..y+h.
+  painter.drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+}
+
+void QImageCanvas::FillRect(const TRect& r) {
+  ApplyBrush();
+  Painter().fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Painter().brush());
+}
+
+void QImageCanvas::Line(int x0, int y0, int x1, int y1) {
+  if (x0 == x1 && y0 == y1) return;
+  const TCanvasPen& p = Pen();
+  if (p.Style == psClear) return;
+  if (p.Width > 1) {
+    ApplyPen();
+    ApplyBackground();
+    Painter().drawLine(QPoint(x0, y0), QPoint(x1, y1));
+    return;
+  }
+  DrawThinLine(x0, y0, x1, y1);
+}
+
+void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
+  // Stepped here rather than by QPainter, which leaves out the pixel with the larger coordinate
+  // whichever way the line runs; the device leaves out the end point itself.
+  const TCanvasPen& p = Pen();
+  const QList<qreal> pattern = p.SmallDots ? QList<qreal>{1, 1} : DashPattern(p.Style);
+  QPolygon ink;
+  QPolygon gaps;
+  const int dx = std::abs(x1 - x0);
+  const int dy = std::abs(y1 - y0);
+  const int sx = x0 < x1 ? 1 : -1;
+  const int sy = y0 < y1 ? 1 : -1;
+  const int steps = std::max(dx, dy);
+  const int major = std::max(dx, dy);
+  const int minor = std::min(dx, dy);
+  int err = major / 2;
+  int x = x0;
+  int y = y0;
+  int dash = 0;        // index into the pattern
+  int dashLeft = pattern.isEmpty() ? 0 : static_cast<int>(pattern[0]);
+  for (int i = 0; i < steps; ++i) {
+    const bool on = pattern.isEmpty() || dash % 2 == 0;
+    (on ? ink : gaps) << QPoint(x, y);
+    if (!pattern.isEmpty() && --dashLeft == 0) {
+      dash = (dash + 1) % static_cast<int>(pattern.size());
+      dashLeft = static_cast<int>(pattern[dash]);
+    }
+    if (dx >= dy) x += sx; else y += sy;
+    err -= minor;
+    if (err < 0) {
+      err += major;
+      if (dx >= dy) y += sy; else x += sx;
+    }
+  }
+  QPainter& painter = Painter();
+  QPen pen(ToQColor(p.Color));
+  pen.setCosmetic(true);
+  pen.setWidth(1);
+  painter.setPen(pen);
+  painter.drawPoints(ink);
+  if (BackMode() == bmOpaque && !gaps.isEmpty()) {
+    pen.setColor(ToQColor(BackColor()));
+    painter.setPen(pen);
+    painter.drawPoints(gaps);
+  }
+}
+
+void QImageCanvas::Polyline(std::span<const TCanvasPoint> points) {
+  // Each vertex is drawn by the segment that starts there; only the last one is left out.
+  for (std::size_t i = 1; i < points.size(); ++i)
+    Line(points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y);
+}
+
+void QImageCanvas::Polygon(std::span<const TCanvasPoint> points) {
+  if (points.empty()) return;
+  ApplyPen();
+  ApplyBrush();
+  ApplyBackground();
+  QPolygon polygon;
+  for (const TCanvasPoint& p : points) polygon << QPoint(p.X, p.Y);
+  Painter().drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void QImageCanvas::Ellipse(int x0, int y0, int x1, int y1) {
+  if (x1 <= x0 || y1 <= y0) return;
+  ApplyPen();
+  ApplyBrush();
+  ApplyBackground();
+  Painter().drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+}
+
+void QImageCanvas::SetPixel(int x, int y, TColor color) {
+  QPainter& painter = Painter();
+  QPen pen(ToQColor(color));
+  pen.setCosmetic(true);
+  painter.setPen(pen);
+  painter.drawPoint(x, y);
+}
+
+void QImageCanvas::ClipRectangle(const TRect& r) {
+  Painter().setClipRect(QRect(r.Left, r.Top, r.Width(), r.Height()));
+}
+
+void QImageCanvas::UnClipRectangle() { Painter().setClipping(false); }
+
+}  // namespace chart

@@ -1,0 +1,70 @@
+// The chart canvas over a QImage: the off-screen bitmap of the chart's double buffering, drawn with
+// aliased cosmetic pens whose lines leave out their end pixel, as the chart's drawing rules expect.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "chart/TChartCanvas.h"
+
+namespace chart {
+
+class QImageCanvas : public TChartCanvas {
+ public:
+  QImageCanvas();
+  ~QImageCanvas() override;
+
+  // The image of the last paint (the window copies it, a capture saves it).
+  const QImage& Image() const { return image_; }
+  // Called with the finished image at the end of every paint, and on a clean chart's repaint.
+  std::function<void(const QImage&)> OnCopyToWindow;
+
+  // The font family a chart font name is drawn with: "Arial" becomes the metric-compatible
+  // "Liberation Sans"; other names are used as they are.
+  static QString FamilyFor(const std::string& name);
+  // The Qt font for a canvas font, by family and pixel height, without anti-aliasing.
+  static QFont QtFont(const TCanvasFont& font);
+
+  TRect PrepareImage(int width, int height) override;
+  void CopyToWindow() override;
+  void TextOut(int x, int y, std::string_view text) override;
+  void RotatedTextOut(int x, int y, std::string_view text, int angle) override;
+  int TextWidth(std::string_view text) override;
+  int TextHeight(std::string_view text) override;
+  void Rectangle(int x0, int y0, int x1, int y1) override;
+  using TChartCanvas::Rectangle;
+  void FillRect(const TRect& r) override;
+  void Line(int x0, int y0, int x1, int y1) override;
+  void Polyline(std::span<const TCanvasPoint> points) override;
+  void Polygon(std::span<const TCanvasPoint> points) override;
+  void Ellipse(int x0, int y0, int x1, int y1) override;
+  void SetPixel(int x, int y, TColor color) override;
+  void ClipRectangle(const TRect& r) override;
+  void UnClipRectangle() override;
+
+ private:
+  QPainter& Painter();
+  const QFontMetrics& Metrics();
+  // Applies the device state to the painter before a drawing call.
+  void ApplyPen();
+  void ApplyBrush();
+  void ApplyFont();
+  void ApplyBackground();
+  // A 1-pixel line stepped pixel by pixel with the pen's dash pattern, end pixel left out.
+  void DrawThinLine(int x0, int y0, int x1, int y1);
+  // The text placed by the alignment flags around (x, y) in the painter's current transform.
+  void DrawAlignedText(int x, int y, const QString& text, bool opaque);
+
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+  std::optional<TCanvasFont> metricsFont_;
+  std::unique_ptr<QFontMetrics> metrics_;
+  int cellHeight_ = 0;
+};
+
+}  // namespace chart

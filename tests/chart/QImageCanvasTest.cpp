@@ -1,0 +1,170 @@
+// The QPainter canvas on a QImage: end pixels left out, rectangles right/bottom exclusive, dashes,
+// clipping, text placement and the metric-compatible font.
+#include "chart/qt/QImageCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <memory>
+#include <string>
+
+namespace chart {
+namespace {
+
+// Fonts need a GUI application; the tests run it on the offscreen platform.
+void EnsureGuiApplication() {
+  static int argc = 1;
+  static char name[] = "chart_tests";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QGuiApplication> app;
+  if (!QGuiApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+class QImageCanvasTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureGuiApplication();
+    canvas.PrepareImage(23, 17);
+    canvas.Brush() = {clWhite, bsSolid};
+    canvas.FillRect(TRect{0, 0, 23, 17});
+  }
+  const QImage& Done() {
+    canvas.CopyToWindow();
+    return canvas.Image();
+  }
+  // 'x' where the pixel has the colour, '.' elsewhere: a row as text, left to right.
+  std::string Row(int y, QRgb color) {
+    const QImage& image = canvas.Image();
+    std::string row;
+    for (int x = 0; x < image.width(); ++x) row += image.pixel(x, y) == color ? 'x' : '.';
+    return row;
+  }
+  std::string Column(int x, QRgb color) {
+    const QImage& image = canvas.Image();
+    std::string column;
+    for (int y = 0; y < image.height(); ++y) column += image.pixel(x, y) == color ? 'x' : '.';
+    return column;
+  }
+  QImageCanvas canvas;
+};
+
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kBlue = 0xFF0000FF;
+constexpr QRgb kBlack = 0xFF000000;
+
+TEST_F(QImageCanvasTest, LinesLeaveOutTheirEndPixelInEveryDirection) {
+  canvas.Pen() = {clRed, psSolid, 1, false};
+  canvas.Line(2, 3, 8, 3);    // rightwards: 2..7
+  canvas.Line(20, 5, 14, 5);  // leftwards: 20..15
+  canvas.Line(1, 6, 1, 10);   // downwards: 6..9
+  canvas.Line(3, 12, 3, 8);   // upwards: 12..9
+  Done();
+  EXPECT_EQ(Row(3, kRed), "..xxxxxx...............");
+  EXPECT_EQ(Row(5, kRed), "...............xxxxxx..");
+  EXPECT_EQ(Column(1, kRed), "......xxxx.......");
+  EXPECT_EQ(Column(3, kRed), "...x.....xxxx....");  // y 3 from the first line, 12..9 upwards
+}
+
+TEST_F(QImageCanvasTest, DiagonalLineCoversOnePixelPerStepWithoutTheEnd) {
+  canvas.Pen() = {clRed, psSolid, 1, false};
+  canvas.Line(2, 2, 7, 7);
+  Done();
+  for (int i = 2; i < 7; ++i) EXPECT_EQ(canvas.Image().pixel(i, i), kRed) << i;
+  EXPECT_NE(canvas.Image().pixel(7, 7), kRed);
+}
+
+TEST_F(QImageCanvasTest, RectangleIsRightAndBottomExclusive) {
+  canvas.Pen() = {clBlack, psSolid, 1, false};
+  canvas.Brush() = {clBlue, bsSolid};
+  canvas.Rectangle(2, 3, 9, 8);  // outline x 2..8, y 3..7
+  Done();
+  EXPECT_EQ(Row(3, kBlack), "..xxxxxxx..............");
+  EXPECT_EQ(Row(7, kBlack), "..xxxxxxx..............");
+  EXPECT_EQ(Row(5, kBlack), "..x.....x..............");
+  EXPECT_EQ(Row(5, kBlue), "...xxxxx...............");
+  EXPECT_EQ(Column(5, kBlack), "...x...x.........");
+}
+
+TEST_F(QImageCanvasTest, RectangleWithoutPenFillsOnePixelLess) {
+  canvas.Pen().Style = psClear;
+  canvas.Brush() = {clBlue, bsSolid};
+  canvas.Rectangle(2, 3, 9, 8);
+  Done();
+  EXPECT_EQ(Row(3, kBlue), "..xxxxxx...............");
+  EXPECT_EQ(Column(4, kBlue), "...xxxx..........");
+}
+
+TEST_F(QImageCanvasTest, DottedAndDashDotPensFollowTheDevicePatterns) {
+  canvas.Pen() = {clRed, psDot, 1, false};
+  canvas.Line(0, 2, 23, 2);
+  canvas.Pen() = {clRed, psDashDot, 1, false};
+  canvas.Line(0, 4, 23, 4);
+  canvas.Pen() = {clRed, psDot, 2, false};  // wider pens are solid
+  canvas.Line(0, 8, 23, 8);
+  Done();
+  EXPECT_EQ(Row(2, kRed), "xxx...xxx...xxx...xxx..");
+  EXPECT_EQ(Row(4, kRed), "xxxxxxxxx......xxx.....");
+  EXPECT_EQ(Row(8, kRed), "xxxxxxxxxxxxxxxxxxxxxxx");
+}
+
+TEST_F(QImageCanvasTest, ClipRectangleLimitsDrawingUntilRemoved) {
+  canvas.Pen() = {clRed, psSolid, 1, false};
+  canvas.ClipRectangle(TRect{5, 0, 10, 17});
+  canvas.Line(0, 2, 23, 2);
+  canvas.UnClipRectangle();
+  canvas.Line(0, 4, 23, 4);
+  Done();
+  EXPECT_EQ(Row(2, kRed), ".....xxxxx.............");
+  EXPECT_EQ(Row(4, kRed), "xxxxxxxxxxxxxxxxxxxxxxx");
+}
+
+TEST_F(QImageCanvasTest, SetPixelAndEllipseAndPolygon) {
+  canvas.SetPixel(4, 4, clRed);
+  canvas.Pen() = {clBlack, psSolid, 1, false};
+  canvas.Brush() = {clBlue, bsSolid};
+  const TCanvasPoint triangle[] = {{10, 12}, {18, 12}, {14, 4}};
+  canvas.Polygon(triangle);
+  Done();
+  EXPECT_EQ(canvas.Image().pixel(4, 4), kRed);
+  EXPECT_EQ(canvas.Image().pixel(14, 10), kBlue);  // inside the triangle
+  EXPECT_EQ(canvas.Image().pixel(14, 12), kBlack);  // on its base
+}
+
+TEST_F(QImageCanvasTest, ArialResolvesToLiberationSansWithArialMetrics) {
+  EXPECT_EQ(QImageCanvas::FamilyFor("Arial"), "Liberation Sans");
+  EXPECT_EQ(QImageCanvas::FamilyFor("Courier New"), "Courier New");
+  canvas.Font().Name = "Arial";
+  // Arial's cell is about 1.15 em: 13 pixels for the 8-point (11-pixel) label font, 17 for the
+  // 15-pixel title font.
+  canvas.Font().Height = -11;
+  EXPECT_EQ(canvas.FontHeight(), 13);
+  canvas.Font().Height = -15;
+  EXPECT_EQ(canvas.FontHeight(), 17);
+  EXPECT_GT(canvas.TextWidth("WWW"), canvas.TextWidth("iii"));
+}
+
+TEST_F(QImageCanvasTest, TextAlignmentPlacesTheInkAroundTheReferencePoint) {
+  canvas.PrepareImage(60, 40);
+  canvas.Brush() = {clWhite, bsSolid};
+  canvas.FillRect(TRect{0, 0, 60, 40});
+  canvas.Font() = TCanvasFont{"Arial", -11, clBlack, 0};
+  canvas.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+  canvas.TextOut(30, 20, "W");
+  Done();
+  int minX = 99, maxX = -1, minY = 99, maxY = -1;
+  for (int y = 0; y < 40; ++y)
+    for (int x = 0; x < 60; ++x)
+      if (canvas.Image().pixel(x, y) == kBlack) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+      }
+  EXPECT_LT(maxX, 30);  // right-aligned: ink left of x
+  EXPECT_GT(minX, 30 - canvas.TextWidth("W") - 2);
+  EXPECT_LT(maxY, 20);  // bottom-aligned: ink above y
+  EXPECT_GE(minY, 20 - canvas.FontHeight());
+}
+
+}  // namespace
+}  // namespace chart
