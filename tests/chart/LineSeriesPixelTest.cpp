@@ -1,0 +1,106 @@
+// Line series on a real QImage: marker pixels, segment colours, markers on top, dash-dot bands.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <memory>
+#include <string>
+
+#include "chart/TChart.h"
+#include "chart/TLineSeries.h"
+#include "chart/qt/QImageCanvas.h"
+
+namespace chart {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kRed = 0xFFFF0000;
+constexpr QRgb kGreen = 0xFF008000;
+constexpr QRgb kBand = 0xFF400040;  // red 64, green 0, blue 64
+
+// The same one-to-one chart as the recorded tests (pixel = (X, 250 - Y)) on a white back wall.
+class PixelImage : public ::testing::Test {
+ protected:
+  PixelImage() {
+    static int argc = 1;
+    static char name[] = "chart_tests";
+    static char* argv[] = {name, nullptr};
+    static std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
+
+    auto canvas = std::make_unique<QImageCanvas>();
+    canvas_ = canvas.get();
+    chart.SetCanvas(std::move(canvas));
+    chart.SetView3D(false);
+    for (int i = 0; i < 4; ++i) chart.SetMargin(i, 0);
+    chart.SetAxisVisible(false);
+    chart.Title().SetVisible(false);
+    chart.Foot().SetVisible(false);
+    chart.BackWall().Brush().SetColor(clWhite);
+    chart.BackWall().SetColor(clWhite);
+    for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) axis->SetAutomatic(false);
+    chart.BottomAxis().SetMinMax(0, 400);
+    chart.LeftAxis().SetMinMax(0, 250);
+    series.SetParentChart(&chart);
+  }
+
+  QRgb At(int x, int y) {
+    chart.Paint();
+    return canvas_->Image().pixel(x, y);
+  }
+  // 'x' where row y has the colour, '.' elsewhere, for x in [x0, x1).
+  std::string Row(int y, int x0, int x1, QRgb color) {
+    chart.Paint();
+    std::string row;
+    for (int x = x0; x < x1; ++x) row += canvas_->Image().pixel(x, y) == color ? 'x' : '.';
+    return row;
+  }
+
+  TChart chart;
+  TLineSeries series;
+
+ private:
+  QImageCanvas* canvas_;
+};
+
+TEST_F(PixelImage, RectangleMarkerCoversNinePixelsWithABlackOutline) {
+  series.Pointer().SetVisible(true);
+  series.AddPoint(100, 200, "", clGreen);                // pixel (100, 50)
+  EXPECT_EQ(Row(50, 94, 107, kBlack), "..x.......x..");  // outline at x 96 and 104
+  EXPECT_EQ(Row(50, 94, 107, kGreen), "...xxxxxxx...");  // fill 97..103
+  EXPECT_EQ(Row(46, 94, 107, kBlack), "..xxxxxxxxx..");  // top edge y 46
+  EXPECT_EQ(Row(54, 94, 107, kBlack), "..xxxxxxxxx..");  // bottom edge y 54
+  EXPECT_EQ(At(100, 45), kWhite);
+  EXPECT_EQ(At(100, 55), kWhite);
+}
+
+TEST_F(PixelImage, GreenRedGreenSegmentsAndMarkersOnTop) {
+  series.Pointer().SetVisible(true);
+  series.AddPoint(100, 150, "", clGreen);  // (100, 100)
+  series.AddPoint(200, 150, "", clRed);    // (200, 100)
+  series.AddPoint(300, 150, "", clGreen);  // (300, 100)
+  // The segment 0-1 ends at the red point, the segment 1-2 at a green one.
+  EXPECT_EQ(Row(100, 150, 152, kRed), "xx");
+  EXPECT_EQ(Row(100, 250, 252, kGreen), "xx");
+  // Each marker's fill covers the lines that run through it: red inside the green markers
+  // would mean a line was drawn after them.
+  EXPECT_EQ(Row(100, 97, 104, kGreen), "xxxxxxx");
+  EXPECT_EQ(Row(100, 197, 204, kRed), "xxxxxxx");
+  EXPECT_EQ(Row(100, 297, 304, kGreen), "xxxxxxx");
+  EXPECT_EQ(At(196, 100), kBlack);
+}
+
+TEST_F(PixelImage, DashDotBandLineHasGaps) {
+  series.SetSeriesColor(0x400040);
+  series.LinePen().SetStyle(psDashDot);
+  series.AddPoint(0, 100);  // a horizontal line at pixel row 150
+  series.AddPoint(400, 100);
+  const std::string band = Row(150, 50, 350, kBand);
+  const std::string wall = Row(150, 50, 350, kWhite);
+  EXPECT_NE(band.find("xxx"), std::string::npos) << band;  // dashes
+  EXPECT_NE(wall.find('x'), std::string::npos) << band;    // and gaps showing the wall
+  for (std::size_t i = 0; i < band.size(); ++i) EXPECT_NE(band[i], wall[i]) << i;
+}
+
+}  // namespace
+}  // namespace chart
