@@ -7,6 +7,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CommandLine line;
   bool optionsEnded = false;
   bool folderSeen = false;
+  std::vector<std::string> windowRecords;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto value = [&](const char* option) -> const std::string& {
@@ -35,8 +36,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (folderSeen) {
       line.records.emplace_back(arg);
     } else {
-      throw CommandLineError("unexpected argument " + arg + " (records follow --export DIR)");
+      windowRecords.push_back(arg);
     }
+  }
+  // Without --export, one record may follow: the window opens with it loaded.
+  if (!windowRecords.empty()) {
+    if (line.mode == CommandLine::Mode::Export) {
+      throw CommandLineError("unexpected argument " + windowRecords[0] + " (records follow --export DIR)");
+    }
+    if (windowRecords.size() > 1) {
+      throw CommandLineError("unexpected argument " + windowRecords[1] + " (the window opens one record)");
+    }
+    line.records.emplace_back(windowRecords[0]);
   }
   if (line.mode == CommandLine::Mode::Export && line.records.empty()) {
     throw CommandLineError("--export needs at least one record after the folder");
@@ -45,8 +56,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string Usage() {
-  return "usage: stroop-analyser                         open the analyser's window\n"
-         "       stroop-analyser --export DIR RECORD...  write \"<code> Stroop.txt\" for each record into DIR\n"
+  return "usage: stroop-analyser [RECORD]                open the analyser's window, with RECORD loaded\n"
+         "       stroop-analyser --export DIR RECORD...  write \"<code> Stroop.txt\" and the four\n"
+         "                                               \"<code> <s>.Stroop.gif\" for each record into DIR\n"
          "options:\n"
          "  --decimal-separator C   read and write numbers with C (for records made under another locale)\n"
          "  --help                  show this text\n";

@@ -12,7 +12,7 @@ struct CommandLine {
   enum class Mode { Window, Export, Help };
   Mode mode = Mode::Window;
   std::filesystem::path exportFolder;              // --export DIR
-  std::vector<std::filesystem::path> records;      // the RECORD arguments after DIR
+  std::vector<std::filesystem::path> records;      // the RECORD arguments after DIR, or the window's one
   std::optional<char> decimalSeparator;            // --decimal-separator C
 };
 

@@ -1,10 +1,12 @@
 // stroop-analyser: the Stroop record analyser's entry point.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/RunExport.h"
+#include "app/ExportCharts.h"
+#include "app/RunWindow.h"
 #include "runtime/FormatSettings.h"
 
 int main(int argc, char** argv) {
@@ -24,14 +26,14 @@ int main(int argc, char** argv) {
   }
   switch (line.mode) {
     case app::CommandLine::Mode::Export:
-      return app::RunExport(line.exportFolder, line.records, std::cerr);
+      return app::RunExportWithCharts(argc, argv, line.exportFolder, line.records);
     case app::CommandLine::Mode::Help:
       std::cout << app::Usage();
       return 0;
     case app::CommandLine::Mode::Window:
       break;
   }
-  // The window is not part of this build yet.
-  std::cerr << app::Usage();
-  return 2;
+  std::optional<std::filesystem::path> record;
+  if (!line.records.empty()) record = line.records.front();
+  return app::RunWindow(argc, argv, record);
 }

@@ -33,6 +33,9 @@ TEST(CommandLine, Accepted) {
   EXPECT_EQ(comma.records, (std::vector<std::filesystem::path>{"-odd.txt"}));
   EXPECT_EQ(ParseCommandLine({"--export", "o", "r", "--decimal-separator", "."}).decimalSeparator, '.');
   EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Mode::Help);
+  const CommandLine window = ParseCommandLine({"record.txt"});
+  EXPECT_EQ(window.mode, CommandLine::Mode::Window);
+  EXPECT_EQ(window.records, (std::vector<std::filesystem::path>{"record.txt"}));
 }
 
 TEST(CommandLine, Refused) {
@@ -48,7 +51,8 @@ TEST(CommandLine, Refused) {
        "--decimal-separator needs one character other than a digit or a blank, not ',,'"},
       {{"--decimal-separator", "5"}, "--decimal-separator needs one character other than a digit or a blank, not '5'"},
       {{"--bogus"}, "unknown option --bogus"},
-      {{"record.txt"}, "unexpected argument record.txt (records follow --export DIR)"},
+      {{"a.txt", "--export", "o", "r"}, "unexpected argument a.txt (records follow --export DIR)"},
+      {{"a.txt", "b.txt"}, "unexpected argument b.txt (the window opens one record)"},
   };
   for (const auto& c : cases) {
     try {

@@ -1,0 +1,53 @@
+// Builds the main window's chart off-screen and saves it once per subtest.
+#include "app/ExportCharts.h"
+
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+#include "analysis/PlotSubtest.h"
+#include "app/ChartImage.h"
+#include "app/QtStartup.h"
+#include "app/RunExport.h"
+#include "chart/MainChartSetup.h"
+#include "chart/qt/QImageCanvas.h"
+
+namespace app {
+
+std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest) {
+  // The report's safe name is "<code> Stroop.txt"; the chart's keeps the same code.
+  std::string name = ExportReportFileName(subjectCodeCp1251);
+  name.resize(name.size() - std::string_view("Stroop.txt").size());
+  return name + std::to_string(subtest) + ".Stroop.gif";
+}
+
+void ExportCharts(const analysis::RecordData& record, const std::filesystem::path& folder) {
+  chart::TChart chart;
+  chart::TMainChartSeries series;
+  chart::SetUpMainChart(chart, series);
+  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
+  // As after a load: the foot holds the identification line.
+  chart.Foot().Text().Clear();
+  chart.Foot().Text().Add(record.SubjectLine);
+  analysis::RecordData shown = record;
+  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+    shown.CurrentSubtest = s;
+    analysis::PlotSubtest(chart, series, shown);
+    const std::string name = ExportChartFileName(record.SubjectCode, s);
+    SaveChartGif(chart, folder / std::filesystem::path(std::u8string(name.begin(), name.end())));
+  }
+}
+
+int RunExportWithCharts(int argc, char** argv, const std::filesystem::path& folder,
+                        const std::vector<std::filesystem::path>& records) {
+  // The charts are drawn into images only; the offscreen platform gives fonts without a display.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  AfterQtStartup();
+  return RunExport(folder, records, std::cerr,
+                   [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
+                     ExportCharts(loaded.Record, target);
+                   });
+}
+
+}  // namespace app
