@@ -56,7 +56,7 @@ QList<qreal> DashPattern(TPenStyle style) {
 QImageCanvas::QImageCanvas() = default;
 
 QImageCanvas::~QImageCanvas() {
-  if (painter_) painter_->end();
+  if (painter_ && painter_->isActive()) painter_->end();
 }
 
 QString QImageCanvas::FamilyFor(const std::string& name) {
@@ -254,8 +254,15 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
   int err = major / 2;
   int x = x0;
   int y = y0;
-  int dash = 0;        // index into the pattern
+  // A line that starts where the last one with the same pen ended carries on its dash pattern,
+  // so a polyline drawn segment by segment is dashed along its whole length.
+  int dash = 0;  // index into the pattern
   int dashLeft = pattern.isEmpty() ? 0 : static_cast<int>(pattern[0]);
+  if (!pattern.isEmpty() && lastLine_ && lastLine_->pen == p && lastLine_->endX == x0 &&
+      lastLine_->endY == y0) {
+    dash = lastLine_->dash;
+    dashLeft = lastLine_->dashLeft;
+  }
   for (int i = 0; i < steps; ++i) {
     const bool on = pattern.isEmpty() || dash % 2 == 0;
     (on ? ink : gaps) << QPoint(x, y);
@@ -270,6 +277,7 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
       if (dx >= dy) y += sy; else x += sx;
     }
   }
+  lastLine_ = DashState{p, x1, y1, dash, dashLeft};
   QPainter& painter = Painter();
   QPen pen(ToQColor(p.Color));
   pen.setCosmetic(true);

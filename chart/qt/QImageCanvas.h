@@ -65,6 +65,15 @@ class QImageCanvas : public TChartCanvas {
   std::optional<TCanvasFont> metricsFont_;
   std::unique_ptr<QFontMetrics> metrics_;
   int cellHeight_ = 0;
+  // Where the last thin line ended and how far into its dash pattern.
+  struct DashState {
+    TCanvasPen pen;
+    int endX;
+    int endY;
+    int dash;
+    int dashLeft;
+  };
+  std::optional<DashState> lastLine_;
 };
 
 }  // namespace chart

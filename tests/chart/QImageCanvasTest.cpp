@@ -107,6 +107,18 @@ TEST_F(QImageCanvasTest, DottedAndDashDotPensFollowTheDevicePatterns) {
   EXPECT_EQ(Row(8, kRed), "xxxxxxxxxxxxxxxxxxxxxxx");
 }
 
+TEST_F(QImageCanvasTest, DashPatternCarriesOnAcrossJoinedLines) {
+  // A line drawn as short joined pieces (as a series draws its segments) keeps the pattern going.
+  canvas.Pen() = {clRed, psDashDot, 1, false};
+  for (int x = 0; x < 21; x += 3) canvas.Line(x, 4, x + 3, 4);
+  canvas.Line(0, 6, 3, 6);  // a new start begins the pattern afresh
+  canvas.Line(3, 6, 6, 6);
+  canvas.Line(10, 6, 13, 6);
+  Done();
+  EXPECT_EQ(Row(4, kRed), "xxxxxxxxx......xxx.....");
+  EXPECT_EQ(Row(6, kRed), "xxxxxx....xxx..........");
+}
+
 TEST_F(QImageCanvasTest, ClipRectangleLimitsDrawingUntilRemoved) {
   canvas.Pen() = {clRed, psSolid, 1, false};
   canvas.ClipRectangle(TRect{5, 0, 10, 17});
