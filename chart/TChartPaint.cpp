@@ -1,4 +1,5 @@
 // The chart's paint: margins, background and bevels, title and foot, axes, back wall, series.
+#include <algorithm>
 #include <vector>
 
 #include "chart/ChartMath.h"
@@ -44,10 +45,11 @@ void TChart::NormalizePlotRect() {
   TRect& r = plotRect_;
   r.Left = std::max(r.Left, panelBounds_.Left);
   r.Top = std::max(r.Top, panelBounds_.Top);
+  // A control without width or height still gets a one-pixel rectangle.
   if (r.Right < r.Left) r.Right = r.Left + 1;
-  if (r.Right == r.Left) r.Right = r.Left + width_;
+  if (r.Right == r.Left) r.Right = r.Left + std::max(1, width_);
   if (r.Bottom < r.Top) r.Bottom = r.Top + 1;
-  if (r.Bottom == r.Top) r.Bottom = r.Top + height_;
+  if (r.Bottom == r.Top) r.Bottom = r.Top + std::max(1, height_);
 }
 
 void TChart::DrawBackground() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "chart/ChartException.h"
+#include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
 
@@ -280,6 +281,120 @@ TEST_F(ChartLayout, NothingIsInvalidatedBeforeConstructionEnds) {
   fresh.SetOnInvalidate([&] { ++calls; });
   EXPECT_EQ(calls, 0);
   EXPECT_TRUE(fresh.ImageDirty());
+}
+
+TEST(MainChartLayout, EveryStepTakesItsRoomInOrder) {
+  TChart chart;
+  TMainChartSeries series;
+  SetUpMainChart(chart, series);
+  auto owned = std::make_unique<RecordingCanvas>();
+  RecordingCanvas* canvas = owned.get();
+  chart.SetCanvas(std::move(owned));
+  for (int c = 1; c <= 10; ++c) series.Series5sec.AddPoint(c, 0.5 + (c - 1) / 9.0, "", clGreen);
+  for (int pass = 0; pass < 2; ++pass) {  // the second layout measures with the first's lengths
+    chart.Invalidate();
+    chart.Paint();
+    // Margins 10 / 7 / 10 / 7 of 1023 x 369; two 17-pixel title lines and the gap (7 + 39);
+    // one foot line and the gap (362 - 22); bottom axis: 15-pixel title, 13-pixel labels and
+    // 6 for ticks (340 - 34); left axis: 15-pixel rotated title, "1" or "2" plus a space, 6.
+    EXPECT_EQ(chart.PlotRect(), (TRect{43, 46, 1013, 306})) << pass;
+    EXPECT_EQ(chart.BottomAxis().TitleEdge(), 325);
+    EXPECT_EQ(chart.BottomAxis().LabelsEdge(), 312);
+    EXPECT_EQ(chart.LeftAxis().TitleEdge(), 25);
+    EXPECT_EQ(chart.LeftAxis().LabelsEdge(), 37);
+  }
+  EXPECT_FALSE(chart.IsAxisShown(chart.TopAxis()));
+  EXPECT_FALSE(chart.IsAxisShown(chart.RightAxis()));
+  EXPECT_FALSE(chart.IsAxisShown(chart.DepthAxis()));
+  // Series margins widen the bottom range so that stimuli 1 and 10 sit 5 pixels inside.
+  EXPECT_EQ(chart.BottomAxis().ValueToPixel(1), 48);
+  EXPECT_EQ(chart.BottomAxis().ValueToPixel(10), 1008);
+  // The bottom labels skip both ends; the left axis title is rotated along its axis.
+  bool rotatedTitle = false;
+  for (const TCanvasOp& op : canvas->Ops())
+    if (op.Kind == TCanvasOpKind::RotatedTextOut) {
+      rotatedTitle = true;
+      EXPECT_EQ(op.Angle, 90);
+      EXPECT_EQ(op.Points[0], (TCanvasPoint{25, (46 + 306) / 2}));
+      EXPECT_EQ(op.TextAlign, TA_CENTER | TA_BOTTOM);
+    }
+  EXPECT_TRUE(rotatedTitle);
+}
+
+TEST(MainChartLayout, AxesFollowOnlyTheActiveSeriesOrElseTheInactiveOnes) {
+  TChart chart;
+  chart.SetCanvas(std::make_unique<RecordingCanvas>());
+  TMainChartSeries series;
+  SetUpMainChart(chart, series);
+  series.Series5sec.AddPoint(1, 3);
+  series.Series5sec.AddPoint(2, 7);
+  series.Series5secAv.AddPoint(0, 9);
+  series.Series5secAv.AddPoint(5, 9);
+  TChartAxis& left = chart.LeftAxis();
+  left.AdjustMaxMin();
+  EXPECT_EQ(left.Minimum(), 3);
+  EXPECT_EQ(left.Maximum(), 9);
+  series.Series5secAv.SetActive(false);
+  left.AdjustMaxMin();
+  EXPECT_EQ(left.Maximum(), 7);
+  for (TLineSeries* s : {&series.Series5sec, &series.Series5sec2Dp, &series.Series5sec2Dm})
+    s->SetActive(false);
+  chart.BottomAxis().AdjustMaxMin();  // no active series: the inactive ones decide
+  EXPECT_EQ(chart.BottomAxis().Minimum(), 0);
+  EXPECT_EQ(chart.BottomAxis().Maximum(), 5);
+  // With no series drawn against axes every axis shows.
+  EXPECT_TRUE(chart.IsAxisShown(chart.TopAxis()));
+  series.Series5sec.RemoveAllPoints();
+  series.Series5secAv.RemoveAllPoints();
+  chart.BottomAxis().AdjustMaxMin();
+  EXPECT_EQ(chart.BottomAxis().Minimum(), 0);
+  EXPECT_EQ(chart.BottomAxis().Maximum(), 0);
+}
+
+TEST(MainChartLayout, FixedEndsAreNotWidenedBySeriesMargins) {
+  TChart chart;
+  chart.SetCanvas(std::make_unique<RecordingCanvas>());
+  TMainChartSeries series;
+  SetUpMainChart(chart, series);
+  for (int c = 1; c <= 10; ++c) series.Series5sec.AddPoint(c, c);
+  chart.LeftAxis().SetAutomaticMaximum(false);
+  chart.LeftAxis().SetMaximum(10);
+  chart.Paint();
+  const TChartAxis& left = chart.LeftAxis();
+  EXPECT_EQ(left.ScaleMax(), 10);              // the top margin needs an automatic maximum
+  EXPECT_EQ(left.ValueToPixel(10), left.PixelStart());
+  EXPECT_EQ(left.ValueToPixel(1), left.PixelEnd() - 5);
+}
+
+TEST(ChartSize, AChartWithoutSizeStillPaints) {
+  TChart chart;
+  chart.SetCanvas(std::make_unique<RecordingCanvas>());
+  chart.SetBounds(0, 0, 0, 0);
+  chart.Title().Text().Add("t");
+  chart.Paint();
+  EXPECT_GE(chart.PlotRect().Width(), 1);
+  EXPECT_GE(chart.PlotRect().Height(), 1);
+}
+
+TEST(ChartCursor, FirstSeriesWithACursorAndAPointThereWins) {
+  TChart chart;
+  chart.SetCanvas(std::make_unique<RecordingCanvas>());
+  TMainChartSeries series;
+  SetUpMainChart(chart, series);
+  for (int c = 1; c <= 3; ++c) series.Series5sec.AddPoint(c, c);
+  chart.Paint();
+  std::vector<std::pair<int, int>> moves;
+  chart.OnMouseMove = [&](int x, int y) { moves.emplace_back(x, y); };
+  const int x = series.Series5sec.ScreenX(1);
+  const int y = series.Series5sec.ScreenY(1);
+  chart.MouseMove(x, y);
+  EXPECT_EQ(chart.Cursor(), 0);  // the series has no cursor of its own
+  series.Series5sec.SetCursor(-21);
+  chart.MouseMove(x, y);
+  EXPECT_EQ(chart.Cursor(), -21);
+  chart.MouseMove(chart.PlotRect().Left + 1, chart.PlotRect().Top + 1);
+  EXPECT_EQ(chart.Cursor(), 0);
+  EXPECT_EQ(moves.size(), 3u);
 }
 
 }  // namespace
