@@ -1,0 +1,67 @@
+// The real main window with its desktop services replaced: scripted file dialogs, recorded message boxes
+// and a cursor position the test sets. Records are written into a temporary executable folder.
+#pragma once
+
+#include <QDir>
+#include <QPoint>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/TAboutBox.h"
+#include "app/TFileDialog.h"
+#include "app/TForm1.h"
+#include "app/UserPrompts.h"
+
+namespace app::test {
+
+struct DialogCall {
+  TFileDialog::Kind kind;
+  QString title, fileName, initialDir, filter;
+  bool overwritePrompt;
+};
+
+// Answers each dialog with the next scripted name; nothing left means the user cancels.
+class ScriptedDialogs : public FileDialogRunner {
+ public:
+  std::deque<std::optional<QString>> answers;
+  std::vector<DialogCall> calls;
+  std::optional<QString> Run(const TFileDialog& dialog, QWidget*) override;
+};
+
+// Keeps every error text and question; answers questions from a script (No when it runs out).
+class RecordingPrompts : public UserPrompts {
+ public:
+  std::vector<QString> errors;
+  std::vector<QString> questions;
+  std::deque<bool> answers;
+  void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+  bool Confirm(QWidget*, const QString& text) override;
+};
+
+class WindowFixture {
+ public:
+  WindowFixture();
+
+  // Writes CP1251 lines with CR LF into the executable folder's "Data" and returns the path.
+  QString WriteRecord(const QString& name, const std::vector<std::string>& lines);
+  // "Data" with the file chosen in the dialog.
+  void Open(const QString& path);
+  QString Folder() const { return QDir(exeDir.path()).absolutePath() + "/"; }
+
+  QTemporaryDir exeDir;
+  ScriptedDialogs dialogs;
+  RecordingPrompts prompts;
+  QPoint cursor;
+  TForm1 form;
+  TAboutBox about;
+};
+
+// The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and line.
+std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
+
+QString FromCp1251(const std::string& bytes);
+
+}  // namespace app::test
