@@ -159,7 +159,8 @@ TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
   gif::TBitmap bitmap = Indexed(3, 1, 4, {1, 2, 1});
   bitmap.SetPaletteEntry(1, 10, 20, 30);
   bitmap.SetPaletteEntry(2, 40, 50, 60);
-  const gif::TBmpView eight = gif::ReadBmpImage(gif::ReduceToIndexed(Indexed(2, 1, 8, {5, 6})));
+  const std::string eightBytes = gif::ReduceToIndexed(Indexed(2, 1, 8, {5, 6}));
+  const gif::TBmpView eight = gif::ReadBmpImage(eightBytes);  // views into eightBytes
   EXPECT_EQ(eight.Info.BitCount, 8);  // an 8-bit bitmap is its own indexed image
   EXPECT_EQ(eight.Rows[0], 5);
   const std::string reduced = gif::ReduceToIndexed(bitmap);
