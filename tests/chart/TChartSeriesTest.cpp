@@ -227,6 +227,19 @@ TEST_F(SeriesInChart, LeavingOnDestruction) {
   EXPECT_EQ(chart.CountSeries(), 0);
 }
 
+TEST(SeriesLifetime, ChartGoingFirstDetachesItsSeries) {
+  TLineSeries s;
+  auto chart = std::make_unique<TChart>();
+  s.SetParentChart(chart.get());
+  s.AddPoint(1, 1);
+  chart.reset();
+  EXPECT_EQ(s.ParentChart(), nullptr);
+  EXPECT_EQ(s.HorzAxisObj(), nullptr);
+  s.AddPoint(2, 2);  // no chart left to repaint
+  s.RemoveAllPoints();
+  EXPECT_EQ(s.PointAtPixel(0, 0), -1);
+}
+
 TEST_F(SeriesInChart, ChangesRepaintOnlyWhenSomethingChanged) {
   TLineSeries s;
   s.SetSeriesColor(clRed);
