@@ -21,7 +21,7 @@ struct THistogramEntry {
   std::uint8_t Blue = 0;
   std::uint8_t Green = 0;
   std::uint8_t Red = 0;
-  std::int32_t Count = 0;
+  std::int64_t Count = 0;  // 64 bits: a picture can have more than 2^31 pixels of one colour
   std::uint8_t PaletteIndex = 0;
 };
 

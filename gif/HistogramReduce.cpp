@@ -1,31 +1,31 @@
 // Counting, choosing and mapping passes of the popularity colour reduction.
 #include "gif/HistogramReduce.h"
 
+#include <bit>
+#include <cstring>
 #include <memory>
 
 namespace gif {
 namespace {
 
-// A masked colour as one number, so a run of equal pixels is recognised with one comparison.
-std::int32_t Key(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return red << 16 | green << 8 | blue;
+// The pixel at `p` as blue | green << 8 | red << 16. Inside a row the next pixel's first byte
+// follows, so one 4-byte load does; the last pixel of a row may end the buffer and is read
+// bytewise.
+std::uint32_t PixelAt(const std::uint8_t* p, bool lastInRow) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (!lastInRow) {
+      std::uint32_t word;
+      std::memcpy(&word, p, 4);
+      return word & 0xFFFFFF;
+    }
+  }
+  return p[0] | p[1] << 8 | p[2] << 16;
 }
 
-// Charts are mostly long runs of one colour: the entry of the previous pixel is tried first, which
-// leaves the result as it is and skips most hash probes.
-class LastColor {
- public:
-  bool Is(std::int32_t key) const { return key == key_; }
-  int Entry() const { return entry_; }
-  void Remember(std::int32_t key, int entry) {
-    key_ = key;
-    entry_ = entry;
-  }
-
- private:
-  std::int32_t key_ = -1;
-  int entry_ = 0;
-};
+// The three masks laid out like a pixel from PixelAt.
+std::uint32_t MaskWord(const ColorHistogram& histogram) {
+  return histogram.BlueMask | histogram.GreenMask << 8 | histogram.RedMask << 16;
+}
 
 std::uint8_t CoarserMask(std::uint8_t mask) { return static_cast<std::uint8_t>(mask << 1); }
 
@@ -35,30 +35,35 @@ bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info,
                  const std::uint8_t* rows) {
   const std::size_t width = static_cast<std::size_t>(info.Width);
   const std::size_t rowBytes = BmpRowBytes(width, 24);
-  const std::uint8_t rMask = histogram.RedMask, gMask = histogram.GreenMask,
-                     bMask = histogram.BlueMask;
-  LastColor last;
+  const std::uint32_t masks = MaskWord(histogram);
+  // Charts are mostly long runs of one colour: a run is counted in one go when it ends, which gives
+  // the same counts and skips the hash probes.
+  std::uint32_t runKey = 0xFFFFFFFF;
+  std::uint16_t runEntry = 0;
+  std::int64_t runLength = 0;
   for (std::int32_t row = 0; row < info.Height; ++row) {
     const std::uint8_t* pixel = rows + static_cast<std::size_t>(row) * rowBytes;
     for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint8_t b = pixel[0] & bMask, g = pixel[1] & gMask, r = pixel[2] & rMask;
-      const std::int32_t key = Key(r, g, b);
-      if (last.Is(key)) {
-        ++histogram.Entries[static_cast<std::size_t>(last.Entry())].Count;
+      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
+      if (key == runKey) {
+        ++runLength;
         continue;
       }
-      const int slot = histogram.FindSlot(r, g, b);
-      std::uint16_t& entry = histogram.Slots[static_cast<std::size_t>(slot)];
+      if (runLength > 0) histogram.Entries[runEntry].Count += runLength;
+      const auto b = static_cast<std::uint8_t>(key), g = static_cast<std::uint8_t>(key >> 8),
+                 r = static_cast<std::uint8_t>(key >> 16);
+      std::uint16_t& entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(r, g, b))];
       if (entry == kEmptySlot) {
         if (histogram.EntryCount == kHistogramColors) return false;
         entry = static_cast<std::uint16_t>(histogram.EntryCount++);
-        histogram.Entries[entry] = THistogramEntry{b, g, r, 1, 0};
-      } else {
-        ++histogram.Entries[entry].Count;
+        histogram.Entries[entry] = THistogramEntry{b, g, r, 0, 0};
       }
-      last.Remember(key, entry);
+      runKey = key;
+      runEntry = entry;
+      runLength = 1;
     }
   }
+  if (runLength > 0) histogram.Entries[runEntry].Count += runLength;
   return true;
 }
 
@@ -102,19 +107,18 @@ void MapColors(const ColorHistogram& histogram, const TBitmapInfoHeader& info,
   const std::size_t width = static_cast<std::size_t>(info.Width);
   const std::size_t sourceRow = BmpRowBytes(width, 24);
   const std::size_t destinationRow = BmpRowBytes(width, 8);
-  const std::uint8_t rMask = histogram.RedMask, gMask = histogram.GreenMask,
-                     bMask = histogram.BlueMask;
-  std::int32_t lastKey = -1;
+  const std::uint32_t masks = MaskWord(histogram);
+  std::uint32_t lastKey = 0xFFFFFFFF;
   std::uint8_t lastIndex = 0;
   for (std::int32_t row = 0; row < info.Height; ++row) {
     const std::uint8_t* pixel = source + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint8_t b = pixel[0] & bMask, g = pixel[1] & gMask, r = pixel[2] & rMask;
-      const std::int32_t key = Key(r, g, b);
+      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
       if (key != lastKey) {
-        const std::uint16_t entry =
-            histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(r, g, b))];
+        const std::uint16_t entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(
+            static_cast<std::uint8_t>(key >> 16), static_cast<std::uint8_t>(key >> 8),
+            static_cast<std::uint8_t>(key)))];
         lastIndex = histogram.Entries[entry].PaletteIndex;
         lastKey = key;
       }

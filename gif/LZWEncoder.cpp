@@ -15,17 +15,48 @@ namespace {
 
 constexpr unsigned kResetCode = 4094;
 
+// No string pending: at the start and right after a reset. Never a table code, so it is never found
+// in the table and always takes the slow path, which starts a new string with the pixel.
+constexpr unsigned kNoString = 4095;
+
 // The codes of the strings seen since the last reset. The code stream depends only on which strings
-// are in the table, so any exact lookup gives the same bytes; this one keeps the whole table in
-// 32 KB, which stays in the first-level caches. A slot holds (prefix << 8 | pixel) << 12 | code;
-// 0 is empty, since table codes start above the End code.
+// are in the table, so any exact lookup gives the same bytes. Two parts:
+// - strings ending in a pixel below 16 (all of them for 1- and 4-bit pictures; the most frequent
+//   colours of a reduced picture, which come first in its palette) in a direct table of 16 codes
+//   per prefix code: one load, no search;
+// - the rest in an open-addressing hash table whose slot holds (prefix << 8 | pixel) << 12 | code.
+// In both, 0 means absent: table codes start above the End code. A reset clears only what was set.
 class StringTable {
  public:
-  StringTable() { Clear(); }
-  void Clear() { slots_.fill(0); }
+  static constexpr unsigned kDirectPixels = 16;
+
+  StringTable() {
+    direct_.fill(0);
+    slots_.fill(0);
+  }
+
+  void Clear() {
+    for (unsigned i = 0; i < usedCount_; ++i) {
+      const std::uint32_t used = used_[i];
+      if (used & kHashed)
+        slots_[used & ~kHashed] = 0;
+      else
+        direct_[used] = 0;
+    }
+    usedCount_ = 0;
+  }
+
+  // The code of prefix + pixel for a pixel below 16, or 0.
+  unsigned FindDirect(unsigned prefix, unsigned pixel) const {
+    return direct_[prefix << 4 | pixel];
+  }
 
   // The code of prefix + pixel, or 0; on 0, `slot` is where it is to be added.
   unsigned Find(unsigned prefix, unsigned pixel, unsigned& slot) const {
+    if (pixel < kDirectPixels) {
+      slot = prefix << 4 | pixel;
+      return direct_[slot];
+    }
     const std::uint32_t key = prefix << 8 | pixel;
     unsigned at = (key * 0x9E3779B1u) >> (32 - kBits);
     for (;;) {
@@ -39,93 +70,125 @@ class StringTable {
   }
 
   void Add(unsigned slot, unsigned prefix, unsigned pixel, unsigned code) {
-    slots_[slot] = (prefix << 8 | pixel) << 12 | code;
+    if (pixel < kDirectPixels) {
+      direct_[slot] = static_cast<std::uint16_t>(code);
+      used_[usedCount_++] = slot;
+    } else {
+      slots_[slot] = (prefix << 8 | pixel) << 12 | code;
+      used_[usedCount_++] = slot | kHashed;
+    }
   }
 
  private:
-  static constexpr int kBits = 13;
-  static constexpr unsigned kSlots = 1u << kBits;  // at most half full: 4094 codes
+  static constexpr int kBits = 14;
+  static constexpr unsigned kSlots = 1u << kBits;  // at most a quarter full: 4094 codes
+  static constexpr std::uint32_t kHashed = 0x80000000u;
+  std::array<std::uint16_t, 4096 * kDirectPixels> direct_;
   std::array<std::uint32_t, kSlots> slots_;
+  std::array<std::uint32_t, 4096> used_;  // where each code since the reset went
+  unsigned usedCount_ = 0;
 };
 
 // The encoder's variables between pixels.
-struct Encoder {
+class Encoder {
+ public:
   // 1-bit pixels get 3-bit codes: GIF has no minimum code size below 2.
   Encoder(std::string& destination, int bitCount)
-      : out(destination),
-        initCodeSize(bitCount == 1 ? 3 : bitCount + 1),
-        clearCode(1u << (initCodeSize - 1)),
-        endCode(clearCode + 1) {
+      : out_(destination),
+        initCodeSize_(bitCount == 1 ? 3 : bitCount + 1),
+        clearCode_(1u << (initCodeSize_ - 1)),
+        endCode_(clearCode_ + 1) {
     Restart();
   }
 
-  std::string& out;
-  LZWCoderState coder;
-  StringTable table;
-  const int initCodeSize;
-  const unsigned clearCode;
-  const unsigned endCode;
-  unsigned lastCode = 0;
-  unsigned codeLimit = 0;
-  bool pending = false;  // a string of one or more pixels awaits its code
-  unsigned prefix = 0;   // the code of that string
+  // The minimum code size byte and the opening Clear code.
+  void Start() {
+    out_.push_back(static_cast<char>(initCodeSize_ - 1));
+    EmitCode(out_, clearCode_, coder_);
+  }
+
+  // Top row (stored last) first, each row left to right; progress after each row.
+  template <int Bits>
+  void EncodeRows(const TBitmapInfoHeader& info, const TLZWProgress& progress,
+                  const std::uint8_t* rows) {
+    const std::size_t width = static_cast<std::size_t>(info.Width);
+    const std::size_t rowBytes = BmpRowBytes(width, Bits);
+    const std::int32_t height = info.Height;
+    unsigned prefix = prefix_;
+    for (std::int32_t done = 0; done < height; ++done) {
+      const std::uint8_t* row = rows + static_cast<std::size_t>(height - 1 - done) * rowBytes;
+      for (std::size_t x = 0; x < width; ++x) {
+        const unsigned pixel = PixelAt<Bits>(row, x);
+        if (pixel < StringTable::kDirectPixels) {
+          const unsigned extended = table_.FindDirect(prefix, pixel);
+          if (extended != 0) {
+            prefix = extended;
+            continue;
+          }
+        }
+        prefix = Extend(prefix, pixel);
+      }
+      if (progress)
+        progress(TProgressStage::psRunning,
+                 static_cast<int>((static_cast<std::int64_t>(done) + 1) * 100 / height), "");
+    }
+    prefix_ = prefix;
+  }
+
+  // The pending string's code, End, the last sub-block and the terminator.
+  void Finish() {
+    if (prefix_ != kNoString) EmitCode(out_, prefix_, coder_);
+    EmitCode(out_, endCode_, coder_);
+    FinishCodeStream(out_, coder_);
+  }
+
+ private:
+  template <int Bits>
+  static unsigned PixelAt(const std::uint8_t* row, std::size_t x) {
+    if constexpr (Bits == 8) return row[x];
+    if constexpr (Bits == 4) return x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
+    if constexpr (Bits == 1) return (row[x / 8] >> (7 - x % 8)) & 1;
+  }
 
   void Restart() {
-    lastCode = endCode;
-    coder.CodeSize = initCodeSize;
-    codeLimit = 1u << initCodeSize;
-    pending = false;
+    lastCode_ = endCode_;
+    coder_.CodeSize = initCodeSize_;
+    codeLimit_ = 1u << initCodeSize_;
   }
 
-  void Add(unsigned pixel) {
-    if (!pending) {
-      prefix = pixel;
-      pending = true;
-      return;
-    }
+  // The code of the string after `pixel` joins the pending one when the direct table had no answer:
+  // found in the hash table, or a new table entry and a new one-pixel string.
+  unsigned Extend(unsigned prefix, unsigned pixel) {
+    if (prefix == kNoString) return pixel;
     unsigned slot = 0;
-    const unsigned code = table.Find(prefix, pixel, slot);
-    if (code != 0) {
-      prefix = code;
-      return;
-    }
-    EmitCode(out, prefix, coder);
-    table.Add(slot, prefix, pixel, ++lastCode);
-    prefix = pixel;
-    if (lastCode >= codeLimit) {
-      codeLimit *= 2;
-      ++coder.CodeSize;
-    } else if (lastCode >= kResetCode) {
-      EmitCode(out, prefix, coder);
-      EmitCode(out, clearCode, coder);
-      table.Clear();
+    const unsigned code = table_.Find(prefix, pixel, slot);
+    if (code != 0) return code;
+    EmitCode(out_, prefix, coder_);
+    table_.Add(slot, prefix, pixel, ++lastCode_);
+    if (lastCode_ >= codeLimit_) {
+      codeLimit_ *= 2;
+      ++coder_.CodeSize;
+    } else if (lastCode_ >= kResetCode) {
+      // The one-pixel string just started goes out as a literal before the Clear code.
+      EmitCode(out_, pixel, coder_);
+      EmitCode(out_, clearCode_, coder_);
+      table_.Clear();
       Restart();
+      return kNoString;
     }
+    return pixel;
   }
+
+  std::string& out_;
+  LZWCoderState coder_;
+  StringTable table_;
+  const int initCodeSize_;
+  const unsigned clearCode_;
+  const unsigned endCode_;
+  unsigned lastCode_ = 0;
+  unsigned codeLimit_ = 0;
+  unsigned prefix_ = kNoString;  // the code of the pending string
 };
-
-template <int Bits>
-unsigned PixelAt(const std::uint8_t* row, std::size_t x) {
-  if constexpr (Bits == 8) return row[x];
-  if constexpr (Bits == 4) return x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
-  if constexpr (Bits == 1) return (row[x / 8] >> (7 - x % 8)) & 1;
-}
-
-// Top row (stored last) first, each row left to right.
-template <int Bits>
-void EncodeRows(Encoder& encoder, const TBitmapInfoHeader& info, const TLZWProgress& progress,
-                const std::uint8_t* rows) {
-  const std::size_t width = static_cast<std::size_t>(info.Width);
-  const std::size_t rowBytes = BmpRowBytes(width, Bits);
-  const std::int32_t height = info.Height;
-  for (std::int32_t done = 0; done < height; ++done) {
-    const std::uint8_t* row = rows + static_cast<std::size_t>(height - 1 - done) * rowBytes;
-    for (std::size_t x = 0; x < width; ++x) encoder.Add(PixelAt<Bits>(row, x));
-    if (progress)
-      progress(TProgressStage::psRunning,
-               static_cast<int>((static_cast<std::int64_t>(done) + 1) * 100 / height), "");
-  }
-}
 
 std::string MessageOf(const std::exception& error) {
   if (const auto* own = dynamic_cast<const runtime::Exception*>(&error)) return own->Message();
@@ -138,22 +201,17 @@ void LZWEncode(std::string& destination, const TBitmapInfoHeader& info,
                const TLZWProgress& progress, const std::uint8_t* rows) {
   assert(info.BitCount == 1 || info.BitCount == 4 || info.BitCount == 8);
   try {
-    // Heap-allocated: the table is 32 KB.
+    // Heap-allocated: the table is about 180 KB.
     auto encoder = std::make_unique<Encoder>(destination, info.BitCount);
-    destination.push_back(static_cast<char>(encoder->initCodeSize - 1));
-    EmitCode(destination, encoder->clearCode, encoder->coder);
+    encoder->Start();
     if (progress) progress(TProgressStage::psStarting, 0, "");
-
     if (info.BitCount == 8)
-      EncodeRows<8>(*encoder, info, progress, rows);
+      encoder->EncodeRows<8>(info, progress, rows);
     else if (info.BitCount == 4)
-      EncodeRows<4>(*encoder, info, progress, rows);
+      encoder->EncodeRows<4>(info, progress, rows);
     else
-      EncodeRows<1>(*encoder, info, progress, rows);
-
-    if (encoder->pending) EmitCode(destination, encoder->prefix, encoder->coder);
-    EmitCode(destination, encoder->endCode, encoder->coder);
-    FinishCodeStream(destination, encoder->coder);
+      encoder->EncodeRows<1>(info, progress, rows);
+    encoder->Finish();
   } catch (const std::exception& error) {
     if (progress) progress(TProgressStage::psEnding, 0, MessageOf(error));
     throw;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "gif/BmpImage.h"
 #include "gif/GIFErrors.h"
@@ -24,12 +25,8 @@ std::uint8_t IndexAt(const std::uint8_t* row, int x, int bitCount) {
   }
 }
 
-// The source's pixels as 24-bit blue-green-red rows, bottom row first, at `rows`.
+// An indexed bitmap's pixels as 24-bit blue-green-red rows, bottom row first, at `rows`.
 void ReadTrueColor(const TBitmap& bitmap, std::uint8_t* rows) {
-  if (!bitmap.Indexed()) {
-    std::memcpy(rows, bitmap.Bits(), bitmap.ImageSize());
-    return;
-  }
   const std::size_t rowBytes = BmpRowBytes(static_cast<std::size_t>(bitmap.Width()), 24);
   for (int y = 0; y < bitmap.Height(); ++y) {
     const std::uint8_t* source = bitmap.ScanLine(y);
@@ -49,20 +46,27 @@ std::string ReduceToIndexed(const TBitmap& bitmap) {
   if (bitmap.Empty()) throw InvalidBitmapError();
   if (bitmap.PixelFormat() == TPixelFormat::pf8bit) return BmpFileImage(bitmap);
 
+  // A 24-bit bitmap's rows are already the working true-colour image; others are expanded first.
   const TBitmapInfoHeader trueColor = MakeInfoHeader(bitmap.Width(), bitmap.Height(), 24);
+  std::vector<std::uint8_t> working;
+  const std::uint8_t* source = bitmap.Bits();
+  if (bitmap.Indexed()) {
+    working.resize(trueColor.ImageSize);
+    ReadTrueColor(bitmap, working.data());
+    source = working.data();
+  }
+
   const TBitmapInfoHeader indexed = MakeInfoHeader(bitmap.Width(), bitmap.Height(), 8);
-  std::string image(kIndexedBmpPixelOffset + trueColor.ImageSize, '\0');
-  auto* rows = reinterpret_cast<std::uint8_t*>(image.data()) + kIndexedBmpPixelOffset;
-  ReadTrueColor(bitmap, rows);
-
-  std::array<TRGBQuad, 256> palette;
-  HistogramReduce(trueColor, palette.data(), rows, rows, 256, 0xFF, 0xFF, 0xFF);
-
-  std::string headers;
-  AppendBmpHeaders(headers, indexed, 256);
-  std::memcpy(image.data(), headers.data(), headers.size());
-  std::memcpy(image.data() + headers.size(), palette.data(), sizeof palette);
+  std::string image;
+  image.reserve(kIndexedBmpPixelOffset + indexed.ImageSize);
+  AppendBmpHeaders(image, indexed, 256);
   image.resize(kIndexedBmpPixelOffset + indexed.ImageSize);
+  std::array<TRGBQuad, 256> palette;
+  HistogramReduce(trueColor, palette.data(), source,
+                  reinterpret_cast<std::uint8_t*>(image.data()) + kIndexedBmpPixelOffset, 256, 0xFF,
+                  0xFF, 0xFF);
+  std::memcpy(image.data() + kBmpFileHeaderSize + kBmpInfoHeaderSize, palette.data(),
+              sizeof palette);
   return image;
 }
 
