@@ -41,7 +41,10 @@ void TCustomSeries::DrawPoint(TChartCanvas& canvas, int valueIndex) {
   const int y = ScreenY(i);
   if (!Drawable(x, y)) {
     // The point is skipped and the line goes on from the last point drawn, whose marker keeps
-    // its own colour; a skipped null point still breaks the line.
+    // its own colour; a skipped null point still breaks the line. When nothing follows, the
+    // marker still owed to the last point drawn is drawn now.
+    if (i == LastVisible() && pointer_.Visible() && prevColor_ != clNone)
+      DrawMarker(canvas, prevX_, prevY_, prevColor_, prevIndex_);
     if (c == clNone) prevColor_ = clNone;
     return;
   }

@@ -136,6 +136,17 @@ TEST_F(LineDraw, OffRangePointIsSkippedAndTheLineGoesOnFromTheLastDrawn) {
                     }));
 }
 
+TEST_F(LineDraw, OffRangeLastPointLeavesThePreviousMarker) {
+  series.AddPoint(100, 200, "", clGreen);
+  series.AddPoint(200, 150, "", clRed);
+  series.AddPoint(300, -1e9, "", clRed);
+  EXPECT_EQ(Draw(), (std::vector<Op>{
+                        Segment(100, 50, 200, 100, clRed),
+                        Marker(100, 50, clGreen),
+                        Marker(200, 100, clRed),
+                    }));
+}
+
 TEST_F(LineDraw, OffRangeFirstPointLeavesNoLineFromAnEarlierPaint) {
   series.AddPoint(100, 200, "", clGreen);
   series.AddPoint(200, 200, "", clGreen);
