@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
+#include <QScreen>
 #include <QTimer>
 
 #include "app/ApplicationTitle.h"
@@ -28,6 +29,10 @@ int RunWindow(int argc, char** argv, const std::optional<std::filesystem::path>&
   TForm1 form(WindowServices{dialogs, prompts, [] { return QCursor::pos(); }}, exeFolder);
   TAboutBox aboutBox;
   form.SetAboutBox(&aboutBox);
+  // Maximised by the window manager where there is one; without one (a bare X server) the window would
+  // keep its design size, so it is given the screen's working area first.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    form.setGeometry(screen->availableGeometry());
   form.showMaximized();
   if (record) {
     const QString fileName = QString::fromStdU16String(record->u16string());

@@ -45,6 +45,7 @@ TForm1::TForm1(WindowServices services, QString exeFolder, QWidget* parent)
   SaveDialog.OverwritePrompt = true;
   CreateMenus();
   CreateControls();
+  resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
   systemMenu_ = new TSystemMenu(this, menuBar(), [this](unsigned id) { WMSysCommand(id); });
   FormCreate();
 }
