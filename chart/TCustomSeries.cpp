@@ -139,7 +139,9 @@ void TCustomSeries::GetVertMargins(int& top, int& bottom) const {
 }
 
 bool TCustomSeries::PointerHit(int, int px, int py, int x, int y) const {
-  return std::abs(px - x) < pointer_.HorizSize() && std::abs(py - y) < pointer_.VertSize();
+  // In 64 bits: a point far off the plot may lie near the ends of the int range.
+  return std::llabs(static_cast<long long>(px) - x) < pointer_.HorizSize() &&
+         std::llabs(static_cast<long long>(py) - y) < pointer_.VertSize();
 }
 
 bool TCustomSeries::NearDrawnSegment(TCanvasPoint p, TCanvasPoint from, TCanvasPoint to) const {

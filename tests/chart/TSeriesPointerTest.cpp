@@ -138,6 +138,7 @@ TEST(PointerHit, SensitiveBoxIsSevenBySeven) {
                {4, 0, false}, {0, 4, false}, {-4, 0, false}, {0, -4, false}};
   for (const auto& c : cases)
     EXPECT_EQ(s.PointerHit(0, 100, 50, 100 + c.dx, 50 + c.dy), c.hit) << c.dx << ", " << c.dy;
+  EXPECT_FALSE(s.PointerHit(0, -2147483647, 50, 100, 50));  // the difference overflows an int
   s.Pointer().SetHorizSize(2);
   EXPECT_FALSE(s.PointerHit(0, 100, 50, 102, 50));
   EXPECT_TRUE(s.PointerHit(0, 100, 50, 101, 53));
