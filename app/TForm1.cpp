@@ -2,7 +2,6 @@
 #include "app/TForm1.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -139,13 +138,6 @@ void TForm1::FormCreate() {
   paWork->hide();
   SaveDialog.Filter = QStringLiteral("Reults files (*.txt;*gif)|*.TXT;*GIF");
   OpenDialog1.Filter = QStringLiteral("Data files (*.txt;*.cry)|*.TXT;*CRY");
-}
-
-void TForm1::FormClose() { lineBuffer_.clear(); }
-
-void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QMainWindow::closeEvent(event);
 }
 
 void TForm1::SetRecordCommandsEnabled(bool enabled) {

@@ -82,14 +82,12 @@ class TForm1 : public QMainWindow {
 
  protected:
   void changeEvent(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateMenus();
   void CreateControls();
   void FormCreate();
-  void FormClose();
   void SetRecordCommandsEnabled(bool enabled);
   void ApplyBorder();
   // Runs one command; an error it raises goes to the error box, as the framework's default display does.
@@ -104,7 +102,6 @@ class TForm1 : public QMainWindow {
   TAboutBox* aboutBox_ = nullptr;
   TSystemMenu* systemMenu_ = nullptr;
   analysis::RecordData record_;
-  std::vector<std::string> lineBuffer_;
 };
 
 }  // namespace app
