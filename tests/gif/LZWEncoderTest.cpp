@@ -28,6 +28,17 @@ std::vector<std::uint8_t> RandomPixels(std::size_t count, int bits, unsigned see
   return pixels;
 }
 
+// Runs of 1 to 60 pixels drawn from a few values, low and high, like a reduced chart.
+std::vector<std::uint8_t> RandomRuns(std::size_t count, unsigned seed) {
+  static const std::uint8_t values[] = {0, 1, 2, 15, 16, 17, 200, 255};
+  std::mt19937 random(seed);
+  std::vector<std::uint8_t> pixels;
+  while (pixels.size() < count)
+    pixels.insert(pixels.end(), std::min<std::size_t>(1 + random() % 60, count - pixels.size()),
+                  values[random() % std::size(values)]);
+  return pixels;
+}
+
 TEST(LZWEncode, KnownStreams) {
   struct Case {
     int width, height, bits;
@@ -66,6 +77,12 @@ TEST(LZWEncode, MatchesReferenceOverManyResets) {
     EXPECT_EQ(encoded, PackCodes(c.bits, ReferenceLzwCodes(pixels, c.bits).Codes))
         << c.width << "x" << c.height << "x" << c.bits;
   }
+}
+
+TEST(LZWEncode, MatchesReferenceOnRunsOfFewValues) {
+  // Long strings of values on both sides of 16, over several resets.
+  const auto pixels = RandomRuns(300000, 9);
+  EXPECT_EQ(Encode(1000, 300, 8, pixels), PackCodes(8, ReferenceLzwCodes(pixels, 8).Codes));
 }
 
 TEST(LZWEncode, ResetAtCode4094WritesLiteralAndClearIn12BitsThenRestartsAt9) {
