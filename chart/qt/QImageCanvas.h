@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "chart/TChartCanvas.h"
 
@@ -57,6 +58,8 @@ class QImageCanvas : public TChartCanvas {
   void ApplyBackground();
   // A 1-pixel line stepped pixel by pixel with the pen's dash pattern, end pixel left out.
   void DrawThinLine(int x0, int y0, int x1, int y1);
+  // Sets single pixels inside the image and the clip rectangle.
+  void WritePixels(const std::vector<QPoint>& pixels, QRgb color);
   // The text placed by the alignment flags around (x, y) in the painter's current transform.
   void DrawAlignedText(int x, int y, const QString& text, bool opaque);
 
@@ -74,6 +77,9 @@ class QImageCanvas : public TChartCanvas {
     int dashLeft;
   };
   std::optional<DashState> lastLine_;
+  std::optional<TRect> clip_;
+  std::vector<QPoint> inkPixels_;  // scratch space of DrawThinLine
+  std::vector<QPoint> gapPixels_;
 };
 
 }  // namespace chart
