@@ -249,6 +249,9 @@ TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
   gif::TGIFImage empty;
   EXPECT_THROW(empty.SaveToFile(path), gif::EInvalidGraphicOperation);
   EXPECT_EQ(ReadFile(path), "old contents");
+  empty.AddFrame(gif::TBitmap());  // a frame without pixels: no file at all, not an empty one
+  EXPECT_THROW(empty.SaveToFile(folder / "new.gif"), gif::EInvalidGraphicOperation);
+  EXPECT_FALSE(std::filesystem::exists(folder / "new.gif"));
 
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(1, 1, {{10, 20, 30}});
