@@ -2,6 +2,8 @@
 // clipping, text placement and the metric-compatible font.
 #include "chart/qt/QImageCanvas.h"
 
+#include "chart/TChart.h"
+
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -176,6 +178,39 @@ TEST_F(QImageCanvasTest, TextAlignmentPlacesTheInkAroundTheReferencePoint) {
   EXPECT_GT(minX, 30 - canvas.TextWidth("W") - 2);
   EXPECT_LT(maxY, 20);  // bottom-aligned: ink above y
   EXPECT_GE(minY, 20 - canvas.FontHeight());
+}
+
+TEST(ChartOnImage, PanelBevelBackWallAndAxisLines) {
+  EnsureGuiApplication();
+  TChart chart;
+  auto owned = std::make_unique<QImageCanvas>();
+  QImageCanvas* canvas = owned.get();
+  chart.SetCanvas(std::move(owned));
+  chart.SetBounds(0, 0, 61, 41);
+  chart.SetView3D(false);
+  chart.Title().SetVisible(false);
+  chart.Foot().SetVisible(false);
+  chart.BackWall().Brush().SetColor(clWhite);
+  chart.BackWall().SetColor(clWhite);
+  for (TChartAxis* axis : {&chart.BottomAxis(), &chart.TopAxis(), &chart.RightAxis()})
+    axis->SetVisible(false);
+  chart.LeftAxis().SetLabels(false);
+  chart.LeftAxis().Grid().SetVisible(false);
+  for (int i = 0; i < 4; ++i) chart.SetMargin(i, 10);  // plot 6..55 x 4..37 before the axis
+  chart.Paint();
+  const QImage& image = canvas->Image();
+  const TRect plot = chart.PlotRect();
+  ASSERT_EQ(plot, (TRect{12, 4, 55, 37}));  // the left axis took 2 + 4 for line and ticks
+  const int mid = (plot.Top + plot.Bottom) / 2;
+  EXPECT_EQ(image.pixel(0, 20), 0xFFFFFFFF);        // raised bevel: light left edge
+  EXPECT_EQ(image.pixel(60, 20), 0xFFA0A0A0);       // dark right edge
+  EXPECT_EQ(image.pixel(3, 20), 0xFFF0F0F0);        // button-face panel
+  EXPECT_EQ(image.pixel(plot.Right, mid), kBlack);   // the wall frame's right line on Right
+  EXPECT_EQ(image.pixel(plot.Right + 1, mid), 0xFFF0F0F0);
+  EXPECT_EQ(image.pixel(plot.Right - 1, mid), 0xFFFFFFFF);  // white inside
+  EXPECT_EQ(image.pixel(30, plot.Bottom), kBlack);   // bottom frame line on Bottom
+  EXPECT_EQ(image.pixel(30, plot.Top), kBlack);
+  EXPECT_EQ(image.pixel(plot.Left - 1, mid), kBlack);  // the 2-pixel axis line over the frame
 }
 
 }  // namespace
