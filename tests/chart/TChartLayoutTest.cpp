@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include <memory>
 #include <string>
@@ -364,6 +366,25 @@ TEST(MainChartLayout, FixedEndsAreNotWidenedBySeriesMargins) {
   EXPECT_EQ(left.ScaleMax(), 10);              // the top margin needs an automatic maximum
   EXPECT_EQ(left.ValueToPixel(10), left.PixelStart());
   EXPECT_EQ(left.ValueToPixel(1), left.PixelEnd() - 5);
+}
+
+TEST(ChartExtremes, HugeInfiniteAndNaNValuesStillFinishThePaint) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double cases[][2] = {{-1e308, 1e308}, {0, inf}, {-inf, inf}, {0, std::nan("")},
+                             {1e20, 1e20 + 16384}, {-5e-324, 5e-324}};
+  for (const auto& c : cases) {
+    TChart chart;
+    chart.SetCanvas(std::make_unique<RecordingCanvas>());
+    TMainChartSeries series;
+    SetUpMainChart(chart, series);
+    series.Series5sec.AddPoint(1, c[0], "", clGreen);
+    series.Series5sec.AddPoint(2, c[1], "", clRed);
+    chart.Paint();
+    chart.Invalidate();
+    chart.Paint();  // the second layout measures labels with the first one's lengths
+    EXPECT_FALSE(chart.ImageDirty()) << c[0] << " " << c[1];
+    EXPECT_LE(chart.LeftAxis().TickPositions().size(), static_cast<std::size_t>(MaxAxisTicks));
+  }
 }
 
 TEST(ChartSize, AChartWithoutSizeStillPaints) {
