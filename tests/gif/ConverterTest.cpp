@@ -1,4 +1,6 @@
 // The bmp2gif converter end to end: a PPM file in, a GIF file out that giflib reads back.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,7 +13,8 @@ namespace giftest {
 namespace {
 
 TEST(Bmp2gif, ConvertsAPpmFileAndReportsFailures) {
-  const auto folder = std::filesystem::temp_directory_path() / "gif_tests_bmp2gif";
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("gif_tests_bmp2gif_" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   // 5 x 3: a red left column, a blue top row, the rest green.

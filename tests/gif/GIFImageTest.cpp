@@ -1,4 +1,6 @@
 // The GIF file layout, the version and block rules, the writer's errors and safe saving.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -34,7 +36,9 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 // A fresh empty folder for one test.
 std::filesystem::path TempFolder(const std::string& name) {
-  const auto folder = std::filesystem::temp_directory_path() / ("gif_tests_" + name);
+  // The process id keeps runs of the suite in parallel builds apart.
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("gif_tests_" + name + "_" + std::to_string(::getpid()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   return folder;
