@@ -84,7 +84,7 @@ gif::TBitmap ChartPicture() {
       for (int dx = -3; dx <= 3; ++dx) SetPixel(b, x + dx, y + dy, colour);
     lastX = x, lastY = y;
   }
-  for (int t = 0; t < 40; ++t)  // glyph-like specks of the labels and titles
+  for (int t = 0; t < 40; ++t)  // glyph-like dots of the labels and titles
     for (int k = 0; k < 30; ++k)
       SetPixel(b, 20 + t * 25 + static_cast<int>(random() % 12),
                (t % 2 ? 10 : 335) + static_cast<int>(random() % 12), 0x000000);
