@@ -177,6 +177,19 @@ TEST(GIFImage, LoopingBlockOnlyWithSeveralFrames) {
   EXPECT_EQ(DecodeWithGiflib(file).Frames.size(), 2u);
 }
 
+TEST(GIFImage, BackgroundColourIsTheFirstGlobalEntryWithItsColour) {
+  struct Case {
+    gif::TColor background;
+    int index;
+  } cases[] = {{gif::clNone, 0}, {0x030201, 1}, {0x060504, 0}, {0x808080, 2}};
+  for (const Case& c : cases) {
+    gif::TGIFImage image;
+    image.AddFrame(TrueColor(2, 1, {{4, 5, 6}, {1, 2, 3}}));
+    image.BackgroundColor = c.background;
+    EXPECT_EQ(Save(image)[11], c.index) << std::hex << c.background;
+  }
+}
+
 TEST(GIFImage, WriterErrors) {
   gif::TGIFImage image;
   std::string out;
