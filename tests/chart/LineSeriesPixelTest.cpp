@@ -25,8 +25,8 @@ class PixelImage : public ::testing::Test {
     static int argc = 1;
     static char name[] = "chart_tests";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
+    // Never destroyed: deleting the application after Qt's globals are gone crashes at exit.
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
 
     auto canvas = std::make_unique<QImageCanvas>();
     canvas_ = canvas.get();

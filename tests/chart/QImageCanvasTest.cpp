@@ -18,8 +18,9 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "chart_tests";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QGuiApplication> app;
-  if (!QGuiApplication::instance()) app = std::make_unique<QGuiApplication>(argc, argv);
+  // Never destroyed: at exit Qt's own globals are gone before function statics, and deleting the
+  // application then crashes the test process.
+  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
 }
 
 class QImageCanvasTest : public ::testing::Test {
