@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include "app/ChartView.h"
 #include "app/Glyphs.h"
@@ -13,6 +12,7 @@
 #include "app/SystemMenu.h"
 #include "app/TAboutBox.h"
 #include "app/UserPrompts.h"
+#include "gif/GIFErrors.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 
@@ -174,6 +174,8 @@ void TForm1::WMSysCommand(unsigned commandId) {
 void TForm1::RunCommand(const std::function<void()>& command) {
   try {
     command();
+  } catch (const gif::EAbort&) {
+    // The silent abort ends a command without an error box.
   } catch (const runtime::Exception& error) {
     ShowError(error.Message());
   } catch (const std::bad_alloc&) {

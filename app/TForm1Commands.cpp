@@ -1,6 +1,5 @@
 // The main window's commands: loading a record, choosing the subtest, the mouse readout, saving results.
 #include <QAction>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
