@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 
 #include "app/ChartImage.h"
@@ -92,6 +93,24 @@ TEST(MainWindow, StartState) {
   EXPECT_TRUE(system[system.size() - 2]->isSeparator());
   EXPECT_EQ(system.last()->text(), QStringLiteral("О программе"));
   EXPECT_EQ(system.last()->data().toUInt(), 1025u);
+}
+
+TEST(MainWindow, MaximisedTheWorkPanelFollowsTheClientAreaRestoredTheSizeIsFixed) {
+  WindowFixture f;
+  f.form.showMaximized();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+  EXPECT_EQ(f.form.paWork->geometry(), f.form.centralWidget()->rect());
+  EXPECT_EQ(f.form.Chart5secView->geometry(), QRect(1, 1, 1023, 369));  // fixed, whatever the panel
+
+  f.form.WMSysCommand(SC_RESTORE);
+  EXPECT_FALSE(f.form.isMaximized());
+  EXPECT_EQ(f.form.centralWidget()->size(), QSize(1024, 661));
+  EXPECT_EQ(f.form.minimumSize(), f.form.maximumSize());  // a single, fixed border
+  EXPECT_EQ(f.form.paWork->geometry(), f.form.centralWidget()->rect());
+
+  f.form.WMSysCommand(SC_MAXIMIZE);
+  EXPECT_TRUE(f.form.isMaximized());
+  EXPECT_NE(f.form.minimumSize(), f.form.maximumSize());
 }
 
 TEST(MainWindow, CancellingTheFirstOpenChangesNothing) {
