@@ -16,7 +16,6 @@ namespace chart {
 
 class TChart;
 class TChartCanvas;
-class TChartSeries;
 
 enum class TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
