@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real analyser under a virtual X server with a record and checks what appears on the screen:
 # the main window, filling the screen's 1280 x 800 working area, and an error box only for a bad record.
+# Then the chart images drawn through the X server's platform must equal the headless export's.
 # Usage: window-smoke.sh EXECUTABLE GOOD_RECORD BAD_RECORD
 set -euo pipefail
 for tool in xvfb-run xwininfo; do
@@ -28,4 +29,12 @@ windows=$(our_windows "$exe" "$good")
 [ "$windows" = "ЗИРТ - Тест Струпа 1280x800" ] || { echo "with $good: ${windows:-no window}"; exit 1; }
 windows=$(our_windows "$exe" "$bad")
 grep -q "^ZIRT.DazuzoZa " <<<"$windows" || { echo "no error box for $bad: ${windows:-no window}"; exit 1; }
-echo "main window 1280x800 with the record; error box for the bad one"
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+env -u QT_QPA_PLATFORM "$exe" --export "$out/headless" "$good" 2>/dev/null
+xvfb-run -a env QT_QPA_PLATFORM=xcb "$exe" --export "$out/x11" "$good" 2>/dev/null
+for gif in "$out"/headless/*.gif; do
+  cmp -s "$gif" "$out/x11/$(basename "$gif")" || { echo "differs under X: $(basename "$gif")"; exit 1; }
+done
+echo "main window 1280x800 with the record; error box for the bad one; charts the same under X"
