@@ -1,4 +1,5 @@
-// The main window: builds its menu and controls, and runs the commands on the record it holds.
+// The main window: builds its menu and controls, adds the system-menu entry, keeps the border rules and
+// routes every command through the error box.
 #include "app/TForm1.h"
 
 #include <QAction>
@@ -164,6 +165,8 @@ void TForm1::ApplyBorder() {
 
 void TForm1::WMSysCommand(unsigned commandId) {
   if (commandId == kAboutCommand && aboutBox_) aboutBox_->show();
+  // The fixed border's size constraint would stop the window system from resizing the window; it is set
+  // again once the new state is reached.
   if (commandId == SC_MAXIMIZE || commandId == SC_RESTORE) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
