@@ -66,6 +66,10 @@ bool TForm1::LoadRecordFile(const QString& fileName) {
     wait.reset();
     ShowError(error.Message());
     return false;
+  } catch (const std::bad_alloc&) {
+    wait.reset();
+    ShowError("Out of memory");
+    return false;
   }
 
   record_ = std::move(loaded.Record);
