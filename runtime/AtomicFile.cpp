@@ -34,9 +34,25 @@ mode_t ModeFor(const std::filesystem::path& path) {
   return 0666 & ~mask;
 }
 
+// A device or pipe chosen as the target is written through, never replaced by a regular file: renaming
+// over /dev/null as an administrator would break the system. The open does not wait for a pipe's reader.
+void WriteThrough(const std::filesystem::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw CannotCreateFileError(path.string());
+  const int flags = ::fcntl(fd, F_GETFL);
+  bool ok = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, bytes);
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) throw CannotCreateFileError(path.string());
+}
+
 }  // namespace
 
 void SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+    WriteThrough(path, bytes);
+    return;
+  }
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(temp.data());
