@@ -20,11 +20,13 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format)
 
 const std::uint8_t* TBitmap::ScanLine(int y) const {
   assert(y >= 0 && y < height_);
+  if (!bits_) return nullptr;  // a zero-width picture has rows of no bytes
   return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
 }
 
 std::uint8_t* TBitmap::ScanLine(int y) {
   assert(y >= 0 && y < height_);
+  if (!bits_) return nullptr;  // a zero-width picture has rows of no bytes
   if (bits_.use_count() > 1) bits_ = std::make_shared<std::vector<std::uint8_t>>(*bits_);
   return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
 }

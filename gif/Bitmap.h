@@ -42,7 +42,7 @@ class TBitmap {
   std::size_t RowBytes() const { return BmpRowBytes(static_cast<std::size_t>(width_), BitCount()); }
   std::size_t ImageSize() const { return RowBytes() * static_cast<std::size_t>(height_); }
 
-  // Row y of the picture, 0 being the top row (stored last).
+  // Row y of the picture, 0 being the top row (stored last); nullptr for a zero-width picture.
   const std::uint8_t* ScanLine(int y) const;
   std::uint8_t* ScanLine(int y);
   // All rows as stored, bottom row first; nullptr for an empty bitmap.
