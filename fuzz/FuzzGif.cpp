@@ -1,0 +1,112 @@
+// Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8- and 24-bit, any size, few or many colours).
+// giflib, an independent decoder, must read every output back to the pixels the colour mapping promises.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "GiflibDecoder.h"
+#include "gif/GIFImage.h"
+#include "runtime/Errors.h"
+
+namespace {
+
+using giftest::Rgb;
+
+int Distance(const Rgb& a, const Rgb& b) {
+  int sum = 0;
+  for (int c = 0; c < 3; ++c) sum += (a[c] - b[c]) * (a[c] - b[c]);
+  return sum;
+}
+
+// Pixels are drawn from a palette of `inks` colours so that every colour-count regime gets exercised.
+gif::TBitmap TrueColor(FuzzedDataProvider& in, int width, int height, std::vector<Rgb>& topDown) {
+  std::vector<Rgb> inks(in.ConsumeIntegralInRange<std::size_t>(1, 3000));
+  for (Rgb& ink : inks) ink = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>()};
+  gif::TBitmap bitmap(width, height, gif::TPixelFormat::pf24bit);
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* row = bitmap.ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      // Once the input runs out, colours are taken in turn, so large pictures still have many of them.
+      const std::size_t pick = in.remaining_bytes() > 0 ? in.ConsumeIntegralInRange<std::size_t>(0, inks.size() - 1)
+                                                        : static_cast<std::size_t>(y * width + x) % inks.size();
+      const Rgb& c = inks[pick];
+      topDown.push_back(c);
+      row[3 * x] = c[2];
+      row[3 * x + 1] = c[1];
+      row[3 * x + 2] = c[0];
+    }
+  }
+  return bitmap;
+}
+
+gif::TBitmap Indexed(FuzzedDataProvider& in, int width, int height, int bits, std::vector<Rgb>& topDown) {
+  gif::TBitmap bitmap(width, height, static_cast<gif::TPixelFormat>(bits));
+  std::vector<Rgb> palette(std::size_t{1} << bits);
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    palette[i] = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>()};
+    bitmap.SetPaletteEntry(static_cast<int>(i), palette[i][0], palette[i][1], palette[i][2]);
+  }
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* row = bitmap.ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      const unsigned v = in.ConsumeIntegralInRange<unsigned>(0, (1u << bits) - 1);
+      const int bit = x * bits;
+      row[bit / 8] |= static_cast<std::uint8_t>(v << (8 - bits - bit % 8));
+      topDown.push_back(palette[v]);
+    }
+  }
+  return bitmap;
+}
+
+void CheckDecoded(const giftest::DecodedGif& gif, int width, int height, bool trueColor,
+                  const std::vector<Rgb>& topDown) {
+  if (gif.Frames.size() != 1 || gif.ScreenWidth != width || gif.ScreenHeight != height) std::abort();
+  if (gif.Frames[0].Width != width || gif.Frames[0].Height != height) std::abort();
+  std::map<Rgb, int> distinct;
+  for (const Rgb& c : topDown) ++distinct[c];
+  const bool exact = !trueColor || distinct.size() <= 256;
+  const bool fullPrecision = distinct.size() <= 2049;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Rgb& source = topDown[static_cast<std::size_t>(y * width + x)];
+      const Rgb decoded = gif.ColorAt(0, x, y);
+      if (exact) {
+        if (decoded != source) std::abort();
+      } else if (fullPrecision) {
+        // The 256 most frequent colours are exact; every other one is drawn with a nearest table colour.
+        int best = INT_MAX;
+        for (const Rgb& entry : gif.GlobalColors) best = std::min(best, Distance(entry, source));
+        if (Distance(decoded, source) != best) std::abort();
+      }
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  const int bitsChoices[] = {1, 4, 8, 24};
+  const int bits = bitsChoices[in.ConsumeIntegralInRange(0, 3)];
+  const int width = in.ConsumeIntegralInRange(0, 300);
+  const int height = in.ConsumeIntegralInRange(0, 200);
+  std::vector<Rgb> topDown;
+  const gif::TBitmap bitmap = bits == 24 ? TrueColor(in, width, height, topDown) : Indexed(in, width, height, bits, topDown);
+
+  gif::TGIFImage image;
+  image.Assign(&bitmap);
+  std::string bytes;
+  try {
+    image.SaveToStream(bytes);
+  } catch (const runtime::Exception&) {
+    if (width > 0 && height > 0) std::abort();  // only an empty picture has nothing to write
+    return 0;
+  }
+  if (width == 0 || height == 0) std::abort();
+  CheckDecoded(giftest::DecodeWithGiflib(bytes), width, height, bits == 24, topDown);
+  return 0;
+}
