@@ -1,6 +1,7 @@
 // Hand-written number scanners: the C library's would accept "inf", "nan", hex floats and locale quirks.
 #include "runtime/NumberParse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -23,6 +24,26 @@ int HexValue(char c) {
 
 EConvertError NotFloat(std::string_view text) {
   return EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+// Whether a number in the C form that a double cannot hold is too small (rather than too large): the
+// decimal exponent of its first significant digit is negative.
+bool TooSmall(std::string_view plain) {
+  const size_t e = plain.find('e');
+  const std::string_view mantissa = plain.substr(0, e);
+  const size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return true;
+  long long exponent = first < point ? static_cast<long long>(point - first) - 1
+                                     : -static_cast<long long>(first - point);
+  long long written = 0;  // saturated: the digits may run on far beyond any double's range
+  if (e != std::string_view::npos) {
+    const bool negative = plain[e + 1] == '-';
+    for (char c : plain.substr(e + 1))
+      if (IsDigit(c)) written = std::min(written * 10 + (c - '0'), 1000000000LL);
+    exponent += negative ? -written : written;
+  }
+  return exponent < 0;
 }
 
 EConvertError NotInteger(std::string_view text) {
@@ -64,8 +85,7 @@ double StrToFloat(std::string_view text) {
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
   if (error == std::errc::result_out_of_range) {
     // Underflow quietly becomes zero; a value too large for a double is not a valid value here.
-    const auto eat = plain.find('e');
-    if (eat != std::string::npos && plain[eat + 1] == '-') return plain[0] == '-' ? -0.0 : 0.0;
+    if (TooSmall(plain)) return plain[0] == '-' ? -0.0 : 0.0;
     throw NotFloat(text);
   }
   if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
