@@ -13,9 +13,6 @@
 #include "analysis/ReportFile.h"
 #include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
-#include "gif/Bitmap.h"
-#include "gif/GIFImage.h"
-#include "runtime/Errors.h"
 
 namespace reliability {
 namespace {
@@ -152,17 +149,6 @@ TEST(ExtremeRecords, AHundredThousandStimuli) {
   const LoadedRecord loaded = Load(record);
   ASSERT_EQ(loaded.Record.StimulusCount, 100000);
   ExpectDrawnSafely(loaded, 100000);
-}
-
-TEST(ExtremeBitmaps, ZeroWidthPictureHasNoRowBytesAndCannotBeSaved) {
-  // Found by fuzzing: rows of a zero-width picture were read through a missing pixel buffer.
-  gif::TBitmap bitmap(0, 3, gif::TPixelFormat::pf8bit);
-  EXPECT_EQ(bitmap.ScanLine(0), nullptr);
-  EXPECT_EQ(static_cast<const gif::TBitmap&>(bitmap).ScanLine(2), nullptr);
-  gif::TGIFImage image;
-  image.Assign(&bitmap);
-  std::string bytes;
-  EXPECT_THROW(image.SaveToStream(bytes), runtime::Exception);
 }
 
 }  // namespace
