@@ -1,0 +1,70 @@
+// Extreme records drawn as the window draws them: through the QPainter canvas into the chart image and
+// on to a GIF, for every subtest, without a crash, a hang or an image of the wrong size.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <memory>
+#include <string>
+
+#include "ExtremeRecord.h"
+#include "analysis/LineBuffer.h"
+#include "analysis/PlotSubtest.h"
+#include "analysis/RecordLoader.h"
+#include "app/ChartImage.h"
+#include "chart/MainChartSetup.h"
+#include "chart/qt/QImageCanvas.h"
+#include "gif/GIFImage.h"
+
+namespace reliability {
+namespace {
+
+// Plots, renders and encodes the chart of every subtest of the record.
+void DrawAllSubtests(const ExtremeRecord& source) {
+  analysis::RecordData record = analysis::LoadRecord(analysis::LineBuffer::FromBytes(source.Bytes())).Record;
+  chart::TChart chart;
+  chart::TMainChartSeries series;
+  chart::SetUpMainChart(chart, series);
+  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
+  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+    record.CurrentSubtest = s;
+    analysis::PlotSubtest(chart, series, record);
+    const QImage image = app::RenderChartImage(chart);
+    EXPECT_EQ(image.width(), chart.Width());
+    EXPECT_EQ(image.height(), chart.Height());
+    const gif::TBitmap bitmap = app::BitmapFromImage(image);
+    gif::TGIFImage gifImage;
+    gifImage.Assign(&bitmap);
+    std::string bytes;
+    gifImage.SaveToStream(bytes);
+    EXPECT_EQ(bytes.substr(0, 6), "GIF87a");
+  }
+}
+
+TEST(ExtremeChartImages, HugeNegativeEqualAndOverflowingValues) {
+  ExtremeRecord huge(140);
+  huge.Time(0, 1, "1e300").Time(0, 2, "1e300").Time(0, 3, "1e300").Time(0, 4, "1e300");
+  huge.Time(1, 1, "-5").Time(1, 2, "-5").Time(1, 3, "-5").Time(1, 4, "-5").Time(2, 1, "-1e300");
+  DrawAllSubtests(huge);
+
+  ExtremeRecord bands(30);
+  for (int s = 1; s <= 4; ++s) bands.Summary(s, " 1e308", " 1e308");
+  DrawAllSubtests(bands);
+
+  ExtremeRecord flat(25);
+  flat.AllTimes("  0.500");
+  for (int s = 1; s <= 4; ++s) flat.Summary(s, "  0.50", "  0.00");
+  DrawAllSubtests(flat);
+
+  DrawAllSubtests(ExtremeRecord(1));
+  DrawAllSubtests(ExtremeRecord(0));
+  DrawAllSubtests(ExtremeRecord(140).AllAnswersWrong());
+}
+
+TEST(ExtremeChartImages, AHundredThousandStimuli) {
+  ExtremeRecord many(100000);
+  for (int s = 1; s <= 4; ++s) many.Errors(s, "255");
+  DrawAllSubtests(many);
+}
+
+}  // namespace
+}  // namespace reliability
