@@ -9,7 +9,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSTROOP_BUILD_BENCH=OFF "$@" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 # halt_on_error and exitcode make every report a failing test; leaks are checked at each test's exit.
-export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=86:detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1:check_initialization_order=1
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=86:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=86
 export LSAN_OPTIONS=suppressions=$root/scripts/lsan.supp:print_suppressions=0:exitcode=86
 cd "$build"

@@ -123,9 +123,11 @@ std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& sav
 }
 
 TEST_F(FaultInjection, FullDiskLeavesTheExistingFileAsItWas) {
-  for (const auto& [what, save] : kSaves) {
+  for (const auto& entry : kSaves) {
+    const std::string what = entry.first;
+    const auto& save = entry.second;  // a plain reference: lambdas cannot capture structured bindings
     SCOPED_TRACE(what);
-    const fs::path target = folder / (std::string(what) + ".out");
+    const fs::path target = folder / (what + ".out");
     Write(target, "previous contents");
     // 100 bytes: the report (over 5000) and the GIF (over 100) both run out of room.
     EXPECT_EQ(SaveWithFileSizeLimit(100, [&] { save(target); }), CannotCreate(target));
