@@ -1,5 +1,5 @@
-// Fuzz target: the main chart's layout, paint and hit test over arbitrary points (huge, tiny, equal,
-// negative and infinite values, any count, any chart size) on the recording canvas.
+// Fuzz target: the main chart's layout, paint and hit test over arbitrary points (huge, tiny,
+// equal, negative and infinite values, any count, any chart size) on the recording canvas.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -16,11 +16,24 @@ namespace {
 // Extremes the fuzzer would rarely build from raw bytes. Infinity is included because the plot's
 // mean +/- 2 SD of a record with SD near 1e308 overflows to it.
 double Value(FuzzedDataProvider& in) {
-  constexpr double kSpecial[] = {0.0, -0.0, 1.0, -5.0, 1e300, -1e300, 1e-300, 5e-324,
-                                 std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(),
-                                 std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                                 2147483647.0, 2147483648.0, -2147483649.0, 0.1};
-  if (in.ConsumeBool()) return kSpecial[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kSpecial) - 1)];
+  constexpr double kSpecial[] = {0.0,
+                                 -0.0,
+                                 1.0,
+                                 -5.0,
+                                 1e300,
+                                 -1e300,
+                                 1e-300,
+                                 5e-324,
+                                 std::numeric_limits<double>::max(),
+                                 std::numeric_limits<double>::lowest(),
+                                 std::numeric_limits<double>::infinity(),
+                                 -std::numeric_limits<double>::infinity(),
+                                 2147483647.0,
+                                 2147483648.0,
+                                 -2147483649.0,
+                                 0.1};
+  if (in.ConsumeBool())
+    return kSpecial[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kSpecial) - 1)];
   const double raw = in.ConsumeFloatingPoint<double>();
   return raw;
 }
@@ -37,10 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chart.SetBounds(in.ConsumeIntegralInRange(-5, 3000), in.ConsumeIntegralInRange(-5, 3000),
                     in.ConsumeIntegralInRange(-5, 4000), in.ConsumeIntegralInRange(-5, 4000));
 
-  // The stimulus series gets the fuzzed points; the three band series a level each, as the plot draws them.
+  // The stimulus series gets the fuzzed points; the three band series a level each, as the plot
+  // draws them.
   const int count = in.ConsumeIntegralInRange(0, 400);
   const double levels[3] = {Value(in), Value(in), Value(in)};
-  chart::TLineSeries* bands[3] = {&series.Series5secAv, &series.Series5sec2Dp, &series.Series5sec2Dm};
+  chart::TLineSeries* bands[3] = {&series.Series5secAv, &series.Series5sec2Dp,
+                                  &series.Series5sec2Dm};
   for (int i = 0; i < count && in.remaining_bytes() > 0; ++i) {
     const double x = in.ConsumeBool() ? i + 1 : Value(in);
     const chart::TColor color = in.ConsumeBool() ? chart::clGreen : chart::clRed;

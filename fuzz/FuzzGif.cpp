@@ -1,5 +1,6 @@
-// Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8- and 24-bit, any size, few or many colours).
-// giflib, an independent decoder, must read every output back to the pixels the colour mapping promises.
+// Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8- and 24-bit, any size, few or many
+// colours). giflib, an independent decoder, must read every output back to the pixels the colour
+// mapping promises.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
@@ -22,17 +23,22 @@ int Distance(const Rgb& a, const Rgb& b) {
   return sum;
 }
 
-// Pixels are drawn from a palette of `inks` colours so that every colour-count regime gets exercised.
+// Pixels are drawn from a palette of `inks` colours so that every colour-count regime gets
+// exercised.
 gif::TBitmap TrueColor(FuzzedDataProvider& in, int width, int height, std::vector<Rgb>& topDown) {
   std::vector<Rgb> inks(in.ConsumeIntegralInRange<std::size_t>(1, 3000));
-  for (Rgb& ink : inks) ink = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>()};
+  for (Rgb& ink : inks)
+    ink = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(),
+           in.ConsumeIntegral<uint8_t>()};
   gif::TBitmap bitmap(width, height, gif::TPixelFormat::pf24bit);
   for (int y = 0; y < height; ++y) {
     std::uint8_t* row = bitmap.ScanLine(y);
     for (int x = 0; x < width; ++x) {
-      // Once the input runs out, colours are taken in turn, so large pictures still have many of them.
-      const std::size_t pick = in.remaining_bytes() > 0 ? in.ConsumeIntegralInRange<std::size_t>(0, inks.size() - 1)
-                                                        : static_cast<std::size_t>(y * width + x) % inks.size();
+      // Once the input runs out, colours are taken in turn, so large pictures still have many of
+      // them.
+      const std::size_t pick = in.remaining_bytes() > 0
+                                   ? in.ConsumeIntegralInRange<std::size_t>(0, inks.size() - 1)
+                                   : static_cast<std::size_t>(y * width + x) % inks.size();
       const Rgb& c = inks[pick];
       topDown.push_back(c);
       row[3 * x] = c[2];
@@ -43,11 +49,13 @@ gif::TBitmap TrueColor(FuzzedDataProvider& in, int width, int height, std::vecto
   return bitmap;
 }
 
-gif::TBitmap Indexed(FuzzedDataProvider& in, int width, int height, int bits, std::vector<Rgb>& topDown) {
+gif::TBitmap Indexed(FuzzedDataProvider& in, int width, int height, int bits,
+                     std::vector<Rgb>& topDown) {
   gif::TBitmap bitmap(width, height, static_cast<gif::TPixelFormat>(bits));
   std::vector<Rgb> palette(std::size_t{1} << bits);
   for (std::size_t i = 0; i < palette.size(); ++i) {
-    palette[i] = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>()};
+    palette[i] = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(),
+                  in.ConsumeIntegral<uint8_t>()};
     bitmap.SetPaletteEntry(static_cast<int>(i), palette[i][0], palette[i][1], palette[i][2]);
   }
   for (int y = 0; y < height; ++y) {
@@ -64,7 +72,8 @@ gif::TBitmap Indexed(FuzzedDataProvider& in, int width, int height, int bits, st
 
 void CheckDecoded(const giftest::DecodedGif& gif, int width, int height, bool trueColor,
                   const std::vector<Rgb>& topDown) {
-  if (gif.Frames.size() != 1 || gif.ScreenWidth != width || gif.ScreenHeight != height) std::abort();
+  if (gif.Frames.size() != 1 || gif.ScreenWidth != width || gif.ScreenHeight != height)
+    std::abort();
   if (gif.Frames[0].Width != width || gif.Frames[0].Height != height) std::abort();
   std::map<Rgb, int> distinct;
   for (const Rgb& c : topDown) ++distinct[c];
@@ -77,7 +86,8 @@ void CheckDecoded(const giftest::DecodedGif& gif, int width, int height, bool tr
       if (exact) {
         if (decoded != source) std::abort();
       } else if (fullPrecision) {
-        // The 256 most frequent colours are exact; every other one is drawn with a nearest table colour.
+        // The 256 most frequent colours are exact; every other one is drawn with a nearest table
+        // colour.
         int best = INT_MAX;
         for (const Rgb& entry : gif.GlobalColors) best = std::min(best, Distance(entry, source));
         if (Distance(decoded, source) != best) std::abort();
@@ -95,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int width = in.ConsumeIntegralInRange(0, 300);
   const int height = in.ConsumeIntegralInRange(0, 200);
   std::vector<Rgb> topDown;
-  const gif::TBitmap bitmap = bits == 24 ? TrueColor(in, width, height, topDown) : Indexed(in, width, height, bits, topDown);
+  const gif::TBitmap bitmap = bits == 24 ? TrueColor(in, width, height, topDown)
+                                         : Indexed(in, width, height, bits, topDown);
 
   gif::TGIFImage image;
   image.Assign(&bitmap);

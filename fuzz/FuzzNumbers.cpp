@@ -1,6 +1,6 @@
 // Fuzz target: number conversion and formatting. StrToFloat and StrToInt are checked against the C
-// library's own scanners on the texts both should accept; Format and FormatFloat must give text or the
-// framework's conversion error, and a value shown in its general form must read back as itself.
+// library's own scanners on the texts both should accept; Format and FormatFloat must give text or
+// the framework's conversion error, and a value shown in its general form must read back as itself.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cerrno>
@@ -19,19 +19,22 @@
 
 namespace {
 
-// The accepted shapes written out independently of the scanner under test ('.' stands for the separator).
+// The accepted shapes written out independently of the scanner under test ('.' stands for the
+// separator).
 const std::regex kFloatShape(R"( *[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)? *)");
 const std::regex kDecimalIntShape(R"( *[+-]?[0-9]+)");
 const std::regex kHexIntShape(R"( *[+-]?\$[0-9A-Fa-f]+)");
 
-// The text with the current separator turned into '.', and '.' (if not the separator) into '#' so the C
-// scanner cannot take it for one.
+// The text with the current separator turned into '.', and '.' (if not the separator) into '#' so
+// the C scanner cannot take it for one.
 std::string CForm(const std::string& text) {
   std::string out = text;
   const char separator = runtime::DecimalSeparator();
   for (char& c : out) {
-    if (c == '.' && separator != '.') c = '#';
-    else if (c == separator) c = '.';
+    if (c == '.' && separator != '.')
+      c = '#';
+    else if (c == separator)
+      c = '.';
   }
   return out;
 }
@@ -94,10 +97,18 @@ void CheckFormat(FuzzedDataProvider& in) {
   const std::string text = in.ConsumeRandomLengthString(32);
   try {
     switch (in.ConsumeIntegralInRange(0, 3)) {
-      case 0: runtime::Format(format, {integer}); break;
-      case 1: runtime::Format(format, {floating}); break;
-      case 2: runtime::Format(format, {text}); break;
-      default: runtime::Format(format, {integer, floating, text}); break;
+      case 0:
+        runtime::Format(format, {integer});
+        break;
+      case 1:
+        runtime::Format(format, {floating});
+        break;
+      case 2:
+        runtime::Format(format, {text});
+        break;
+      default:
+        runtime::Format(format, {integer, floating, text});
+        break;
     }
   } catch (const runtime::EConvertError&) {
   }
@@ -107,8 +118,8 @@ void CheckFormatFloat(FuzzedDataProvider& in) {
   const std::string picture = in.ConsumeRandomLengthString(40);
   const double value = in.ConsumeFloatingPoint<double>();
   runtime::FormatFloat(picture, value);
-  // Values within a 15-digit rounding of the largest double show as a number beyond it, which does not
-  // read back.
+  // Values within a 15-digit rounding of the largest double show as a number beyond it, which does
+  // not read back.
   if (!std::isfinite(value) || std::fabs(value) >= 1.797693134862315e308) return;
   // The general form keeps 15 significant digits: reading it back is within that precision.
   const double back = runtime::StrToFloat(runtime::FormatFloat("", value));
@@ -122,10 +133,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   runtime::SetDecimalSeparator(in.ConsumeBool() ? ',' : '.');
   runtime::SetThousandSeparator(runtime::DecimalSeparator() == ',' ? ' ' : ',');
   switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0: CheckStrToFloat(in.ConsumeRemainingBytesAsString()); break;
-    case 1: CheckStrToInt(in.ConsumeRemainingBytesAsString()); break;
-    case 2: CheckFormat(in); break;
-    default: CheckFormatFloat(in); break;
+    case 0:
+      CheckStrToFloat(in.ConsumeRemainingBytesAsString());
+      break;
+    case 1:
+      CheckStrToInt(in.ConsumeRemainingBytesAsString());
+      break;
+    case 2:
+      CheckFormat(in);
+      break;
+    default:
+      CheckFormatFloat(in);
+      break;
   }
   return 0;
 }

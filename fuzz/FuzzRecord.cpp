@@ -1,5 +1,6 @@
-// Fuzz target: a record as raw bytes through loading, the report, its file bytes, and the plot, paint and
-// hit test of all four subtests on the recording canvas. Refused records must raise the framework's errors.
+// Fuzz target: a record as raw bytes through loading, the report, its file bytes, and the plot,
+// paint and hit test of all four subtests on the recording canvas. Refused records must raise the
+// framework's errors.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,10 +18,12 @@
 
 namespace {
 
-// A loaded record must hold what the loader promises; anything else is a fault worth a crash report.
+// A loaded record must hold what the loader promises; anything else is a fault worth a crash
+// report.
 void CheckLoaded(const analysis::LoadedRecord& loaded) {
   const analysis::RecordData& r = loaded.Record;
-  if (r.StimulusCount < 0 || static_cast<std::size_t>(r.StimulusCount) != r.Stimuli.size()) std::abort();
+  if (r.StimulusCount < 0 || static_cast<std::size_t>(r.StimulusCount) != r.Stimuli.size())
+    std::abort();
   for (const analysis::TStimulusRow& row : r.Stimuli) {
     if (row.Stimul1 > 2 || row.Stimul2 > 2) std::abort();
     for (int s = 1; s <= analysis::SubtestCount; ++s)

@@ -1,5 +1,5 @@
-// Extreme records drawn as the window draws them: through the QPainter canvas into the chart image and
-// on to a GIF, for every subtest, without a crash, a hang or an image of the wrong size.
+// Extreme records drawn as the window draws them: through the QPainter canvas into the chart image
+// and on to a GIF, for every subtest, without a crash, a hang or an image of the wrong size.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -20,7 +20,8 @@ namespace {
 
 // Plots, renders and encodes the chart of every subtest of the record.
 void DrawAllSubtests(const ExtremeRecord& source) {
-  analysis::RecordData record = analysis::LoadRecord(analysis::LineBuffer::FromBytes(source.Bytes())).Record;
+  analysis::RecordData record =
+      analysis::LoadRecord(analysis::LineBuffer::FromBytes(source.Bytes())).Record;
   chart::TChart chart;
   chart::TMainChartSeries series;
   chart::SetUpMainChart(chart, series);

@@ -19,16 +19,24 @@ int AnswerColumn(int subtest) { return subtest == 1 ? 13 : 10 * (subtest - 2) + 
 }  // namespace
 
 ExtremeRecord::ExtremeRecord(int stimuli) {
-  samples::Subject subject{"7001", "Крайний Т.Т.", "01.01.2026 09:00:00", stimuli, {0.7, 0.6, 0.8, 0.9},
-                           0.3, {0.02, 0.02, 0.1, 0.1}, 7};
+  samples::Subject subject{"7001",
+                           "Крайний Т.Т.",
+                           "01.01.2026 09:00:00",
+                           stimuli,
+                           {0.7, 0.6, 0.8, 0.9},
+                           0.3,
+                           {0.02, 0.02, 0.1, 0.1},
+                           7};
   lines_ = runtime::SplitTextLines(samples::MakeRecord(subject));
 }
 
 void ExtremeRecord::Put(int line, int pos, int width, std::string_view text) {
   if (static_cast<int>(text.size()) > width) throw std::invalid_argument("field too wide");
   std::string& l = lines_.at(static_cast<size_t>(line));
-  if (static_cast<int>(l.size()) < pos - 1 + width) l.resize(static_cast<size_t>(pos - 1 + width), ' ');
-  const std::string field = std::string(static_cast<size_t>(width) - text.size(), ' ') + std::string(text);
+  if (static_cast<int>(l.size()) < pos - 1 + width)
+    l.resize(static_cast<size_t>(pos - 1 + width), ' ');
+  const std::string field =
+      std::string(static_cast<size_t>(width) - text.size(), ' ') + std::string(text);
   l.replace(static_cast<size_t>(pos - 1), static_cast<size_t>(width), field);
 }
 
@@ -59,7 +67,8 @@ ExtremeRecord& ExtremeRecord::AllAnswersWrong() {
     std::string& l = lines_[static_cast<size_t>(kFirstRow + j)];
     const char stimul1 = l.at(5);
     const char stimul2 = l.at(25);
-    // Subtests 1 and 4 ask for the colour shown, 2 and 3 for the word; the next code is always wrong.
+    // Subtests 1 and 4 ask for the colour shown, 2 and 3 for the word; the next code is always
+    // wrong.
     for (int s = 1; s <= 4; ++s) {
       const char correct = (s == 1 || s == 4) ? stimul1 : stimul2;
       const char wrong = static_cast<char>('0' + (correct - '0' + 1) % 3);

@@ -1,4 +1,5 @@
-// Stroop records with extreme contents, made from a generated record by overwriting fixed-column fields.
+// Stroop records with extreme contents, made from a generated record by overwriting fixed-column
+// fields.
 #pragma once
 
 #include <string>
@@ -28,7 +29,8 @@ class ExtremeRecord {
   const std::vector<std::string>& Lines() const { return lines_; }
 
  private:
-  // Overwrites line `line` at 1-based position `pos` with `text`, right-aligned in `width` characters.
+  // Overwrites line `line` at 1-based position `pos` with `text`, right-aligned in `width`
+  // characters.
   void Put(int line, int pos, int width, std::string_view text);
 
   std::vector<std::string> lines_;

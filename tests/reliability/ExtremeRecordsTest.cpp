@@ -1,6 +1,6 @@
-// Extreme records: huge, negative and equal reaction times, 100,000 stimuli, every answer wrong, one
-// stimulus, overflowing SD bands. Each loads, reports, plots and paints all four subtests without a crash
-// or a hang, and nothing is drawn beyond the device's pixel range.
+// Extreme records: huge, negative and equal reaction times, 100,000 stimuli, every answer wrong,
+// one stimulus, overflowing SD bands. Each loads, reports, plots and paints all four subtests
+// without a crash or a hang, and nothing is drawn beyond the device's pixel range.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,7 +23,8 @@ LoadedRecord Load(const ExtremeRecord& record) {
   return analysis::LoadRecord(analysis::LineBuffer::FromBytes(record.Bytes()));
 }
 
-// The device draws only within -32766..32766; the line series skips points whose pixel is further out.
+// The device draws only within -32766..32766; the line series skips points whose pixel is further
+// out.
 bool OnDevice(int v) { return v > -32767 && v < 32767; }
 
 struct PaintedSubtest {
@@ -53,7 +54,8 @@ std::vector<PaintedSubtest> PaintAll(analysis::RecordData record) {
     p.points = series.Series5sec.PointCount();
     for (const chart::TCanvasOp& op : canvas->Ops())
       if (op.Kind == chart::TCanvasOpKind::Line &&
-          !(OnDevice(op.Box.Left) && OnDevice(op.Box.Top) && OnDevice(op.Box.Right) && OnDevice(op.Box.Bottom)))
+          !(OnDevice(op.Box.Left) && OnDevice(op.Box.Top) && OnDevice(op.Box.Right) &&
+            OnDevice(op.Box.Bottom)))
         ++p.linesOffDevice;
     // Hit test a sample of the points (all of them for small records).
     const int step = p.points > 200 ? p.points / 200 : 1;
@@ -95,7 +97,8 @@ TEST(ExtremeRecords, SummariesThatOverflowTheBandsStillDraw) {
   const struct {
     const char* mean;
     const char* sd;
-  } cases[] = {{" 1e308", " 1e308"}, {"-1e308", " 1e308"}, {" 1e-30", "  1e30"}, {"   -5.", "    0."}};
+  } cases[] = {
+      {" 1e308", " 1e308"}, {"-1e308", " 1e308"}, {" 1e-30", "  1e30"}, {"   -5.", "    0."}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.mean) + " / " + c.sd);
     ExtremeRecord record(30);
@@ -138,14 +141,16 @@ TEST(ExtremeRecords, EveryAnswerWrongMarksEveryPointRed) {
     shown.CurrentSubtest = s;
     analysis::PlotSubtest(chart, series, shown);
     for (int i = 0; i < series.Series5sec.PointCount(); ++i)
-      ASSERT_EQ(series.Series5sec.PointColor(i), chart::clRed) << "subtest " << s << ", point " << i;
+      ASSERT_EQ(series.Series5sec.PointColor(i), chart::clRed)
+          << "subtest " << s << ", point " << i;
   }
   ExpectDrawnSafely(loaded, 140);
 }
 
 TEST(ExtremeRecords, AHundredThousandStimuli) {
   ExtremeRecord record(100000);
-  for (int s = 1; s <= 4; ++s) record.Errors(s, "255");  // the generated counts pass the 8-bit field
+  for (int s = 1; s <= 4; ++s)
+    record.Errors(s, "255");  // the generated counts pass the 8-bit field
   const LoadedRecord loaded = Load(record);
   ASSERT_EQ(loaded.Record.StimulusCount, 100000);
   ExpectDrawnSafely(loaded, 100000);

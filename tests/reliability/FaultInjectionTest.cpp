@@ -1,14 +1,14 @@
-// Fault injection on the save and load paths: a folder that is a file, a folder that vanished, a full disk
-// (a file size limit, which stops root too, and /dev/full), a pipe and a device as targets, and records
-// that cannot be read. Each failure raises the framework's message and leaves existing files intact.
+// Fault injection on the save and load paths: a folder that is a file, a folder that vanished, a
+// full disk (a file size limit, which stops root too, and /dev/full), a pipe and a device as
+// targets, and records that cannot be read. Each failure raises the framework's message and leaves
+// existing files intact.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -32,8 +32,9 @@ namespace fs = std::filesystem;
 class FaultInjection : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("stroop-faults-" + std::to_string(::getpid()) + "-" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder = fs::temp_directory_path() /
+             ("stroop-faults-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
   }
@@ -45,7 +46,8 @@ class FaultInjection : public ::testing::Test {
   // Every entry of the test folder, so a stray temporary file shows.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -92,8 +94,8 @@ TEST_F(FaultInjection, FolderThatIsAFileOrHasVanished) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"plain"});
 }
 
-// Runs `save` in a child process whose file size limit is `limit` bytes, as a full disk stops a write
-// part way (a limit binds root as well). Returns the child's message, or "saved".
+// Runs `save` in a child process whose file size limit is `limit` bytes, as a full disk stops a
+// write part way (a limit binds root as well). Returns the child's message, or "saved".
 std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& save) {
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) return "no pipe";
@@ -115,7 +117,8 @@ std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& sav
   ::close(pipeFds[1]);
   std::string result;
   char buffer[512];
-  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) result.append(buffer, static_cast<size_t>(n));
+  for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    result.append(buffer, static_cast<size_t>(n));
   ::close(pipeFds[0]);
   int status = 0;
   ::waitpid(child, &status, 0);
@@ -125,7 +128,8 @@ std::string SaveWithFileSizeLimit(rlim_t limit, const std::function<void()>& sav
 TEST_F(FaultInjection, FullDiskLeavesTheExistingFileAsItWas) {
   for (const auto& entry : kSaves) {
     const std::string what = entry.first;
-    const auto& save = entry.second;  // a plain reference: lambdas cannot capture structured bindings
+    const auto& save =
+        entry.second;  // a plain reference: lambdas cannot capture structured bindings
     SCOPED_TRACE(what);
     const fs::path target = folder / (what + ".out");
     Write(target, "previous contents");
@@ -140,7 +144,8 @@ TEST_F(FaultInjection, FullDiskLeavesTheExistingFileAsItWas) {
 }
 
 TEST_F(FaultInjection, DevicesAndPipesAreWrittenThroughNeverReplaced) {
-  // /dev/full takes nothing: the save fails and the device stays a device (it was once renamed over).
+  // /dev/full takes nothing: the save fails and the device stays a device (it was once renamed
+  // over).
   struct stat before {};
   ASSERT_EQ(::stat("/dev/full", &before), 0);
   ASSERT_TRUE(S_ISCHR(before.st_mode));
@@ -166,7 +171,8 @@ TEST_F(FaultInjection, DevicesAndPipesAreWrittenThroughNeverReplaced) {
   }
   // A folder chosen as the file name is not replaced either.
   fs::create_directory(folder / "folder");
-  for (const auto& [what, save] : kSaves) EXPECT_THROW(save(folder / "folder"), runtime::EFCreateError) << what;
+  for (const auto& [what, save] : kSaves)
+    EXPECT_THROW(save(folder / "folder"), runtime::EFCreateError) << what;
   EXPECT_TRUE(fs::is_directory(folder / "folder"));
   EXPECT_EQ(Entries(), (std::vector<std::string>{"folder", "pipe"}));
 }

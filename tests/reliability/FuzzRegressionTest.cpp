@@ -23,8 +23,9 @@ TEST(FuzzRegression, ZeroWidthPictureHasNoRowBytesAndCannotBeSaved) {
 }
 
 TEST(FuzzRegression, NumbersBeyondADoubleAreTooSmallOrTooLargeByTheirLeadingDigit) {
-  // fuzz_numbers: whether an out-of-range number underflowed was judged by the exponent's sign alone,
-  // so 10^500 written with a negative exponent read as 0, and 10^-331 without an exponent was refused.
+  // fuzz_numbers: whether an out-of-range number underflowed was judged by the exponent's sign
+  // alone, so 10^500 written with a negative exponent read as 0, and 10^-331 without an exponent
+  // was refused.
   const std::string zeros(330, '0');
   const std::string tiny = "0." + zeros + "1";
   const std::string huge = "1" + zeros + zeros + "e-10";
@@ -33,7 +34,8 @@ TEST(FuzzRegression, NumbersBeyondADoubleAreTooSmallOrTooLargeByTheirLeadingDigi
   EXPECT_EQ(runtime::StrToFloat("0." + zeros + "1e+5"), 0.0);  // 10^-326
   EXPECT_EQ(runtime::StrToFloat("1e-400"), 0.0);
   EXPECT_EQ(runtime::StrToFloat("0." + zeros + "1e+340"), 1e9);  // in range: an ordinary value
-  for (const std::string& text : {huge, "0." + zeros + "1e+700", std::string("1e400"), std::string("-1e99999999999")}) {
+  for (const std::string& text :
+       {huge, "0." + zeros + "1e+700", std::string("1e400"), std::string("-1e99999999999")}) {
     try {
       runtime::StrToFloat(text);
       ADD_FAILURE() << text << " converted";

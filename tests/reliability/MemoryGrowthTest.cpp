@@ -1,9 +1,9 @@
 // A thousand load-plot-save cycles keep resident memory flat: each cycle loads a record, writes its
-// report, plots and paints all four subtests and saves a chart image (through the window's own chart
-// image when the application is built). The figures are printed; only a generous bound is asserted.
-#include <unistd.h>
-
+// report, plots and paints all four subtests and saves a chart image (through the window's own
+// chart image when the application is built). The figures are printed; only a generous bound is
+// asserted.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -66,7 +66,8 @@ void Cycle(const fs::path& record, const fs::path& out) {
 }
 
 TEST(MemoryGrowth, AThousandLoadPlotSaveCyclesKeepResidentMemoryFlat) {
-  const fs::path folder = fs::temp_directory_path() / ("stroop-growth-" + std::to_string(::getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("stroop-growth-" + std::to_string(::getpid()));
   fs::create_directories(folder);
   const fs::path record = folder / "7001.txt";
   {
@@ -83,8 +84,9 @@ TEST(MemoryGrowth, AThousandLoadPlotSaveCyclesKeepResidentMemoryFlat) {
   const std::size_t before = ResidentKiB();
   for (int i = 0; i < cycles; ++i) Cycle(record, folder);
   const std::size_t after = ResidentKiB();
-  std::printf("[ memory   ] %d load-plot-save cycles: resident %zu KiB before, %zu KiB after (%+ld KiB)\n",
-              cycles, before, after, static_cast<long>(after) - static_cast<long>(before));
+  std::printf(
+      "[ memory   ] %d load-plot-save cycles: resident %zu KiB before, %zu KiB after (%+ld KiB)\n",
+      cycles, before, after, static_cast<long>(after) - static_cast<long>(before));
   EXPECT_EQ(runtime::ReadFileBytes(folder / "report.txt").empty(), false);
   fs::remove_all(folder);
   if (kAddressSanitizer) return;

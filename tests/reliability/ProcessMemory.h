@@ -8,8 +8,8 @@ namespace reliability {
 // Resident set size in KiB from /proc/self/statm; 0 where it cannot be read.
 std::size_t ResidentKiB();
 
-// Whether AddressSanitizer is in the build: its quarantine holds freed memory, so resident size says
-// nothing about growth there (LeakSanitizer checks leaks in that build instead).
+// Whether AddressSanitizer is in the build: its quarantine holds freed memory, so resident size
+// says nothing about growth there (LeakSanitizer checks leaks in that build instead).
 constexpr bool kAddressSanitizer =
 #if defined(__SANITIZE_ADDRESS__)
     true;

@@ -1,5 +1,5 @@
-// Test entry point: with the application built, one QApplication on the offscreen platform serves the
-// window and chart-image cases; without it the plain C++ cases run alone.
+// Test entry point: with the application built, one QApplication on the offscreen platform serves
+// the window and chart-image cases; without it the plain C++ cases run alone.
 #include <gtest/gtest.h>
 
 #ifdef STROOP_RELIABILITY_WITH_APP

@@ -1,11 +1,10 @@
-// The main window under faults: saves that hit a full disk, a device, a folder that vanished after the
-// dialog, and records that cannot be read. Each shows one error box, damages no existing file, and leaves
-// the window usable: the plot commands, the mouse readout and the next save still work.
+// The main window under faults: saves that hit a full disk, a device, a folder that vanished after
+// the dialog, and records that cannot be read. Each shows one error box, damages no existing file,
+// and leaves the window usable: the plot commands, the mouse readout and the next save still work.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -57,7 +56,8 @@ class WindowFaults : public ::testing::Test {
     f.dialogs.answers.push_back(name);
     f.form.mmSaveAnalysis->trigger();
   }
-  // The commands still run after a failure: another subtest, the readout over a marker, a good save.
+  // The commands still run after a failure: another subtest, the readout over a marker, a good
+  // save.
   void ExpectUsable() {
     const size_t errorsBefore = f.prompts.errors.size();
     f.form.mmPlot2->trigger();
@@ -95,7 +95,8 @@ TEST_F(WindowFaults, FullDiskKeepsTheExistingReportAndChart) {
   EXPECT_EQ(f.prompts.errors[1], "Cannot create file " + Results() + "old.gif.");
   EXPECT_EQ(Contents(Results() + "old.txt"), "previous contents");
   EXPECT_EQ(Contents(Results() + "old.gif"), "previous contents");
-  EXPECT_EQ(QDir(Results()).entryList(QDir::Files | QDir::Hidden), (QStringList{"old.gif", "old.txt"}));
+  EXPECT_EQ(QDir(Results()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"old.gif", "old.txt"}));
   ExpectUsable();
 }
 
