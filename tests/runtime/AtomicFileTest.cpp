@@ -61,6 +61,18 @@ TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(AtomicFileTest, LinkKeepsPointingAtTheReplacedFile) {
+  fs::create_directories(dir_ / "real");
+  const fs::path target = dir_ / "real" / "report.txt";
+  const fs::path link = dir_ / "link.txt";
+  SaveFileAtomically(target, "old");
+  fs::create_symlink(fs::path("real") / "report.txt", link);
+  SaveFileAtomically(link, "new");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(ReadAll(target), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
+}
+
 TEST_F(AtomicFileTest, MissingFolderRaisesAndNamesTheFile) {
   const fs::path file = dir_ / "gone" / "x.gif";
   try {
