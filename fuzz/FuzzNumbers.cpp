@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -18,6 +19,15 @@
 #include "runtime/NumberParse.h"
 
 namespace {
+
+// Texts refused with the framework's message and texts converted, printed when the run ends.
+long long refused = 0;
+long long converted = 0;
+
+void PrintCounts() {
+  std::fprintf(stderr, "stat::refused_inputs: %lld\nstat::loaded_inputs: %lld\n", refused,
+               converted);
+}
 
 // The accepted shapes written out independently of the scanner under test ('.' stands for the
 // separator).
@@ -50,6 +60,7 @@ void CheckStrToFloat(const std::string& text) {
     if (e.Message() != "'" + text + "' is not a valid floating point value") std::abort();
     accepted = false;
   }
+  ++(accepted ? converted : refused);
   if (accepted && !shaped) std::abort();
   if (!shaped) return;
   errno = 0;
@@ -77,6 +88,7 @@ void CheckStrToInt(const std::string& text) {
     if (e.Message() != "'" + text + "' is not a valid integer value") std::abort();
     accepted = false;
   }
+  ++(accepted ? converted : refused);
   if (!shaped) {
     if (accepted) std::abort();
     return;
@@ -127,6 +139,11 @@ void CheckFormatFloat(FuzzedDataProvider& in) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::atexit(PrintCounts);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);

@@ -3,6 +3,7 @@
 // framework's errors.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
@@ -51,7 +52,21 @@ void PlotAllSubtests(analysis::RecordData record) {
   }
 }
 
+// Inputs refused with the framework's message and inputs loaded, printed when the run ends.
+long long refused = 0;
+long long loadedCount = 0;
+
+void PrintCounts() {
+  std::fprintf(stderr, "stat::refused_inputs: %lld\nstat::loaded_inputs: %lld\n", refused,
+               loadedCount);
+}
+
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::atexit(PrintCounts);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The first byte picks the decimal separator, so records written with either one get deep.
@@ -62,8 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     loaded = analysis::LoadRecord(analysis::LineBuffer::FromBytes(bytes));
   } catch (const runtime::Exception&) {
+    ++refused;
     return 0;  // a refused record: the window shows the message
   }
+  ++loadedCount;
   CheckLoaded(loaded);
   if (analysis::ReportFileBytes(loaded.Report).empty()) std::abort();
   PlotAllSubtests(loaded.Record);

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang 14, with ASan and UBSan) into build-fuzz/ (or $FUZZ_BUILD_DIR),
-# replays each seed corpus, then fuzzes each target for the given seconds (default 45).
+# replays each seed corpus, then fuzzes each target for the given seconds (default 60).
 # A longer local run: scripts/fuzz.sh 3600. One target only: FUZZ_TARGETS=fuzz_gif scripts/fuzz.sh 600.
 # Any crash, sanitizer report, leak or hang (an input running over 10 s) fails the run; the input that did
 # it is kept in build-fuzz/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
-seconds=${1:-45}
+seconds=${1:-60}
 targets=(${FUZZ_TARGETS:-fuzz_record fuzz_numbers fuzz_gif fuzz_chart})
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14 -DSTROOP_SANITIZE=address,undefined,fuzzer-no-link \
@@ -35,6 +35,9 @@ for target in "${targets[@]}"; do
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-  summary+=("$target: $runs executions in $seconds s ($speed/s), corpus $(ls "$work" | wc -l) inputs")
+  refused=$(sed -n 's/^stat::refused_inputs: *//p' "$log")
+  line="$target: $runs executions in $seconds s ($speed/s), corpus $(ls "$work" | wc -l) inputs"
+  [ -z "$refused" ] || line+=", $refused inputs refused with a message"
+  summary+=("$line")
 done
 printf '%s\n' "${summary[@]}"
