@@ -8,6 +8,7 @@
 #include "chart/TChart.h"
 #include "chart/TLineSeries.h"
 #include "chart/qt/QImageCanvas.h"
+#include "PixelChart.h"
 
 namespace chart {
 namespace {
@@ -30,17 +31,9 @@ class PixelImage : public ::testing::Test {
 
     auto canvas = std::make_unique<QImageCanvas>();
     canvas_ = canvas.get();
-    chart.SetCanvas(std::move(canvas));
-    chart.SetView3D(false);
-    for (int i = 0; i < 4; ++i) chart.SetMargin(i, 0);
-    chart.SetAxisVisible(false);
-    chart.Title().SetVisible(false);
-    chart.Foot().SetVisible(false);
+    SetUpPixelChart(chart, std::move(canvas));
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().SetColor(clWhite);
-    for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) axis->SetAutomatic(false);
-    chart.BottomAxis().SetMinMax(0, 400);
-    chart.LeftAxis().SetMinMax(0, 250);
     series.SetParentChart(&chart);
   }
 

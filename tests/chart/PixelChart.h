@@ -1,4 +1,4 @@
-// A flat test chart whose axes map values to pixels one to one, recorded without fonts.
+// A flat test chart whose axes map values to pixels one to one, on any canvas.
 #pragma once
 
 #include <memory>
@@ -11,18 +11,25 @@ namespace chart {
 
 // The plotting rectangle is the whole 400 x 250 panel (no margins, titles or axes), the bottom
 // axis runs 0..400 and the left axis 0..250, so a point (X, Y) sits at pixel (X, 250 - Y).
+inline void SetUpPixelChart(TChart& chart, std::unique_ptr<TChartCanvas> canvas) {
+  chart.SetCanvas(std::move(canvas));
+  chart.SetView3D(false);
+  for (int i = 0; i < 4; ++i) chart.SetMargin(i, 0);
+  chart.SetAxisVisible(false);
+  chart.Title().SetVisible(false);
+  chart.Foot().SetVisible(false);
+  for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) axis->SetAutomatic(false);
+  chart.BottomAxis().SetMinMax(0, 400);
+  chart.LeftAxis().SetMinMax(0, 250);
+}
+
+// That chart on a recording canvas, without fonts.
 class PixelChart {
  public:
   PixelChart() {
     auto canvas = std::make_unique<RecordingCanvas>();
     canvas_ = canvas.get();
-    chart.SetCanvas(std::move(canvas));
-    chart.SetView3D(false);
-    for (int i = 0; i < 4; ++i) chart.SetMargin(i, 0);
-    chart.SetAxisVisible(false);
-    chart.Title().SetVisible(false);
-    chart.Foot().SetVisible(false);
-    SetRanges(0, 400, 0, 250);
+    SetUpPixelChart(chart, std::move(canvas));
   }
 
   void SetRanges(double xMin, double xMax, double yMin, double yMax) {
