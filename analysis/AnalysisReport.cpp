@@ -7,7 +7,8 @@
 
 namespace analysis {
 
-void WriteAnalysisReport(const LineBuffer& lines, const RecordData& record, std::vector<std::string>& report) {
+void WriteAnalysisReport(const LineBuffer& lines, const RecordData& record,
+                         std::vector<std::string>& report) {
   const ReportTexts& texts = TheReportTexts();
   auto add = [&report](std::string_view line) { report.emplace_back(line); };
 

@@ -5,7 +5,9 @@
 
 namespace analysis {
 
-LineBuffer LineBuffer::FromBytes(std::string_view bytes) { return LineBuffer(runtime::SplitTextLines(bytes)); }
+LineBuffer LineBuffer::FromBytes(std::string_view bytes) {
+  return LineBuffer(runtime::SplitTextLines(bytes));
+}
 
 std::string_view LineBuffer::Line(long long index) const {
   if (index < 0 || static_cast<unsigned long long>(index) >= lines_.size()) return {};

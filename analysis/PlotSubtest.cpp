@@ -1,4 +1,5 @@
-// Fills the main chart for one subtest: stimulus points with labels and colours, mean and ±2 SD lines.
+// Fills the main chart for one subtest: stimulus points with labels and colours, mean and ±2 SD
+// lines.
 #include "analysis/PlotSubtest.h"
 
 #include <cassert>
@@ -12,8 +13,8 @@ namespace analysis {
 
 namespace {
 
-// The label pieces, used exactly as they stand: subtest 4's mark is "[ЧНСо]" and its second piece has
-// no blank after the comma and two before the dash.
+// The label pieces, used exactly as they stand: subtest 4's mark is "[ЧНСо]" and its second piece
+// has no blank after the comma and two before the dash.
 struct LabelTexts {
   std::string stimulus1 = runtime::Cp1251FromUtf8("[НЦ] Стимул - ");
   std::string stimulus2 = runtime::Cp1251FromUtf8("[ЧНЦч] Стимул - ");
@@ -53,14 +54,10 @@ std::string StimulusLabel(const TStimulusRow& row, int subtest) {
   const LabelTexts& t = Texts();
   const std::string& answer = Name(row.Answer[subtest]);
   switch (subtest) {
-    case 1:
-      return t.stimulus1 + Name(row.Stimul1) + t.answer + answer;
-    case 2:
-      return t.stimulus2 + Name(row.Stimul2) + t.answer + answer;
-    case 3:
-      return t.word3 + Name(row.Stimul2) + t.ink3 + Name(row.Stimul1) + t.answer + answer;
-    default:
-      return t.ink4 + Name(row.Stimul1) + t.word4 + Name(row.Stimul2) + t.answer + answer;
+    case 1: return t.stimulus1 + Name(row.Stimul1) + t.answer + answer;
+    case 2: return t.stimulus2 + Name(row.Stimul2) + t.answer + answer;
+    case 3: return t.word3 + Name(row.Stimul2) + t.ink3 + Name(row.Stimul1) + t.answer + answer;
+    default: return t.ink4 + Name(row.Stimul1) + t.word4 + Name(row.Stimul2) + t.answer + answer;
   }
 }
 

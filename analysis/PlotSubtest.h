@@ -1,4 +1,5 @@
-// The per-subtest reaction-time plot: fills the main chart's four series and writes its two title lines.
+// The per-subtest reaction-time plot: fills the main chart's four series and writes its two title
+// lines.
 #pragma once
 
 #include <string>
@@ -13,9 +14,11 @@ struct TMainChartSeries;
 
 namespace analysis {
 
-// The readout text of one stimulus in a subtest (CP1251), e.g. "[НЦ] Стимул - Синий, Ответ - Синий".
+// The readout text of one stimulus in a subtest (CP1251), e.g. "[НЦ] Стимул - Синий, Ответ -
+// Синий".
 std::string StimulusLabel(const TStimulusRow& row, int subtest);
-// Whether the answer is the one the subtest asks for: the colour shown in 1 and 4, the word in 2 and 3.
+// Whether the answer is the one the subtest asks for: the colour shown in 1 and 4, the word in 2
+// and 3.
 bool AnswerCorrect(const TStimulusRow& row, int subtest);
 // clGreen for a correct answer, clRed for a wrong one.
 chart::TColor StimulusColor(const TStimulusRow& row, int subtest);
@@ -25,8 +28,8 @@ std::string PlotTitleLine1(int subtest);
 // Total time, mean, SD and errors of the subtest, with the current decimal separator.
 std::string PlotTitleLine2(const RecordData& record, int subtest);
 
-// Empties every series of the chart, refills the four for record.CurrentSubtest and rewrites the title.
-// The bottom axis title is left as it is.
+// Empties every series of the chart, refills the four for record.CurrentSubtest and rewrites the
+// title. The bottom axis title is left as it is.
 void PlotSubtest(chart::TChart& chart, chart::TMainChartSeries& series, const RecordData& record);
 
 }  // namespace analysis

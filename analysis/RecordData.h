@@ -29,8 +29,8 @@ class PerSubtest {
   std::array<T, SubtestCount> values_{};
 };
 
-// One stimulus as shown in all four subtests. Codes are colour codes 0..2 (an index into ColourNames);
-// the loader refuses any other value, so they can index the names table directly.
+// One stimulus as shown in all four subtests. Codes are colour codes 0..2 (an index into
+// ColourNames); the loader refuses any other value, so they can index the names table directly.
 struct TStimulusRow {
   PerSubtest<uint8_t> Answer;  // the colour named in each subtest
   uint8_t Stimul1 = 0;         // the colour shown (rectangle, ink)

@@ -26,7 +26,8 @@ runtime::EConvertError NotValid(std::string_view text, const char* what) {
   return runtime::EConvertError("'" + std::string(text) + "' is not a valid " + what);
 }
 
-// An error count must fit the unsigned 8-bit field; a larger or negative one is refused, not wrapped.
+// An error count must fit the unsigned 8-bit field; a larger or negative one is refused, not
+// wrapped.
 uint8_t ErrorCount(std::string_view field) {
   const int32_t count = runtime::StrToInt(field);
   if (count < 0 || count > 255) throw NotValid(field, "error count");
@@ -72,9 +73,10 @@ TStimulusRow ReadStimulusRow(std::string_view line) {
 }
 
 void ReadStimuli(const LineBuffer& lines, RecordData& record) {
-  // Rows are added as they are read: a count far beyond the lines present fails on the first missing
-  // row without ever allocating for the count.
-  const long long present = std::max<long long>(0, static_cast<long long>(lines.Count()) - FirstStimulusLine);
+  // Rows are added as they are read: a count far beyond the lines present fails on the first
+  // missing row without ever allocating for the count.
+  const long long present =
+      std::max<long long>(0, static_cast<long long>(lines.Count()) - FirstStimulusLine);
   record.Stimuli.reserve(static_cast<size_t>(std::min<long long>(record.StimulusCount, present)));
   for (long long j = 0; j < record.StimulusCount; ++j) {
     record.Stimuli.push_back(ReadStimulusRow(lines.Line(FirstStimulusLine + j)));

@@ -17,11 +17,12 @@ struct LoadedRecord {
 };
 
 // Takes the fields from fixed lines and columns in this order: code, identification line, stimulus
-// count, then per subtest its total, mean, SD and errors; then writes the report; then reads the stimulus
-// rows. The first field that fails raises its error (runtime::EConvertError with the framework's message,
-// or the report's runtime::EZeroDivide / EInvalidOp / EOverflow) and nothing is returned, so a failed
-// load never leaves part of a record behind. Refused beyond the framework's own conversions:
-// a negative stimulus count ("'<text>' is not a valid stimulus count"), an error count above 255
+// count, then per subtest its total, mean, SD and errors; then writes the report; then reads the
+// stimulus rows. The first field that fails raises its error (runtime::EConvertError with the
+// framework's message, or the report's runtime::EZeroDivide / EInvalidOp / EOverflow) and nothing
+// is returned, so a failed load never leaves part of a record behind. Refused beyond the
+// framework's own conversions: a negative stimulus count ("'<text>' is not a valid stimulus
+// count"), an error count above 255
 // ("'<text>' is not a valid error count") and a colour code other than 0..2
 // ("'<text>' is not a valid colour code").
 LoadedRecord LoadRecord(const LineBuffer& lines);

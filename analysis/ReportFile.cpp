@@ -6,7 +6,9 @@
 
 namespace analysis {
 
-std::string ReportFileBytes(const std::vector<std::string>& lines) { return runtime::JoinLinesCrLf(lines); }
+std::string ReportFileBytes(const std::vector<std::string>& lines) {
+  return runtime::JoinLinesCrLf(lines);
+}
 
 void SaveReportFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
   runtime::SaveFileAtomically(path, ReportFileBytes(lines));

@@ -22,9 +22,7 @@ std::filesystem::path FromUtf8(std::string_view text) {
 
 }  // namespace
 
-std::string ResultsFolder(std::string_view exeFolder) {
-  return std::string(exeFolder) + "Results";
-}
+std::string ResultsFolder(std::string_view exeFolder) { return std::string(exeFolder) + "Results"; }
 
 std::string DefaultReportFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251) {
   return ResultsPrefix(exeFolder, subjectCodeCp1251) + " Stroop.txt";

@@ -1,4 +1,5 @@
-// The application's title: the caption of every error box and the name the window system files us under.
+// The application's title: the caption of every error box and the name the window system files us
+// under.
 #pragma once
 
 namespace app {

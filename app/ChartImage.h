@@ -1,5 +1,5 @@
-// The chart's own image as a GIF: rendered off-screen at the chart's client size, so nothing lying over
-// the window can get into it, and the same bytes come out with or without a display.
+// The chart's own image as a GIF: rendered off-screen at the chart's client size, so nothing lying
+// over the window can get into it, and the same bytes come out with or without a display.
 #pragma once
 
 #include <QImage>
@@ -13,7 +13,8 @@ class TChart;
 
 namespace app {
 
-// A full layout and paint of the chart into its QImage canvas; the image is the chart's client size.
+// A full layout and paint of the chart into its QImage canvas; the image is the chart's client
+// size.
 QImage RenderChartImage(chart::TChart& chart);
 
 // A 24-bit bottom-up bitmap of the image's pixels.

@@ -1,5 +1,5 @@
-// The widget that hosts the main chart: shows the chart's off-screen image, repaints when the chart asks,
-// and reports mouse moves in the chart's client pixels.
+// The widget that hosts the main chart: shows the chart's off-screen image, repaints when the chart
+// asks, and reports mouse moves in the chart's client pixels.
 #pragma once
 
 #include <QPoint>
@@ -27,7 +27,8 @@ class ChartView : public QWidget {
 
   // Runs on every mouse move over the chart, with client coordinates.
   void SetMouseMoveHandler(std::function<void(int x, int y)> handler);
-  // Where the stimulus series reads the mouse cursor (screen coordinates) for its point-under-cursor test.
+  // Where the stimulus series reads the mouse cursor (screen coordinates) for its
+  // point-under-cursor test.
   void SetCursorSource(std::function<QPoint()> screenCursor);
 
  protected:

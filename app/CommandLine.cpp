@@ -26,9 +26,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       folderSeen = true;
     } else if (!optionsEnded && arg == "--decimal-separator") {
       const std::string& separator = value("--decimal-separator");
-      if (separator.size() != 1 || separator[0] == ' ' || (separator[0] >= '0' && separator[0] <= '9')) {
-        throw CommandLineError("--decimal-separator needs one character other than a digit or a blank, not '" +
-                               separator + "'");
+      if (separator.size() != 1 || separator[0] == ' ' ||
+          (separator[0] >= '0' && separator[0] <= '9')) {
+        throw CommandLineError(
+            "--decimal-separator needs one character other than a digit or a blank, not '" +
+            separator + "'");
       }
       line.decimalSeparator = separator[0];
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -42,10 +44,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
   // Without --export, one record may follow: the window opens with it loaded.
   if (!windowRecords.empty()) {
     if (line.mode == CommandLine::Mode::Export) {
-      throw CommandLineError("unexpected argument " + windowRecords[0] + " (records follow --export DIR)");
+      throw CommandLineError("unexpected argument " + windowRecords[0] +
+                             " (records follow --export DIR)");
     }
     if (windowRecords.size() > 1) {
-      throw CommandLineError("unexpected argument " + windowRecords[1] + " (the window opens one record)");
+      throw CommandLineError("unexpected argument " + windowRecords[1] +
+                             " (the window opens one record)");
     }
     line.records.emplace_back(windowRecords[0]);
   }
@@ -56,11 +60,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string Usage() {
-  return "usage: stroop-analyser [RECORD]                open the analyser's window, with RECORD loaded\n"
+  return "usage: stroop-analyser [RECORD]                open the analyser's window, with RECORD "
+         "loaded\n"
          "       stroop-analyser --export DIR RECORD...  write \"<code> Stroop.txt\" and the four\n"
-         "                                               \"<code> <s>.Stroop.gif\" for each record into DIR\n"
+         "                                               \"<code> <s>.Stroop.gif\" for each record "
+         "into DIR\n"
          "options:\n"
-         "  --decimal-separator C   read and write numbers with C (for records made under another locale)\n"
+         "  --decimal-separator C   read and write numbers with C (for records made under another "
+         "locale)\n"
          "  --help                  show this text\n";
 }
 

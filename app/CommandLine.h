@@ -11,9 +11,10 @@ namespace app {
 struct CommandLine {
   enum class Mode { Window, Export, Help };
   Mode mode = Mode::Window;
-  std::filesystem::path exportFolder;              // --export DIR
-  std::vector<std::filesystem::path> records;      // the RECORD arguments after DIR, or the window's one
-  std::optional<char> decimalSeparator;            // --decimal-separator C
+  std::filesystem::path exportFolder;  // --export DIR
+  std::vector<std::filesystem::path>
+      records;                           // the RECORD arguments after DIR, or the window's one
+  std::optional<char> decimalSeparator;  // --decimal-separator C
 };
 
 // A command line that cannot be understood; the text says why.

@@ -42,8 +42,9 @@ int RunExportWithCharts(int argc, char** argv, const std::filesystem::path& fold
                         const std::vector<std::filesystem::path>& records) {
   // The charts are drawn into images only; the offscreen platform gives fonts without a display.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Standard error lists the records that failed; the toolkit's notices about the session it runs in
-  // (no runtime folder for root, and the like) would only bury them. Its errors still come through.
+  // Standard error lists the records that failed; the toolkit's notices about the session it runs
+  // in (no runtime folder for root, and the like) would only bury them. Its errors still come
+  // through.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
   });

@@ -1,5 +1,6 @@
-// File-dialog filters as the window writes them ("Description|pattern;pattern|..."), matched like the
-// original platform: '*' and '?' wildcards over the whole name, letters compared without regard to case.
+// File-dialog filters as the window writes them ("Description|pattern;pattern|..."), matched like
+// the original platform: '*' and '?' wildcards over the whole name, letters compared without regard
+// to case.
 #pragma once
 
 #include <QString>
@@ -16,7 +17,8 @@ struct FileFilterEntry {
 // Pairs of description and pattern list; a trailing description without patterns gets none.
 std::vector<FileFilterEntry> ParseFileFilter(const QString& filter);
 
-// Whole-name wildcard match, case-insensitive: "*.TXT" matches "record.txt", "*CRY" matches "x.cry".
+// Whole-name wildcard match, case-insensitive: "*.TXT" matches "record.txt", "*CRY" matches
+// "x.cry".
 bool MatchesFilePattern(const QString& name, const QString& pattern);
 bool MatchesAnyFilePattern(const QString& name, const QStringList& patterns);
 

@@ -61,9 +61,7 @@ QIcon MenuGlyph(Glyph glyph) {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   switch (glyph) {
-    case Glyph::Open:
-      DrawFolder(p);
-      break;
+    case Glyph::Open: DrawFolder(p); break;
     case Glyph::Plot1:
     case Glyph::Plot2:
     case Glyph::Plot3:
@@ -71,15 +69,9 @@ QIcon MenuGlyph(Glyph glyph) {
       DrawChartGlyph(p, 16);
       DrawDigit(p, static_cast<int>(glyph) - static_cast<int>(Glyph::Plot1) + 1);
       break;
-    case Glyph::Save:
-      DrawDisk(p);
-      break;
-    case Glyph::SaveAnalysis:
-      DrawPage(p);
-      break;
-    case Glyph::SaveChart:
-      DrawChartGlyph(p, 16);
-      break;
+    case Glyph::Save: DrawDisk(p); break;
+    case Glyph::SaveAnalysis: DrawPage(p); break;
+    case Glyph::SaveChart: DrawChartGlyph(p, 16); break;
   }
   return QIcon(pixmap);
 }

@@ -1,4 +1,5 @@
-// The application icon and the small glyphs of the menu items, drawn in code so no image files are needed.
+// The application icon and the small glyphs of the menu items, drawn in code so no image files are
+// needed.
 #pragma once
 
 #include <QIcon>

@@ -25,7 +25,8 @@ void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* optio
     return;
   }
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-  // The base style paints the item's background (and its highlight) when given neither icon nor text.
+  // The base style paints the item's background (and its highlight) when given neither icon nor
+  // text.
   QStyleOptionMenuItem background = *item;
   background.icon = QIcon();
   background.text.clear();

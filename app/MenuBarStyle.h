@@ -1,5 +1,5 @@
-// Lets the menu bar show a top-level item's glyph and its caption side by side; Qt's own styles draw only
-// the icon of an item that has one.
+// Lets the menu bar show a top-level item's glyph and its caption side by side; Qt's own styles
+// draw only the icon of an item that has one.
 #pragma once
 
 #include <QProxyStyle>

@@ -10,9 +10,9 @@ namespace app {
 
 namespace {
 
-// Qt reads patterns out of the description's parentheses and splits them at blanks, which would turn
-// "Data files (*.txt;*.cry)" into one pattern matching nothing. The dialog's own name filtering is
-// switched off and this proxy applies the patterns that follow the '|' instead.
+// Qt reads patterns out of the description's parentheses and splits them at blanks, which would
+// turn "Data files (*.txt;*.cry)" into one pattern matching nothing. The dialog's own name
+// filtering is switched off and this proxy applies the patterns that follow the '|' instead.
 class PatternProxy : public QSortFilterProxyModel {
  public:
   PatternProxy(std::vector<FileFilterEntry> entries, QObject* parent)
@@ -50,7 +50,8 @@ std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget
   std::vector<FileFilterEntry> entries = ParseFileFilter(dialog.Filter);
   QStringList descriptions;
   for (const FileFilterEntry& entry : entries) descriptions << entry.description;
-  // Filters go in before the file name: a save dialog rewrites the name's extension on a filter change.
+  // Filters go in before the file name: a save dialog rewrites the name's extension on a filter
+  // change.
   if (!descriptions.isEmpty()) qt->setNameFilters(descriptions);
   auto* proxy = new PatternProxy(std::move(entries), qt.get());
   qt->setProxyModel(proxy);
@@ -59,11 +60,12 @@ std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget
     files->setNameFilterDisables(false);
   }
   if (!descriptions.isEmpty()) proxy->SelectEntry(descriptions.first());
-  QObject::connect(qt.get(), &QFileDialog::filterSelected, proxy, [proxy, files = proxy->sourceModel()](
-                                                                       const QString& description) {
-    if (auto* model = qobject_cast<QFileSystemModel*>(files)) model->setNameFilters({});
-    proxy->SelectEntry(description);
-  });
+  QObject::connect(qt.get(), &QFileDialog::filterSelected, proxy,
+                   [proxy, files = proxy->sourceModel()](const QString& description) {
+                     if (auto* model = qobject_cast<QFileSystemModel*>(files))
+                       model->setNameFilters({});
+                     proxy->SelectEntry(description);
+                   });
 
   if (!dialog.InitialDir.isEmpty()) qt->setDirectory(dialog.InitialDir);
   if (!dialog.FileName.isEmpty()) qt->selectFile(dialog.FileName);

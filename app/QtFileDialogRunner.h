@@ -1,5 +1,5 @@
-// Shows TFileDialog settings in a QFileDialog: the filter's descriptions exactly as written, its patterns
-// matched without regard to case, the overwrite prompt only when the dialog asks for it.
+// Shows TFileDialog settings in a QFileDialog: the filter's descriptions exactly as written, its
+// patterns matched without regard to case, the overwrite prompt only when the dialog asks for it.
 #pragma once
 
 #include <QFileDialog>

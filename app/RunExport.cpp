@@ -10,7 +10,8 @@
 namespace app {
 namespace {
 
-// Messages may quote binary bytes from a bad record; control characters must not reach the terminal.
+// Messages may quote binary bytes from a bad record; control characters must not reach the
+// terminal.
 std::string PrintableUtf8(std::string_view cp1251) {
   std::string text = runtime::Cp1251ToUtf8(cp1251);
   for (char& c : text) {
@@ -29,14 +30,16 @@ std::string ExportReportFileName(std::string_view subjectCodeCp1251) {
   return runtime::Cp1251ToUtf8(code) + " Stroop.txt";
 }
 
-std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded, const std::filesystem::path& folder) {
+std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded,
+                                   const std::filesystem::path& folder) {
   const std::filesystem::path path = folder / ExportReportFileName(loaded.Record.SubjectCode);
   analysis::SaveReportFile(path, loaded.Report);
   return path;
 }
 
-int RunExport(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& records,
-              std::ostream& errors, const ExportStep& more) {
+int RunExport(const std::filesystem::path& folder,
+              const std::vector<std::filesystem::path>& records, std::ostream& errors,
+              const ExportStep& more) {
   std::error_code ignored;
   // A folder that cannot be made shows up as "Cannot create file" for each record.
   std::filesystem::create_directories(folder, ignored);

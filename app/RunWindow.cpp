@@ -25,12 +25,13 @@ int RunWindow(int argc, char** argv, const std::optional<std::filesystem::path>&
 
   QtFileDialogRunner dialogs;
   QtUserPrompts prompts;
-  const QString exeFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
+  const QString exeFolder =
+      QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
   TForm1 form(WindowServices{dialogs, prompts, [] { return QCursor::pos(); }}, exeFolder);
   TAboutBox aboutBox;
   form.SetAboutBox(&aboutBox);
-  // Maximised by the window manager where there is one; without one (a bare X server) the window would
-  // keep its design size, so it is given the screen's working area first.
+  // Maximised by the window manager where there is one; without one (a bare X server) the window
+  // would keep its design size, so it is given the screen's working area first.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     form.setGeometry(screen->availableGeometry());
   form.showMaximized();

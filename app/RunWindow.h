@@ -1,5 +1,5 @@
-// The start sequence of the windowed program: application title, main window, hidden about dialog, event
-// loop until the main window closes.
+// The start sequence of the windowed program: application title, main window, hidden about dialog,
+// event loop until the main window closes.
 #pragma once
 
 #include <filesystem>

@@ -1,5 +1,5 @@
-// A label whose text has a shadow to the lower right: drawn first in the button-highlight colour one pixel
-// right and down, then in the label's own colour in its place.
+// A label whose text has a shadow to the lower right: drawn first in the button-highlight colour
+// one pixel right and down, then in the label's own colour in its place.
 #pragma once
 
 #include <QLabel>

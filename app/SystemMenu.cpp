@@ -91,23 +91,14 @@ bool InsertMenuA(TSystemMenu* menu, unsigned position, unsigned flags, std::uint
 
 void DefaultSystemCommand(QWidget* window, unsigned commandId) {
   switch (commandId) {
-    case SC_RESTORE:
-      window->showNormal();
-      break;
+    case SC_RESTORE: window->showNormal(); break;
     case SC_MOVE:
       if (window->windowHandle()) window->windowHandle()->startSystemMove();
       break;
-    case SC_MINIMIZE:
-      window->showMinimized();
-      break;
-    case SC_MAXIMIZE:
-      window->showMaximized();
-      break;
-    case SC_CLOSE:
-      window->close();
-      break;
-    default:
-      break;
+    case SC_MINIMIZE: window->showMinimized(); break;
+    case SC_MAXIMIZE: window->showMaximized(); break;
+    case SC_CLOSE: window->close(); break;
+    default: break;
   }
 }
 

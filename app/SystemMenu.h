@@ -1,6 +1,7 @@
-// The window's system menu, as a menu of our own: the window system owns the title bar on most desktops, so
-// the window carries an equivalent menu (opened by right-clicking the menu bar or by Alt+Space) whose items
-// report command ids to one system-command handler, as the native system menu does.
+// The window's system menu, as a menu of our own: the window system owns the title bar on most
+// desktops, so the window carries an equivalent menu (opened by right-clicking the menu bar or by
+// Alt+Space) whose items report command ids to one system-command handler, as the native system
+// menu does.
 #pragma once
 
 #include <QMenu>
@@ -50,7 +51,8 @@ class TSystemMenu : public QObject {
   CommandHandler handler_;
 };
 
-// The window's system menu (`revert` restores the standard items, which we never need: always false).
+// The window's system menu (`revert` restores the standard items, which we never need: always
+// false).
 TSystemMenu* GetSystemMenu(QWidget* window, bool revert);
 
 bool InsertMenuA(TSystemMenu* menu, unsigned position, unsigned flags, std::uintptr_t newItemId,

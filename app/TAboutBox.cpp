@@ -19,7 +19,8 @@ TAboutBox::TAboutBox(QWidget* parent)
   setWindowTitle(QStringLiteral("О программе"));
   setWindowIcon(ApplicationIcon());
   setModal(false);
-  // The dialog lives as long as the program and must not keep it running once the main window closes.
+  // The dialog lives as long as the program and must not keep it running once the main window
+  // closes.
   setAttribute(Qt::WA_QuitOnClose, false);
   QFont dialogFont(QStringLiteral("MS Sans Serif"));
   dialogFont.setPixelSize(11);
@@ -51,8 +52,8 @@ TAboutBox::TAboutBox(QWidget* parent)
   AppIcon->setPixmap(ApplicationIcon().pixmap(32, 32));
   AppIcon->setToolTip(QStringLiteral("Click twice here!"));
 
-  Label3 = new QLabel(
-      QStringLiteral("Методика диагностики\nпсихических процессов\nтест Струпа"), panel);
+  Label3 =
+      new QLabel(QStringLiteral("Методика диагностики\nпсихических процессов\nтест Струпа"), panel);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setGeometry(93, 28, 120, 39);
   Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,4 +1,5 @@
-// The about dialog: names the program and the method; modeless, fixed size, hidden by OK and the close box.
+// The about dialog: names the program and the method; modeless, fixed size, hidden by OK and the
+// close box.
 #pragma once
 
 #include <QDialog>

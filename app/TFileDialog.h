@@ -1,4 +1,5 @@
-// The window's open and save dialogs: the properties the commands set, shown through a replaceable runner.
+// The window's open and save dialogs: the properties the commands set, shown through a replaceable
+// runner.
 #pragma once
 
 #include <QString>

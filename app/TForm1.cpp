@@ -1,5 +1,5 @@
-// The main window: builds its menu and controls, adds the system-menu entry, keeps the border rules and
-// routes every command through the error box.
+// The main window: builds its menu and controls, adds the system-menu entry, keeps the border rules
+// and routes every command through the error box.
 #include "app/TForm1.h"
 
 #include <QAction>
@@ -67,7 +67,8 @@ void TForm1::CreateMenus() {
   const Glyph plotGlyphs[] = {Glyph::Plot1, Glyph::Plot2, Glyph::Plot3, Glyph::Plot4};
   QAction** plots[] = {&mmPlot1, &mmPlot2, &mmPlot3, &mmPlot4};
   for (int tag = 1; tag <= 4; ++tag) {
-    QAction* item = bar->addAction(MenuGlyph(plotGlyphs[tag - 1]), QStringLiteral("Plot%1").arg(tag));
+    QAction* item =
+        bar->addAction(MenuGlyph(plotGlyphs[tag - 1]), QStringLiteral("Plot%1").arg(tag));
     item->setObjectName(QStringLiteral("mmPlot%1").arg(tag));
     item->setProperty("Tag", tag);
     connect(item, &QAction::triggered, this,
@@ -152,8 +153,8 @@ void TForm1::changeEvent(QEvent* event) {
 }
 
 void TForm1::ApplyBorder() {
-  // A single, fixed border: the restored window keeps the design client size. A maximised one is sized
-  // by the window system, so the constraint is lifted while it is maximised.
+  // A single, fixed border: the restored window keeps the design client size. A maximised one is
+  // sized by the window system, so the constraint is lifted while it is maximised.
   if (isMaximized() || isMinimized() || isFullScreen()) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -165,8 +166,8 @@ void TForm1::ApplyBorder() {
 
 void TForm1::WMSysCommand(unsigned commandId) {
   if (commandId == kAboutCommand && aboutBox_) aboutBox_->show();
-  // The fixed border's size constraint would stop the window system from resizing the window; it is set
-  // again once the new state is reached.
+  // The fixed border's size constraint would stop the window system from resizing the window; it is
+  // set again once the new state is reached.
   if (commandId == SC_MAXIMIZE || commandId == SC_RESTORE) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

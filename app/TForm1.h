@@ -1,5 +1,6 @@
-// The main window: menu, chart above the report view, the open and save dialogs, the system-menu entry, and
-// the record data of the current subject. One slot per command; the work itself is in analysis/ and chart/.
+// The main window: menu, chart above the report view, the open and save dialogs, the system-menu
+// entry, and the record data of the current subject. One slot per command; the work itself is in
+// analysis/ and chart/.
 #pragma once
 
 #include <QMainWindow>
@@ -90,7 +91,8 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void SetRecordCommandsEnabled(bool enabled);
   void ApplyBorder();
-  // Runs one command; an error it raises goes to the error box, as the framework's default display does.
+  // Runs one command; an error it raises goes to the error box, as the framework's default display
+  // does.
   void RunCommand(const std::function<void()>& command);
   void ShowError(const std::string& messageCp1251);
   // The report view's lines as CP1251 for saving; nothing when the user declines to lose characters

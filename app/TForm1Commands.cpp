@@ -1,4 +1,5 @@
-// The main window's commands: loading a record, choosing the subtest, the mouse readout, saving results.
+// The main window's commands: loading a record, choosing the subtest, the mouse readout, saving
+// results.
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -28,7 +29,8 @@ std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(fileName.toStdU16String());
 }
 
-// Raised when the sender of a plot command is not a menu item, as the framework's checked cast does.
+// Raised when the sender of a plot command is not a menu item, as the framework's checked cast
+// does.
 class EInvalidCast : public runtime::Exception {
   using Exception::Exception;
 };
@@ -112,7 +114,8 @@ std::optional<std::vector<std::string>> TForm1::ReportLinesForSaving() {
   std::vector<std::string> lines;
   bool lossy = false;
   if (!meAnalysis->document()->isEmpty()) {
-    for (QTextBlock block = meAnalysis->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = meAnalysis->document()->begin(); block.isValid();
+         block = block.next()) {
       const std::u16string text = block.text().toStdU16String();
       if (auto bytes = runtime::Utf16ToCp1251(text)) {
         lines.push_back(std::move(*bytes));
@@ -157,12 +160,11 @@ void TForm1::btSaveClick() {
   const std::string chosen = SaveDialog.FileName.toStdString();
   const std::string name = analysis::WithGifExtension(chosen);
   if (analysis::NeedsReplaceQuestion(chosen, name) &&
-      !services_.prompts.Confirm(
-          this, QStringLiteral("Файл %1 уже существует.\nЗаменить его?")
-                    .arg(QString::fromStdString(name))))
+      !services_.prompts.Confirm(this, QStringLiteral("Файл %1 уже существует.\nЗаменить его?")
+                                           .arg(QString::fromStdString(name))))
     return;
-  // The chart's own image at its client size, not a copy of the screen: a screen copy would pick up any
-  // window lying over the chart.
+  // The chart's own image at its client size, not a copy of the screen: a screen copy would pick up
+  // any window lying over the chart.
   SaveChartGif(Chart5sec(), PathOf(QString::fromStdString(name)));
 }
 

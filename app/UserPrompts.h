@@ -1,4 +1,5 @@
-// The message boxes the window raises: the error box and yes/no questions; tests put a recorder in place.
+// The message boxes the window raises: the error box and yes/no questions; tests put a recorder in
+// place.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,5 @@
-// Shows the wait cursor for the lifetime of the guard, restoring the previous cursor however the scope ends.
+// Shows the wait cursor for the lifetime of the guard, restoring the previous cursor however the
+// scope ends.
 #pragma once
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-// What the main window asks of the desktop, gathered so tests can drive every command without a person:
-// the file dialogs, the message boxes and the mouse cursor's screen position.
+// What the main window asks of the desktop, gathered so tests can drive every command without a
+// person: the file dialogs, the message boxes and the mouse cursor's screen position.
 #pragma once
 
 #include <QPoint>

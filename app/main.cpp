@@ -27,11 +27,8 @@ int main(int argc, char** argv) {
   switch (line.mode) {
     case app::CommandLine::Mode::Export:
       return app::RunExportWithCharts(argc, argv, line.exportFolder, line.records);
-    case app::CommandLine::Mode::Help:
-      std::cout << app::Usage();
-      return 0;
-    case app::CommandLine::Mode::Window:
-      break;
+    case app::CommandLine::Mode::Help: std::cout << app::Usage(); return 0;
+    case app::CommandLine::Mode::Window: break;
   }
   std::optional<std::filesystem::path> record;
   if (!line.records.empty()) record = line.records.front();

@@ -28,8 +28,8 @@ enum class TCanvasOpKind : unsigned char {
 // One recorded call with the device state it ran with.
 struct TCanvasOp {
   TCanvasOpKind Kind;
-  TRect Box;                          // rectangle, ellipse, clip; line: (x0, y0)-(x1, y1)
-  std::vector<TCanvasPoint> Points;   // polyline, polygon; text and pixel: the reference point
+  TRect Box;                         // rectangle, ellipse, clip; line: (x0, y0)-(x1, y1)
+  std::vector<TCanvasPoint> Points;  // polyline, polygon; text and pixel: the reference point
   std::string Text;
   int Angle = 0;
   TCanvasPen Pen;
@@ -37,7 +37,7 @@ struct TCanvasOp {
   TCanvasFont Font;
   unsigned TextAlign = 0;
   TBackMode BackMode = bmTransparent;
-  TColor Color = clBlack;             // SetPixel
+  TColor Color = clBlack;  // SetPixel
 };
 
 class RecordingCanvas : public TChartCanvas {

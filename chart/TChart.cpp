@@ -62,8 +62,7 @@ void TChart::SetMargin(int index, int value) {
 }
 
 void TChart::SetChart3DPercent(int value) {
-  if (value < 1 || value > 100)
-    throw ChartException("3D effect percent must be between 1 and 100");
+  if (value < 1 || value > 100) throw ChartException("3D effect percent must be between 1 and 100");
   SetProperty(chart3DPercent_, value);
 }
 

@@ -1,5 +1,5 @@
-// The chart: a panel with title, foot, back wall, five axes and a list of series; it lays itself out
-// and draws itself completely on every paint into an off-screen canvas.
+// The chart: a panel with title, foot, back wall, five axes and a list of series; it lays itself
+// out and draws itself completely on every paint into an off-screen canvas.
 #pragma once
 
 #include <array>

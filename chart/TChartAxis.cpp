@@ -182,8 +182,7 @@ void TChartAxis::CalcRect(TChartCanvas& canvas, TRect& r) {
   if (t > 0) take(t);
 
   if (positionPercent_ != 0) {
-    const int shift =
-        static_cast<int>(RoundHalfEven(positionPercent_ * 0.01 * otherDimension));
+    const int shift = static_cast<int>(RoundHalfEven(positionPercent_ * 0.01 * otherDimension));
     const int inward = (horizontal_ ? !otherSide_ : otherSide_) ? -shift : shift;
     titleEdge_ += inward;
     labelsEdge_ += inward;
@@ -235,9 +234,7 @@ void TChartAxis::ApplySeriesMargins(const TRect& plotRect) {
   scaleRange_ = b - a;
 }
 
-std::string TChartAxis::FormatAxisLabel(double value) const {
-  return FormatLabel(value, true);
-}
+std::string TChartAxis::FormatAxisLabel(double value) const { return FormatLabel(value, true); }
 
 std::string TChartAxis::FormatLabel(double value, bool withEvent) const {
   std::string text;
@@ -272,9 +269,8 @@ double TChartAxis::CalcIncrement(TChartCanvas& canvas) const {
                             LabelFitSize(canvas, FormatLabel(scaleMin_, false)));
   double n = 1;
   if (size > 0) {
-    const double room = labelsSeparation_ > 0
-                            ? size + RoundHalfEven(labelsSeparation_ * 0.01 * size)
-                            : size;
+    const double room =
+        labelsSeparation_ > 0 ? size + RoundHalfEven(labelsSeparation_ * 0.01 * size) : size;
     n = RoundHalfEven(pixelSize_ / room);
   }
   if (n < 1) return MinAxisIncrement;
@@ -332,8 +328,7 @@ int TChartAxis::SizeLabels(TChartCanvas& canvas) const {
       }
       return widest;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

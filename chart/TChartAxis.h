@@ -158,10 +158,10 @@ class TChartAxis : public TChartPersistent {
   double CalcIncrement(TChartCanvas& canvas) const;
 
   // Layout steps, called by the chart in this order on every paint.
-  void AdjustMaxMin();                                  // automatic range
-  void CalcRect(TChartCanvas& canvas, TRect& r);        // take room from a copy of the plot rect
-  void CalcPixelEnds(const TRect& plotRect);            // pixel ends from the final plot rect
-  void ApplySeriesMargins(const TRect& plotRect);       // widen the range by series pixel margins
+  void AdjustMaxMin();                             // automatic range
+  void CalcRect(TChartCanvas& canvas, TRect& r);   // take room from a copy of the plot rect
+  void CalcPixelEnds(const TRect& plotRect);       // pixel ends from the final plot rect
+  void ApplySeriesMargins(const TRect& plotRect);  // widen the range by series pixel margins
   void Draw(TChartCanvas& canvas, const TRect& plotRect);
 
  private:

@@ -1,4 +1,5 @@
-// Drawing an axis: title, labels from the largest value down, axis line, ticks, grid and minor ticks.
+// Drawing an axis: title, labels from the largest value down, axis line, ticks, grid and minor
+// ticks.
 #include <cmath>
 
 #include "chart/ChartMath.h"
@@ -48,8 +49,7 @@ Placement PlaceText(Side side, int angle, int h) {
         case Side::Right: return {TA_RIGHT | TA_TOP, 0, h / 2};
       }
       break;
-    default:
-      break;
+    default: break;
   }
   switch (side) {
     case Side::Bottom: return {TA_CENTER | TA_TOP, 0, 0};
@@ -208,8 +208,8 @@ std::vector<int> TChartAxis::MinorTickPositions() const {
     const int first = ticks.front();
     const int last = ticks.back();
     for (int j = 1; j <= count; ++j) {
-      const int d =
-          static_cast<int>(RoundHalfEven(static_cast<double>(j) * (ticks[1] - first) / (count + 1)));
+      const int d = static_cast<int>(
+          RoundHalfEven(static_cast<double>(j) * (ticks[1] - first) / (count + 1)));
       keep(first - d);
       keep(last + d);
     }

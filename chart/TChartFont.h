@@ -1,4 +1,5 @@
-// A chart font: family, pixel height, colour and style; "Arial" 8 points black unless told otherwise.
+// A chart font: family, pixel height, colour and style; "Arial" 8 points black unless told
+// otherwise.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// Chart pens: the device pen's colour, style and width plus Visible and SmallDots, in five defaults.
+// Chart pens: the device pen's colour, style and width plus Visible and SmallDots, in five
+// defaults.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// Laying out and drawing the title block (at the top of the plot) and the foot block (at the bottom).
+// Laying out and drawing the title block (at the top of the plot) and the foot block (at the
+// bottom).
 #include "chart/TChartTitle.h"
 
 #include <algorithm>

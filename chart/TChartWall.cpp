@@ -23,8 +23,8 @@ void TChartWall::DrawBackWall(TChartCanvas& canvas, const TRect& plotRect) const
     } else {
       // A hatch drawn in the wall colour on an opaque background of the same colour would not
       // show, so the hatch lines get the contrasting colour.
-      const TColor hatch = brush_.Color() == color ? (color == clBlack ? clWhite : clBlack)
-                                                   : brush_.Color();
+      const TColor hatch =
+          brush_.Color() == color ? (color == clBlack ? clWhite : clBlack) : brush_.Color();
       canvas.Brush() = {hatch == clNotSet ? clBlack : hatch, brush_.Style()};
       canvas.SetBackMode(bmOpaque);
       canvas.SetBackColor(color);

@@ -1,4 +1,5 @@
-// A wall of the chart: the back wall frames and fills the plotting rectangle; the others are 3-D only.
+// A wall of the chart: the back wall frames and fills the plotting rectangle; the others are 3-D
+// only.
 #pragma once
 
 #include "chart/TChartBrush.h"

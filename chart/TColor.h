@@ -1,4 +1,5 @@
-// Colour values of the chart: 32-bit, red in the low byte, then green, then blue; two special markers.
+// Colour values of the chart: 32-bit, red in the low byte, then green, then blue; two special
+// markers.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// An integer rectangle in client pixels, right and bottom exclusive as the drawing device treats them.
+// An integer rectangle in client pixels, right and bottom exclusive as the drawing device treats
+// them.
 #pragma once
 
 namespace chart {

@@ -55,9 +55,7 @@ void TSeriesPointer::DrawPointerShape(TChartCanvas& canvas, int x, int y, TColor
       // Right and bottom are exclusive: a (2H + 1) x (2V + 1) square centred on the point.
       canvas.Rectangle(l, t, r + 1, b + 1);
       break;
-    case psCircle:
-      canvas.Ellipse(l, t, r, b);
-      break;
+    case psCircle: canvas.Ellipse(l, t, r, b); break;
     case psTriangle: {
       const std::array<TCanvasPoint, 3> apexUp{{{l, b}, {r, b}, {x, t}}};
       canvas.Polygon(apexUp);
@@ -68,12 +66,8 @@ void TSeriesPointer::DrawPointerShape(TChartCanvas& canvas, int x, int y, TColor
       canvas.Polygon(apexDown);
       break;
     }
-    case psCross:
-      cross();
-      break;
-    case psDiagCross:
-      diagonalCross();
-      break;
+    case psCross: cross(); break;
+    case psDiagCross: diagonalCross(); break;
     case psStar:
       cross();
       diagonalCross();
@@ -83,9 +77,7 @@ void TSeriesPointer::DrawPointerShape(TChartCanvas& canvas, int x, int y, TColor
       canvas.Polygon(diamond);
       break;
     }
-    case psSmallDot:
-      canvas.SetPixel(x, y, color);
-      break;
+    case psSmallDot: canvas.SetPixel(x, y, color); break;
   }
 }
 

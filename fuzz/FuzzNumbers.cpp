@@ -109,18 +109,10 @@ void CheckFormat(FuzzedDataProvider& in) {
   const std::string text = in.ConsumeRandomLengthString(32);
   try {
     switch (in.ConsumeIntegralInRange(0, 3)) {
-      case 0:
-        runtime::Format(format, {integer});
-        break;
-      case 1:
-        runtime::Format(format, {floating});
-        break;
-      case 2:
-        runtime::Format(format, {text});
-        break;
-      default:
-        runtime::Format(format, {integer, floating, text});
-        break;
+      case 0: runtime::Format(format, {integer}); break;
+      case 1: runtime::Format(format, {floating}); break;
+      case 2: runtime::Format(format, {text}); break;
+      default: runtime::Format(format, {integer, floating, text}); break;
     }
   } catch (const runtime::EConvertError&) {
   }
@@ -150,18 +142,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   runtime::SetDecimalSeparator(in.ConsumeBool() ? ',' : '.');
   runtime::SetThousandSeparator(runtime::DecimalSeparator() == ',' ? ' ' : ',');
   switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-      CheckStrToFloat(in.ConsumeRemainingBytesAsString());
-      break;
-    case 1:
-      CheckStrToInt(in.ConsumeRemainingBytesAsString());
-      break;
-    case 2:
-      CheckFormat(in);
-      break;
-    default:
-      CheckFormatFloat(in);
-      break;
+    case 0: CheckStrToFloat(in.ConsumeRemainingBytesAsString()); break;
+    case 1: CheckStrToInt(in.ConsumeRemainingBytesAsString()); break;
+    case 2: CheckFormat(in); break;
+    default: CheckFormatFloat(in); break;
   }
   return 0;
 }

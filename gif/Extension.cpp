@@ -7,9 +7,7 @@ namespace gif {
 
 TExtension::TExtension(TExtensionKind kind) : kind_(kind) {
   switch (kind) {
-    case TExtensionKind::GraphicControl:
-      BlockBytes = {4, 0, 0, 0, 0, 0};
-      break;
+    case TExtensionKind::GraphicControl: BlockBytes = {4, 0, 0, 0, 0, 0}; break;
     case TExtensionKind::PlainText:
       BlockBytes.assign(13, 0);
       BlockBytes[0] = 12;
@@ -18,21 +16,16 @@ TExtension::TExtension(TExtensionKind kind) : kind_(kind) {
       BlockBytes.assign(12, 0);
       BlockBytes[0] = 11;
       break;
-    case TExtensionKind::Comment:
-      break;
+    case TExtensionKind::Comment: break;
   }
 }
 
 std::uint8_t TExtension::Label() const {
   switch (kind_) {
-    case TExtensionKind::GraphicControl:
-      return 0xF9;
-    case TExtensionKind::PlainText:
-      return 0x01;
-    case TExtensionKind::Application:
-      return 0xFF;
-    case TExtensionKind::Comment:
-      break;
+    case TExtensionKind::GraphicControl: return 0xF9;
+    case TExtensionKind::PlainText: return 0x01;
+    case TExtensionKind::Application: return 0xFF;
+    case TExtensionKind::Comment: break;
   }
   return 0xFE;
 }

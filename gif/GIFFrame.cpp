@@ -55,17 +55,10 @@ void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
   const TBmpView image = ReadBmpImage(indexedImage);
   int colours = 0;
   switch (image.Info.BitCount) {
-    case 1:
-      colours = 2;
-      break;
-    case 4:
-      colours = 16;
-      break;
-    case 8:
-      colours = 256;
-      break;
-    default:
-      throw EncodingError();
+    case 1: colours = 2; break;
+    case 4: colours = 16; break;
+    case 8: colours = 256; break;
+    default: throw EncodingError();
   }
   // Sizes beyond 16 bits, or a palette cut short, would make a file that decodes to other pixels.
   if (image.Info.Width > kMaxGIFSize || image.Info.Height > kMaxGIFSize) throw EncodingError();

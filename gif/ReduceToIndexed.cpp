@@ -16,12 +16,9 @@ namespace {
 // Index of pixel x in a row of 1-, 4- or 8-bit pixels, most significant bits first.
 std::uint8_t IndexAt(const std::uint8_t* row, int x, int bitCount) {
   switch (bitCount) {
-    case 1:
-      return (row[x / 8] >> (7 - x % 8)) & 1;
-    case 4:
-      return x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
-    default:
-      return row[x];
+    case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
+    case 4: return x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
+    default: return row[x];
   }
 }
 

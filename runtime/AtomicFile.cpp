@@ -34,8 +34,9 @@ mode_t ModeFor(const std::filesystem::path& path) {
   return 0666 & ~mask;
 }
 
-// A device or pipe chosen as the target is written through, never replaced by a regular file: renaming
-// over /dev/null as an administrator would break the system. The open does not wait for a pipe's reader.
+// A device or pipe chosen as the target is written through, never replaced by a regular file:
+// renaming over /dev/null as an administrator would break the system. The open does not wait for a
+// pipe's reader.
 void WriteThrough(const std::filesystem::path& path, const std::filesystem::path& chosen,
                   std::string_view bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -59,7 +60,8 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
 void SaveFileAtomically(const std::filesystem::path& chosen, std::string_view bytes) {
   const std::filesystem::path path = FinalTarget(chosen);
   struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode)) {
+  if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+      !S_ISDIR(existing.st_mode)) {
     WriteThrough(path, chosen, bytes);
     return;
   }

@@ -31,7 +31,8 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; malformed input yields U+FFFD and skips one byte.
+// Decodes one UTF-8 sequence at `pos`, advancing it; malformed input yields U+FFFD and skips one
+// byte.
 char32_t NextUtf8(std::string_view s, std::size_t& pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
   if (lead < 0x80) {

@@ -1,4 +1,5 @@
-// Code page 1251 <-> Unicode. Text inside the analyser is CP1251 bytes; these convert at the UI and file edges.
+// Code page 1251 <-> Unicode. Text inside the analyser is CP1251 bytes; these convert at the UI and
+// file edges.
 #pragma once
 
 #include <optional>

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace runtime {
@@ -30,11 +30,11 @@ DecimalDigits ToDecimalDigits(double value, int decimals, int significant) {
   }
   if (value == 0) return result;
 
-  // d.ddd...e±XX, correctly rounded from the exact binary value; std::to_chars ignores the C locale, which a
-  // GUI toolkit may have switched to one with a decimal comma.
+  // d.ddd...e±XX, correctly rounded from the exact binary value; std::to_chars ignores the C
+  // locale, which a GUI toolkit may have switched to one with a decimal comma.
   char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, significant - 1);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value),
+                                     std::chars_format::scientific, significant - 1);
   *written.ptr = '\0';
   std::string digits;
   const char* p = buffer;

@@ -5,8 +5,8 @@
 
 namespace runtime {
 
-// value = 0.digits x 10^exponent, with `digits` free of leading and trailing zeros; a zero value has
-// empty digits. Infinite and NaN values set `special` and leave the digits empty.
+// value = 0.digits x 10^exponent, with `digits` free of leading and trailing zeros; a zero value
+// has empty digits. Infinite and NaN values set `special` and leave the digits empty.
 struct DecimalDigits {
   bool negative = false;
   std::string digits;
@@ -17,9 +17,9 @@ struct DecimalDigits {
 };
 
 // The value's decimal expansion to at most `significant` (1..18) significant digits, rounded to
-// `decimals` digits after the point with ties away from zero. The first step is the correctly rounded
-// expansion of the binary value, so 1.005 (really 1.00499999999999989...) rounds to 1.00, while the
-// exactly representable 0.125 rounds to 0.13.
+// `decimals` digits after the point with ties away from zero. The first step is the correctly
+// rounded expansion of the binary value, so 1.005 (really 1.00499999999999989...) rounds to 1.00,
+// while the exactly representable 0.125 rounds to 0.13.
 DecimalDigits ToDecimalDigits(double value, int decimals, int significant = 18);
 
 }  // namespace runtime

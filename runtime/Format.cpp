@@ -12,7 +12,8 @@ namespace runtime {
 namespace {
 
 EConvertError InvalidFormat(std::string_view format) {
-  return EConvertError("Format '" + std::string(format) + "' invalid or incompatible with argument");
+  return EConvertError("Format '" + std::string(format) +
+                       "' invalid or incompatible with argument");
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -101,10 +102,10 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
         break;
       case 's':
         if (arg.kind() != FormatArg::Kind::Text) throw InvalidFormat(format);
-        text = precision < 0 ? std::string(arg.text()) : std::string(arg.text().substr(0, precision));
+        text =
+            precision < 0 ? std::string(arg.text()) : std::string(arg.text().substr(0, precision));
         break;
-      default:
-        throw InvalidFormat(format);
+      default: throw InvalidFormat(format);
     }
     if (static_cast<int>(text.size()) < width) {
       const std::string pad(width - text.size(), ' ');

@@ -35,10 +35,10 @@ class FormatArg {
   std::string_view text_;
 };
 
-// Specifiers: "%" ["-"] [width] ["." precision] type, with type d (integer), s (text), f (fixed-point,
-// 2 decimals by default) and "%%". Fixed-point values round half away from zero (8.5 with "%3.0f" gives
-// "  9", 0.125 with "%4.2f" gives "0.13") and use the current decimal separator. A specifier that does
-// not match its argument, or runs out of arguments, raises EConvertError
+// Specifiers: "%" ["-"] [width] ["." precision] type, with type d (integer), s (text), f
+// (fixed-point, 2 decimals by default) and "%%". Fixed-point values round half away from zero (8.5
+// with "%3.0f" gives "  9", 0.125 with "%4.2f" gives "0.13") and use the current decimal separator.
+// A specifier that does not match its argument, or runs out of arguments, raises EConvertError
 // "Format '<format>' invalid or incompatible with argument".
 std::string Format(std::string_view format, std::initializer_list<FormatArg> args);
 

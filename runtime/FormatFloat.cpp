@@ -1,4 +1,5 @@
-// Picture-string number formatting: section choice, placeholder scan, rounding, then a single output pass.
+// Picture-string number formatting: section choice, placeholder scan, rounding, then a single
+// output pass.
 #include "runtime/FormatFloat.h"
 
 #include <algorithm>
@@ -91,7 +92,8 @@ std::string FractionDigits(const DecimalDigits& d, int minDigits) {
     const size_t skip = static_cast<size_t>(std::max(0, d.exponent));
     if (skip < d.digits.size()) digits = std::string(leadingZeros, '0') + d.digits.substr(skip);
   }
-  if (static_cast<int>(digits.size()) < minDigits) digits.resize(static_cast<size_t>(minDigits), '0');
+  if (static_cast<int>(digits.size()) < minDigits)
+    digits.resize(static_cast<size_t>(minDigits), '0');
   return digits;
 }
 
@@ -162,7 +164,8 @@ std::string GeneralForm(double value) {
     if (length > 1) out += DecimalSeparator() + d.digits.substr(1);
     return out + "E" + std::to_string(d.exponent - 1);
   }
-  if (d.exponent <= 0) return out + "0" + DecimalSeparator() + std::string(-d.exponent, '0') + d.digits;
+  if (d.exponent <= 0)
+    return out + "0" + DecimalSeparator() + std::string(-d.exponent, '0') + d.digits;
   if (d.exponent >= length) return out + d.digits + std::string(d.exponent - length, '0');
   return out + d.digits.substr(0, d.exponent) + DecimalSeparator() + d.digits.substr(d.exponent);
 }

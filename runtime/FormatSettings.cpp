@@ -14,9 +14,9 @@ namespace {
 char decimalSeparator = '.';
 char thousandSeparator = ',';
 
-// A locale separator is UTF-8 (or the locale's own charset); only a single CP1251 byte is usable here.
-// The narrow and thin spaces some locales group digits with have no CP1251 byte and become the
-// no-break space.
+// A locale separator is UTF-8 (or the locale's own charset); only a single CP1251 byte is usable
+// here. The narrow and thin spaces some locales group digits with have no CP1251 byte and become
+// the no-break space.
 std::optional<char> SingleCp1251Char(const char* text) {
   if (text == nullptr || *text == '\0') return std::nullopt;
   const std::string_view utf8 = text;
@@ -47,7 +47,8 @@ void LoadFormatSettingsFromLocale() {
 
   decimalSeparator = decimal.value_or('.');
   thousandSeparator = thousands.value_or(',');
-  if (thousandSeparator == decimalSeparator) thousandSeparator = decimalSeparator == ',' ? '.' : ',';
+  if (thousandSeparator == decimalSeparator)
+    thousandSeparator = decimalSeparator == ',' ? '.' : ',';
 }
 
 }  // namespace runtime

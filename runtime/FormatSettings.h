@@ -1,4 +1,5 @@
-// The decimal and thousands separators used to parse and show numbers, read once from the system's locale.
+// The decimal and thousands separators used to parse and show numbers, read once from the system's
+// locale.
 #pragma once
 
 namespace runtime {
@@ -10,9 +11,9 @@ char ThousandSeparator();
 void SetDecimalSeparator(char separator);
 void SetThousandSeparator(char separator);
 
-// Reads LC_NUMERIC from the environment. A separator the locale leaves empty, or one that is not a single
-// CP1251 character, falls back to "." (decimal) and "," (thousands); the thousands separator never equals
-// the decimal one. The C library's own numeric locale is left as it was.
+// Reads LC_NUMERIC from the environment. A separator the locale leaves empty, or one that is not a
+// single CP1251 character, falls back to "." (decimal) and "," (thousands); the thousands separator
+// never equals the decimal one. The C library's own numeric locale is left as it was.
 void LoadFormatSettingsFromLocale();
 
 }  // namespace runtime

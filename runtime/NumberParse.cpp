@@ -1,4 +1,5 @@
-// Hand-written number scanners: the C library's would accept "inf", "nan", hex floats and locale quirks.
+// Hand-written number scanners: the C library's would accept "inf", "nan", hex floats and locale
+// quirks.
 #include "runtime/NumberParse.h"
 
 #include <algorithm>
@@ -26,8 +27,8 @@ EConvertError NotFloat(std::string_view text) {
   return EConvertError("'" + std::string(text) + "' is not a valid floating point value");
 }
 
-// Whether a number in the C form that a double cannot hold is too small (rather than too large): the
-// decimal exponent of its first significant digit is negative.
+// Whether a number in the C form that a double cannot hold is too small (rather than too large):
+// the decimal exponent of its first significant digit is negative.
 bool TooSmall(std::string_view plain) {
   const size_t e = plain.find('e');
   const std::string_view mantissa = plain.substr(0, e);

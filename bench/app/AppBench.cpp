@@ -1,5 +1,6 @@
-// Times what a user waits for: the first window after start, "Data" until chart and report are painted,
-// one mouse-move readout, and the command-line export of one record (report and four GIFs).
+// Times what a user waits for: the first window after start, "Data" until chart and report are
+// painted, one mouse-move readout, and the command-line export of one record (report and four
+// GIFs).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
@@ -22,12 +24,11 @@
 #include "app/QtStartup.h"
 #include "app/RunExport.h"
 #include "app/TAboutBox.h"
-#include "app/TForm1.h"
 #include "app/TFileDialog.h"
+#include "app/TForm1.h"
 #include "app/UserPrompts.h"
 #include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
-#include "analysis/PlotSubtest.h"
 #include "gif/GIFAnimator.h"
 
 namespace {
@@ -51,7 +52,9 @@ NoDialogs dialogs;
 NoPrompts prompts;
 QPoint cursor;
 
-app::WindowServices Services() { return {dialogs, prompts, [] { return cursor; }}; }
+app::WindowServices Services() {
+  return {dialogs, prompts, [] { return cursor; }};
+}
 
 const QString kRecord = QStringLiteral(STROOP_SAMPLE_RECORD);
 
@@ -96,8 +99,8 @@ void BM_DataToPaintedChartAndReport140(benchmark::State& state) {
 }
 BENCHMARK(BM_DataToPaintedChartAndReport140)->Unit(benchmark::kMillisecond);
 
-// One readout: the mouse moves alternately onto a marker and onto an empty spot, so every move changes
-// the caption. With `paint` the chart's repaint that shows it is included.
+// One readout: the mouse moves alternately onto a marker and onto an empty spot, so every move
+// changes the caption. With `paint` the chart's repaint that shows it is included.
 void Readout(benchmark::State& state, bool paint) {
   app::TForm1 form(Services(), QDir::tempPath() + "/");
   ShowAndPaint(form);
@@ -105,8 +108,9 @@ void Readout(benchmark::State& state, bool paint) {
   PaintWorkArea(form);
   app::ChartView* view = form.Chart5secView;
   auto& stimuli = view->Series().Series5sec;
-  const QPoint spots[] = {{stimuli.ScreenX(70), stimuli.ScreenY(70)},
-                          {form.Chart5sec().PlotRect().Left + 1, form.Chart5sec().PlotRect().Bottom - 1}};
+  const QPoint spots[] = {
+      {stimuli.ScreenX(70), stimuli.ScreenY(70)},
+      {form.Chart5sec().PlotRect().Left + 1, form.Chart5sec().PlotRect().Bottom - 1}};
   int i = 0;
   for (auto _ : state) {
     const QPoint at = spots[i++ % 2];
@@ -122,8 +126,8 @@ void BM_MouseMoveReadoutPainted(benchmark::State& state) { Readout(state, true);
 BENCHMARK(BM_MouseMoveReadout)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MouseMoveReadoutPainted)->Unit(benchmark::kMicrosecond);
 
-// The pieces of one chart image in the export: drawing the chart, and turning the picture into GIF bytes
-// (colour reduction, LZW, the file layout) without the file system.
+// The pieces of one chart image in the export: drawing the chart, and turning the picture into GIF
+// bytes (colour reduction, LZW, the file layout) without the file system.
 struct ExportChart {
   chart::TChart chart;
   chart::TMainChartSeries series;
@@ -160,11 +164,11 @@ void BM_ExportOneRecordReportAndFourGifs(benchmark::State& state) {
   const std::filesystem::path folder = out.path().toStdString();
   const std::vector<std::filesystem::path> records{kRecord.toStdString()};
   for (auto _ : state) {
-    const int status = app::RunExport(folder, records, std::cerr,
-                                      [](const analysis::LoadedRecord& loaded,
-                                         const std::filesystem::path& target) {
-                                        app::ExportCharts(loaded.Record, target);
-                                      });
+    const int status = app::RunExport(
+        folder, records, std::cerr,
+        [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
+          app::ExportCharts(loaded.Record, target);
+        });
     if (status != 0) state.SkipWithError("export failed");
   }
 }
@@ -179,8 +183,8 @@ void QuietSizeHints(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 int main(int argc, char** argv) {
-  // From the start of the process to the first window shown and painted: the application object, the
-  // font database, the window and the about dialog, as the start sequence makes them.
+  // From the start of the process to the first window shown and painted: the application object,
+  // the font database, the window and the about dialog, as the start sequence makes them.
   const Clock::time_point start = Clock::now();
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietSizeHints);

@@ -27,7 +27,8 @@ std::atomic<std::size_t> heapNow{0};
 std::atomic<std::size_t> heapPeak{0};
 }  // namespace
 
-// The replaced operators pair malloc with free themselves; g++ cannot see that across the replacement.
+// The replaced operators pair malloc with free themselves; g++ cannot see that across the
+// replacement.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 #endif

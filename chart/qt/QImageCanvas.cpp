@@ -273,11 +273,17 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
       dash = (dash + 1) % static_cast<int>(pattern.size());
       dashLeft = static_cast<int>(pattern[dash]);
     }
-    if (dx >= dy) x += sx; else y += sy;
+    if (dx >= dy)
+      x += sx;
+    else
+      y += sy;
     err -= minor;
     if (err < 0) {
       err += major;
-      if (dx >= dy) y += sy; else x += sx;
+      if (dx >= dy)
+        y += sy;
+      else
+        x += sx;
     }
   }
   lastLine_ = DashState{p, x1, y1, dash, dashLeft};

@@ -1,8 +1,7 @@
 // The analysis report: every line byte for byte, the coefficients, the paragraph choice and T2 = 0.
-#include "analysis/AnalysisReport.h"
-
 #include <gtest/gtest.h>
 
+#include "analysis/AnalysisReport.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/analysis/TestRecord.h"
@@ -18,7 +17,8 @@ const char* const VerbalStart =
     "(НЦ/ЧНЦч)>1. Высокие значения этого показателя свидетельствуют о преобладании словесного "
     "(вербального) способа переработки информации.";
 const char* const ImageryStart =
-    "(НЦ/ЧНЦч)<1. Низкие значения этого показателя свидетельствуют о преобладании сенсорно-перцептивного "
+    "(НЦ/ЧНЦч)<1. Низкие значения этого показателя свидетельствуют о преобладании "
+    "сенсорно-перцептивного "
     "(образного) способа переработки информации.";
 
 // The report for a record whose totals are given; the other inputs are the standard test record's.
@@ -45,16 +45,28 @@ TEST(AnalysisReport, FullReportByteForByte) {
       "",
       Cp1251FromUtf8("1. Название цвета прямоугольника [НЦ]"),
       Cp1251FromUtf8("2. Чтение слов - названий цветов (шрифт черный) [ЧНЦч]"),
-      Cp1251FromUtf8("3. Чтение слов - названий цветов (цвет шрифта отличается от значения слова) [ЧНЦо]"),
+      Cp1251FromUtf8(
+          "3. Чтение слов - названий цветов (цвет шрифта отличается от значения слова) [ЧНЦо]"),
       Cp1251FromUtf8("4. Название цветов слов (цвет шрифта отличается от значения слова) [НЦСо]"),
       "",
-      record[5], record[6], record[7], record[8], record[9], record[10],
-      record[11], record[12], record[13], record[14], record[15], record[16],
+      record[5],
+      record[6],
+      record[7],
+      record[8],
+      record[9],
+      record[10],
+      record[11],
+      record[12],
+      record[13],
+      record[14],
+      record[15],
+      record[16],
       "",
       Cp1251FromUtf8("Коэффициент интерференции (\"Эффект Струпа\"): T4(НЦСо) - T1(НЦ) = 12.00"),
-      Cp1251FromUtf8("Влияние несоответствующих значений слов. Диагностика когнитивного стиля \"жесткий - "
-                     "гибкий познавательный контроль\". Чем выше значение показателя, тем выше ригидность "
-                     "познавательного контроля."),
+      Cp1251FromUtf8(
+          "Влияние несоответствующих значений слов. Диагностика когнитивного стиля \"жесткий - "
+          "гибкий познавательный контроль\". Чем выше значение показателя, тем выше ригидность "
+          "познавательного контроля."),
       "",
       Cp1251FromUtf8("Коэффициент интерференции: T3(ЧНЦо) - T2(ЧНЦч) = 15.00"),
       Cp1251FromUtf8("Влияние цвета шрифта."),
@@ -64,7 +76,8 @@ TEST(AnalysisReport, FullReportByteForByte) {
       Cp1251FromUtf8("Способность к словесно-образному переводу."),
   };
   ASSERT_EQ(report.size(), 32u);
-  for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(report[i], expected[i]) << "line " << i + 1;
+  for (size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(report[i], expected[i]) << "line " << i + 1;
   EXPECT_EQ(report[31].size(), 419u);
   EXPECT_EQ(report[31].rfind(Cp1251FromUtf8(VerbalStart), 0), 0u);
   // The coefficient lines use the Latin T, never the Cyrillic one (0xD2 in CP1251).
@@ -94,7 +107,8 @@ TEST(AnalysisReport, CoefficientsAndParagraphChoice) {
     const std::vector<std::string> report = ReportFor(c.t1, c.t2, c.t3, c.t4);
     ASSERT_EQ(report.size(), c.lines) << c.t1 << '/' << c.t2;
     auto endsWith = [](const std::string& line, const std::string& tail) {
-      return line.size() >= tail.size() && line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
+      return line.size() >= tail.size() &&
+             line.compare(line.size() - tail.size(), tail.size(), tail) == 0;
     };
     EXPECT_TRUE(endsWith(report[23], std::string(" = ") + c.first)) << report[23];
     EXPECT_TRUE(endsWith(report[26], std::string(" = ") + c.second)) << report[26];

@@ -1,7 +1,7 @@
 // The record line buffer: 0-based lines, empty text past the end, reads cut at 4096 characters.
-#include "analysis/LineBuffer.h"
-
 #include <gtest/gtest.h>
+
+#include "analysis/LineBuffer.h"
 
 namespace analysis {
 namespace {

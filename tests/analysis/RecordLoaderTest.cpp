@@ -1,11 +1,10 @@
 // Loading: every field from its line and columns, and the first failing field's exact error.
-#include "analysis/RecordLoader.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "analysis/RecordLoader.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/analysis/TestRecord.h"
@@ -19,14 +18,17 @@ using test::RecordLines;
 using test::Row;
 using test::StandardRecordLines;
 
-LoadedRecord Load(std::vector<std::string> lines) { return LoadRecord(LineBuffer(std::move(lines))); }
+LoadedRecord Load(std::vector<std::string> lines) {
+  return LoadRecord(LineBuffer(std::move(lines)));
+}
 
 TEST(RecordLoader, FieldsFromTheirLinesAndColumns) {
   runtime::SeparatorGuard guard('.', ',');
   const LoadedRecord loaded = Load(StandardRecordLines());
   const RecordData& r = loaded.Record;
   EXPECT_EQ(r.SubjectCode, "0507");
-  EXPECT_EQ(r.SubjectLine, runtime::Cp1251FromUtf8("Код: 0507  Имя: Иванов И.И.  Дата ПФО: 12.03.2004 10:15:00"));
+  EXPECT_EQ(r.SubjectLine,
+            runtime::Cp1251FromUtf8("Код: 0507  Имя: Иванов И.И.  Дата ПФО: 12.03.2004 10:15:00"));
   EXPECT_EQ(r.StimulusCount, 2);
   EXPECT_EQ(r.CurrentSubtest, 1);
   const double totals[] = {105, 92, 107, 117};
@@ -89,6 +91,7 @@ TEST(RecordLoader, FirstFailingFieldGivesTheError) {
     const char* text;
     const char* message;
   } cases[] = {
+      // clang-format off
       {4, "2 ", "'2 ' is not a valid integer value"},
       {4, "", "'' is not a valid integer value"},
       {4, "-1", "'-1' is not a valid stimulus count"},
@@ -106,6 +109,7 @@ TEST(RecordLoader, FirstFailingFieldGivesTheError) {
       {21, "     0      2  0.500     1      1  0.750  9  2.500  1  1.250", "'9' is not a valid colour code"},
       {21, "     0      2  0.500     1      1  0.750  -  2.500  1  1.250", "'-' is not a valid integer value"},
       {21, "", "'' is not a valid floating point value"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     std::vector<std::string> lines = StandardRecordLines();
@@ -115,16 +119,19 @@ TEST(RecordLoader, FirstFailingFieldGivesTheError) {
 }
 
 TEST(RecordLoader, SeparatorOfAnotherLocale) {
-  // Whole totals convert under either separator, so the first field holding one is the mean of subtest 1.
+  // Whole totals convert under either separator, so the first field holding one is the mean of
+  // subtest 1.
   {
     runtime::SeparatorGuard guard(',', ' ');
     EXPECT_THROW_MSG(Load(StandardRecordLines()), runtime::EConvertError,
                      "'  0.75' is not a valid floating point value");
   }
   std::vector<std::string> comma = StandardRecordLines();
-  for (size_t i = 13; i < comma.size(); ++i) std::replace(comma[i].begin(), comma[i].end(), '.', ',');
+  for (size_t i = 13; i < comma.size(); ++i)
+    std::replace(comma[i].begin(), comma[i].end(), '.', ',');
   runtime::SeparatorGuard guard('.', ',');
-  EXPECT_THROW_MSG(Load(comma), runtime::EConvertError, "'  0,75' is not a valid floating point value");
+  EXPECT_THROW_MSG(Load(comma), runtime::EConvertError,
+                   "'  0,75' is not a valid floating point value");
 }
 
 TEST(RecordLoader, MissingRowsFailOnTheFirstOneWithoutAllocatingForTheCount) {
@@ -157,9 +164,10 @@ TEST(RecordLoader, LongLinesAreCutAt4096Characters) {
 class RecordFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("stroop-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ =
+        std::filesystem::temp_directory_path() /
+        ("stroop-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -183,7 +191,8 @@ std::string Joined(const std::vector<std::string>& lines, const char* end) {
 TEST_F(RecordFile, AnyLineEndLoadsTheSameRecord) {
   const LoadedRecord expected = Load(StandardRecordLines());
   for (const char* end : {"\r\n", "\n", "\r"}) {
-    const LoadedRecord loaded = LoadRecordFile(Write("record.txt", Joined(StandardRecordLines(), end)));
+    const LoadedRecord loaded =
+        LoadRecordFile(Write("record.txt", Joined(StandardRecordLines(), end)));
     EXPECT_EQ(loaded.Record, expected.Record);
     EXPECT_EQ(loaded.Report, expected.Report);
   }
@@ -192,14 +201,16 @@ TEST_F(RecordFile, AnyLineEndLoadsTheSameRecord) {
 TEST_F(RecordFile, BadFiles) {
   const std::string missing = (folder_ / "none.txt").string();
   EXPECT_THROW_MSG(LoadRecordFile(missing), runtime::EFOpenError, "Cannot open file " + missing);
-  EXPECT_THROW_MSG(LoadRecordFile(folder_), runtime::EFOpenError, "Cannot open file " + folder_.string());
+  EXPECT_THROW_MSG(LoadRecordFile(folder_), runtime::EFOpenError,
+                   "Cannot open file " + folder_.string());
   EXPECT_THROW_MSG(LoadRecordFile(Write("empty.txt", "")), runtime::EConvertError,
                    "'' is not a valid integer value");
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
   EXPECT_THROW(LoadRecordFile(Write("binary.bin", binary)), runtime::EConvertError);
 
-  // The same record saved as UTF-8: the Cyrillic labels take two bytes each, so the totals' columns move.
+  // The same record saved as UTF-8: the Cyrillic labels take two bytes each, so the totals' columns
+  // move.
   std::string utf8 = runtime::Cp1251ToUtf8(Joined(StandardRecordLines(), "\r\n"));
   EXPECT_THROW(LoadRecordFile(Write("utf8.txt", utf8)), runtime::EConvertError);
   EXPECT_THROW(LoadRecordFile(Write("utf8bom.txt", "\xEF\xBB\xBF" + utf8)), runtime::EConvertError);

@@ -1,10 +1,9 @@
 // The report file: CP1251 lines with CR LF after each, replaced atomically.
-#include "analysis/ReportFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "analysis/ReportFile.h"
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/runtime/ExpectThrowMessage.h"
@@ -18,15 +17,17 @@ TEST(ReportFile, CrLfAfterEveryLineTheLastIncluded) {
 }
 
 TEST(ReportFile, SavesAndReplaces) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("stroop-report-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const auto folder =
+      std::filesystem::temp_directory_path() /
+      ("stroop-report-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
   std::filesystem::create_directories(folder);
   const auto file = folder / "0507 Stroop.txt";
   SaveReportFile(file, {"first", "version"});
   SaveReportFile(file, {"a \xC0\xDF", "b"});
   EXPECT_EQ(runtime::ReadFileBytes(file), "a \xC0\xDF\r\nb\r\n");
   const auto nowhere = folder / "missing" / "x.txt";
-  EXPECT_THROW_MSG(SaveReportFile(nowhere, {"x"}), runtime::EFCreateError, "Cannot create file " + nowhere.string());
+  EXPECT_THROW_MSG(SaveReportFile(nowhere, {"x"}), runtime::EFCreateError,
+                   "Cannot create file " + nowhere.string());
   std::filesystem::remove_all(folder);
 }
 

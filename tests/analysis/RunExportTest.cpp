@@ -1,6 +1,4 @@
 // The headless export: command line, safe file names, and one bad record not stopping the others.
-#include "app/RunExport.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,6 +6,7 @@
 #include <sstream>
 
 #include "app/CommandLine.h"
+#include "app/RunExport.h"
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/analysis/TestRecord.h"
@@ -28,10 +27,12 @@ TEST(CommandLine, Accepted) {
   EXPECT_EQ(line.records, (std::vector<std::filesystem::path>{"a.txt", "b.txt"}));
   EXPECT_FALSE(line.decimalSeparator.has_value());
 
-  const CommandLine comma = ParseCommandLine({"--decimal-separator", ",", "--export", "out", "--", "-odd.txt"});
+  const CommandLine comma =
+      ParseCommandLine({"--decimal-separator", ",", "--export", "out", "--", "-odd.txt"});
   EXPECT_EQ(comma.decimalSeparator, ',');
   EXPECT_EQ(comma.records, (std::vector<std::filesystem::path>{"-odd.txt"}));
-  EXPECT_EQ(ParseCommandLine({"--export", "o", "r", "--decimal-separator", "."}).decimalSeparator, '.');
+  EXPECT_EQ(ParseCommandLine({"--export", "o", "r", "--decimal-separator", "."}).decimalSeparator,
+            '.');
   EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Mode::Help);
   const CommandLine window = ParseCommandLine({"record.txt"});
   EXPECT_EQ(window.mode, CommandLine::Mode::Window);
@@ -49,10 +50,12 @@ TEST(CommandLine, Refused) {
       {{"--decimal-separator"}, "--decimal-separator needs a value"},
       {{"--decimal-separator", ",,", "--export", "o", "r"},
        "--decimal-separator needs one character other than a digit or a blank, not ',,'"},
+      // clang-format off
       {{"--decimal-separator", "5"}, "--decimal-separator needs one character other than a digit or a blank, not '5'"},
       {{"--bogus"}, "unknown option --bogus"},
       {{"a.txt", "--export", "o", "r"}, "unexpected argument a.txt (records follow --export DIR)"},
       {{"a.txt", "b.txt"}, "unexpected argument b.txt (the window opens one record)"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     try {
@@ -74,8 +77,9 @@ TEST(ExportReportFileName, CodesBecomeSafeUtf8Names) {
 
 TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   runtime::SeparatorGuard guard('.', ',');
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("stroop-export-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const auto folder =
+      std::filesystem::temp_directory_path() /
+      ("stroop-export-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder / "in");
   auto write = [&](const char* name, const std::vector<std::string>& lines) {
@@ -89,12 +93,14 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   std::vector<std::string> other = good;
   other[2] = "0911";
   const std::vector<std::filesystem::path> records = {
-      write("good.txt", good), write("bad.txt", bad), folder / "in" / "missing.txt", write("other.txt", other)};
+      write("good.txt", good), write("bad.txt", bad), folder / "in" / "missing.txt",
+      write("other.txt", other)};
 
   std::ostringstream errors;
   EXPECT_EQ(RunExport(folder / "out", records, errors), 1);
   EXPECT_EQ(errors.str(), records[1].string() + ": '  0,75' is not a valid floating point value\n" +
-                              records[2].string() + ": Cannot open file " + records[2].string() + "\n");
+                              records[2].string() + ": Cannot open file " + records[2].string() +
+                              "\n");
   const std::string report = runtime::ReadFileBytes(folder / "out" / "0507 Stroop.txt");
   EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u);
   EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
@@ -106,9 +112,11 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
 
   // A further step runs after each written report, and its failure is that record's failure.
   std::vector<std::string> seen;
-  const ExportStep more = [&](const analysis::LoadedRecord& loaded, const std::filesystem::path& out) {
+  const ExportStep more = [&](const analysis::LoadedRecord& loaded,
+                              const std::filesystem::path& out) {
     seen.push_back(loaded.Record.SubjectCode + " " + out.filename().string());
-    if (loaded.Record.SubjectCode == "0911") throw runtime::EFCreateError("Cannot create file x.gif");
+    if (loaded.Record.SubjectCode == "0911")
+      throw runtime::EFCreateError("Cannot create file x.gif");
   };
   std::ostringstream failed;
   EXPECT_EQ(RunExport(folder / "out", {records[0], records[3]}, failed, more), 1);
@@ -119,8 +127,9 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
 
 TEST(RunExport, ControlCharactersInMessagesDoNotReachTheTerminal) {
   runtime::SeparatorGuard guard('.', ',');
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("stroop-export-binary-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const auto file =
+      std::filesystem::temp_directory_path() /
+      ("stroop-export-binary-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
   std::ofstream(file, std::ios::binary) << "\r\n\r\n\r\n\r\n\x1B[2J\x07";
   std::ostringstream errors;
   EXPECT_EQ(RunExport(file.parent_path(), {file}, errors), 1);

@@ -15,7 +15,8 @@ std::vector<std::filesystem::path> SampleRecords() {
   const char* source = std::getenv("STROOP_SOURCE_DIR");
   std::vector<std::filesystem::path> records;
   if (source == nullptr) return records;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(source) / "Data")) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(std::filesystem::path(source) / "Data")) {
     if (entry.path().extension() == ".txt") records.push_back(entry.path());
   }
   return records;
@@ -46,7 +47,8 @@ TEST(SampleRecords, LoadAndAgreeWithTheirRows) {
       EXPECT_GE(r.SubtestTime[s], sum) << path << " subtest " << s;
       EXPECT_LE(r.SubtestTime[s], 999) << path;
     }
-    const bool hasWrong = r.SubtestErrors[1] + r.SubtestErrors[2] + r.SubtestErrors[3] + r.SubtestErrors[4] > 0;
+    const bool hasWrong =
+        r.SubtestErrors[1] + r.SubtestErrors[2] + r.SubtestErrors[3] + r.SubtestErrors[4] > 0;
     EXPECT_TRUE(hasWrong) << path;
     ++paragraphs[loaded.Report.size() - 30];
   }

@@ -1,4 +1,5 @@
-// Builds test records with snprintf so the columns come from the record layout, not from the loader.
+// Builds test records with snprintf so the columns come from the record layout, not from the
+// loader.
 #include "tests/analysis/TestRecord.h"
 
 #include <cstdio>
@@ -11,8 +12,9 @@ using runtime::Cp1251FromUtf8;
 
 std::string StimulusRow(const Row& r) {
   char buffer[128];
-  std::snprintf(buffer, sizeof buffer, "%6d%7d%7.3f%6d%7d%7.3f%3d%7.3f%3d%7.3f", r.stimul1, r.answer1, r.time1,
-                r.stimul2, r.answer2, r.time2, r.answer3, r.time3, r.answer4, r.time4);
+  std::snprintf(buffer, sizeof buffer, "%6d%7d%7.3f%6d%7d%7.3f%3d%7.3f%3d%7.3f", r.stimul1,
+                r.answer1, r.time1, r.stimul2, r.answer2, r.time2, r.answer3, r.time3, r.answer4,
+                r.time4);
   return buffer;
 }
 
@@ -25,8 +27,8 @@ std::vector<std::string> RecordLines(const char* totals[4], const std::vector<Ro
       std::to_string(rows.size()),
       Cp1251FromUtf8("Окончание теста: 10:22:41  Общее время выполнения: 421 сек."),
       "",
-      Cp1251FromUtf8("Время (сек) T1 = ") + totals[0] + "  T2 = " + totals[1] + "  T3 = " + totals[2] +
-          "  T4 = " + totals[3],
+      Cp1251FromUtf8("Время (сек) T1 = ") + totals[0] + "  T2 = " + totals[1] +
+          "  T3 = " + totals[2] + "  T4 = " + totals[3],
       Cp1251FromUtf8("Время (сек) И1 =  96  И2 =  85  И3 =  99  И4 = 108"),
       Cp1251FromUtf8("Пробы   (N) И1 = 140  И2 = 140  И3 = 140  И4 = 140"),
       "",
@@ -46,7 +48,8 @@ std::vector<std::string> RecordLines(const char* totals[4], const std::vector<Ro
 
 std::vector<std::string> StandardRecordLines() {
   const char* totals[4] = {"105", " 92", "107", "117"};
-  return RecordLines(totals, {{1, 1, 0.985, 2, 2, 0.6, 2, 1.2, 2, 1.1}, {0, 2, 0.5, 1, 1, 0.75, 0, 2.5, 1, 1.25}});
+  return RecordLines(
+      totals, {{1, 1, 0.985, 2, 2, 0.6, 2, 1.2, 2, 1.1}, {0, 2, 0.5, 1, 1, 0.75, 0, 2.5, 1, 1.25}});
 }
 
 }  // namespace analysis::test

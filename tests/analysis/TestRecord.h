@@ -20,8 +20,8 @@ struct Row {
 // A 60-character stimulus row: "%6d%7d%7.3f%6d%7d%7.3f%3d%7.3f%3d%7.3f" with '.' as the separator.
 std::string StimulusRow(const Row& row);
 
-// A whole record (CP1251 lines): the header with the four totals on line 7 as written ("105", " 92"),
-// four summary rows, the stimulus header, then the rows. Line 4 holds rows.size().
+// A whole record (CP1251 lines): the header with the four totals on line 7 as written ("105", "
+// 92"), four summary rows, the stimulus header, then the rows. Line 4 holds rows.size().
 std::vector<std::string> RecordLines(const char* totals[4], const std::vector<Row>& rows);
 
 // RecordLines with the totals 105, 92, 107, 117 and two rows.

@@ -1,6 +1,5 @@
-// The about dialog: its texts and places, hidden by OK and by the close box, shown again without re-creation.
-#include "app/TAboutBox.h"
-
+// The about dialog: its texts and places, hidden by OK and by the close box, shown again without
+// re-creation.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QTest>
 
 #include "app/ShadowLabel.h"
+#include "app/TAboutBox.h"
 #include "tests/app/QtPrinters.h"
 
 namespace app {

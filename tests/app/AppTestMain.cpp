@@ -1,4 +1,5 @@
-// Test entry point: one QApplication for every window test (the offscreen platform needs no display).
+// Test entry point: one QApplication for every window test (the offscreen platform needs no
+// display).
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,10 +1,10 @@
-// Headless charts: the same bytes as the window's "Chart" command, and names made safe like the report's.
-#include "app/ExportCharts.h"
-
+// Headless charts: the same bytes as the window's "Chart" command, and names made safe like the
+// report's.
 #include <gtest/gtest.h>
 
 #include <QFile>
 
+#include "app/ExportCharts.h"
 #include "runtime/Cp1251.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"

@@ -1,8 +1,7 @@
 // The dialogs' filters: descriptions kept exactly, patterns matched without regard to case.
-#include "app/FileFilter.h"
-
 #include <gtest/gtest.h>
 
+#include "app/FileFilter.h"
 #include "tests/app/QtPrinters.h"
 
 namespace app {
@@ -56,8 +55,8 @@ TEST(FileFilter, MatchesWholeNamesWithoutRegardToCase) {
   };
   for (const Case& c : cases) {
     const QString name = QString::fromUtf16(c.name), pattern = QString::fromUtf16(c.pattern);
-    EXPECT_EQ(MatchesFilePattern(name, pattern), c.matches) << name.toStdString() << " ~ "
-                                                            << pattern.toStdString();
+    EXPECT_EQ(MatchesFilePattern(name, pattern), c.matches)
+        << name.toStdString() << " ~ " << pattern.toStdString();
   }
 }
 

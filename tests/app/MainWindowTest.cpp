@@ -1,4 +1,5 @@
-// The main window driven as a user would: start state, loading, plotting, the hover readout, the about entry.
+// The main window driven as a user would: start state, loading, plotting, the hover readout, the
+// about entry.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -139,7 +140,8 @@ TEST(MainWindow, ASuccessfulLoadFillsReportChartAndFootAndOpensTheCommands) {
   const QStringList report = ReportLines(f.form);
   ASSERT_EQ(report.size(), 32);  // totals 105 and 92: the verbal-dominance paragraph is added
   EXPECT_EQ(report[0], QStringLiteral("Результаты выполнения теста Струпа"));
-  EXPECT_EQ(report[1], QStringLiteral("Код: 0507  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00"));
+  EXPECT_EQ(report[1],
+            QStringLiteral("Код: 0507  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00"));
   EXPECT_EQ(report[23], QStringLiteral("Коэффициент интерференции (\"Эффект Струпа\"): "
                                        "T4(НЦСо) - T1(НЦ) = 12.00"));
 
@@ -187,7 +189,8 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
 TEST(MainWindow, AFailedFirstLoadKeepsTheStartState) {
   WindowFixture f;
   std::vector<std::string> lines = RecordOf("0507");
-  lines[7] = lines[7].substr(0, 27) + "  0" + lines[7].substr(30);  // T2 = 0: the ratio divides by zero
+  lines[7] =
+      lines[7].substr(0, 27) + "  0" + lines[7].substr(30);  // T2 = 0: the ratio divides by zero
   f.Open(f.WriteRecord("zero.txt", lines));
   ASSERT_EQ(f.prompts.errors.size(), 1u);
   EXPECT_EQ(f.prompts.errors[0], "Floating point division by zero.");
@@ -234,8 +237,9 @@ TEST(MainWindow, PlotTwoThenPlotOneGivesTheChartOfTheLoad) {
   const QImage afterLoad = RenderChartImage(f.form.Chart5sec());
   f.form.mmPlot2->trigger();
   EXPECT_EQ(f.form.Record().CurrentSubtest, 2);
-  EXPECT_EQ(TitleLines(f.form)[1],
-            QStringLiteral("Время выполнения -  92 сек, Mean - 0.66 сек, SD - 0.21 сек, N ошибок - 0"));
+  EXPECT_EQ(
+      TitleLines(f.form)[1],
+      QStringLiteral("Время выполнения -  92 сек, Mean - 0.66 сек, SD - 0.21 сек, N ошибок - 0"));
   EXPECT_NE(RenderChartImage(f.form.Chart5sec()), afterLoad);
   f.form.mmPlot1->trigger();
   EXPECT_EQ(RenderChartImage(f.form.Chart5sec()), afterLoad);
@@ -308,7 +312,8 @@ TEST(MainWindow, TheAboutEntryShowsTheSameDialogAndPassesEveryCommandOn) {
   EXPECT_TRUE(f.about.isVisible());
   f.about.OKButton->click();
   for (QAction* item : RecordCommands(f.form)) EXPECT_FALSE(item->isEnabled());
-  EXPECT_FALSE(f.about.testAttribute(Qt::WA_QuitOnClose));  // closing the main window ends the program
+  EXPECT_FALSE(
+      f.about.testAttribute(Qt::WA_QuitOnClose));  // closing the main window ends the program
 
   f.form.WMSysCommand(SC_MINIMIZE);
   EXPECT_TRUE(f.form.isMinimized());

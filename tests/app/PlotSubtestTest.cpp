@@ -1,8 +1,8 @@
-// The plot routine: point labels and colours per subtest, the two title lines, and the four series' points.
-#include "analysis/PlotSubtest.h"
-
+// The plot routine: point labels and colours per subtest, the two title lines, and the four series'
+// points.
 #include <gtest/gtest.h>
 
+#include "analysis/PlotSubtest.h"
 #include "chart/MainChartSetup.h"
 #include "runtime/Cp1251.h"
 #include "runtime/FormatSettings.h"
@@ -35,7 +35,8 @@ TEST(PlotLabels, PiecesExactlyAsWrittenAndColoursByTheSubtestsRule) {
       {1, "[НЦ] Стимул - Синий, Ответ - Синий", chart::clGreen},
       {2, "[ЧНЦч] Стимул - Зеленый, Ответ - Красный", chart::clRed},
       {3, "[ЧНЦо] Название цвета - Зеленый, Цвет шрифта - Синий, Ответ - Зеленый", chart::clGreen},
-      // Subtest 4 names the ink, so "Зеленый" is wrong here; its mark and second piece are as written.
+      // Subtest 4 names the ink, so "Зеленый" is wrong here; its mark and second piece are as
+      // written.
       {4, "[ЧНСо] Цвет шрифта - Синий,Название цвета  - Зеленый, Ответ - Зеленый", chart::clRed},
   };
   for (const auto& c : cases) {
@@ -110,7 +111,8 @@ TEST(PlotSubtest, FillsTheFourSeriesForTheCurrentSubtest) {
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(p.series.Series5sec.PointX(i), i + 1);
     EXPECT_EQ(p.series.Series5sec.PointY(i), 2.5 + i);
-    EXPECT_EQ(p.series.Series5sec.PointLabel(i), StimulusLabel(r.Stimuli[static_cast<size_t>(i)], 3));
+    EXPECT_EQ(p.series.Series5sec.PointLabel(i),
+              StimulusLabel(r.Stimuli[static_cast<size_t>(i)], 3));
     EXPECT_EQ(p.series.Series5secAv.PointY(i), 0.76);
     EXPECT_DOUBLE_EQ(p.series.Series5sec2Dp.PointY(i), 1.26);
     EXPECT_DOUBLE_EQ(p.series.Series5sec2Dm.PointY(i), 0.26);
@@ -118,8 +120,8 @@ TEST(PlotSubtest, FillsTheFourSeriesForTheCurrentSubtest) {
     EXPECT_EQ(p.series.Series5secAv.PointColor(i), chart::clBlue);  // not set: the series colour
     EXPECT_EQ(p.series.Series5sec2Dm.PointColor(i), chart::MainChartBandColor);
   }
-  EXPECT_EQ(p.chart.Title().Text().Lines(), (std::vector<std::string>{PlotTitleLine1(3),
-                                                                       PlotTitleLine2(r, 3)}));
+  EXPECT_EQ(p.chart.Title().Text().Lines(),
+            (std::vector<std::string>{PlotTitleLine1(3), PlotTitleLine2(r, 3)}));
   EXPECT_EQ(p.chart.BottomAxis().Title().Caption(), U("Номер стимула"));
 }
 

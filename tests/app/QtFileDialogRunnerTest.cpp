@@ -1,9 +1,6 @@
-// The Qt dialog shows the filter's description as written and offers files by its patterns, any case.
-#include "app/QtFileDialogRunner.h"
-
+// The Qt dialog shows the filter's description as written and offers files by its patterns, any
+// case.
 #include <gtest/gtest.h>
-
-#include "tests/app/QtPrinters.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -12,6 +9,9 @@
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <set>
+
+#include "app/QtFileDialogRunner.h"
+#include "tests/app/QtPrinters.h"
 
 namespace app {
 namespace {

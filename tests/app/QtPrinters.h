@@ -4,7 +4,9 @@
 #include <QString>
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
   return out << text.toStdString();
 }

@@ -1,5 +1,6 @@
-// "Save" → "Analysis" and "Chart": dialog settings, default names, the ".gif" rule, the replace question,
-// the report's bytes, the chart image's size and pixels, and failures that leave files untouched.
+// "Save" → "Analysis" and "Chart": dialog settings, default names, the ".gif" rule, the replace
+// question, the report's bytes, the chart image's size and pixels, and failures that leave files
+// untouched.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -114,8 +115,8 @@ TEST_F(Saving, ReportDialogAndTheReportWithTheUsersEditsInCp1251WithCrLf) {
   EXPECT_EQ(call.title, QStringLiteral("Запись результатов анализа в txt.файл"));
   EXPECT_EQ(call.fileName, Results() + "0507 Stroop.txt");
   EXPECT_EQ(call.initialDir, "");  // "Analysis" never sets the folder
-  EXPECT_EQ(Contents(Results() + "report"),
-            QByteArray::fromStdString(runtime::Cp1251FromUtf8("Первая строка\r\nправка пользователя\r\n")));
+  EXPECT_EQ(Contents(Results() + "report"), QByteArray::fromStdString(runtime::Cp1251FromUtf8(
+                                                "Первая строка\r\nправка пользователя\r\n")));
 }
 
 TEST_F(Saving, TheReportDialogKeepsTheFolderTheChartCommandLastSet) {
@@ -154,7 +155,8 @@ TEST_F(Saving, AFileThatCannotBeCreatedIsReportedAndNothingIsTouched) {
   EXPECT_EQ(f.prompts.errors[0], "Cannot create file " + Results() + "folder.gif.");
   EXPECT_EQ(f.prompts.errors[1], "Cannot create file " + Results() + "no/such/folder/r.txt.");
   EXPECT_TRUE(QDir(Results() + "folder.gif").exists());
-  EXPECT_EQ(QDir(Results()).entryList(QDir::Files | QDir::Hidden), QStringList());  // no temporaries
+  EXPECT_EQ(QDir(Results()).entryList(QDir::Files | QDir::Hidden),
+            QStringList());  // no temporaries
 }
 
 }  // namespace

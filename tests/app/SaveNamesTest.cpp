@@ -1,11 +1,10 @@
 // Default result names, the case-sensitive ".gif" rule and the "Results" folder.
-#include "analysis/SaveNames.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "analysis/SaveNames.h"
 #include "runtime/Cp1251.h"
 
 namespace analysis {
@@ -41,9 +40,10 @@ TEST(SaveNames, GifRuleIsCaseSensitive) {
 class SaveFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("stroop-savenames-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        std::filesystem::temp_directory_path() /
+        ("stroop-savenames-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }

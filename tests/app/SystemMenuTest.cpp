@@ -1,6 +1,4 @@
 // The window's own system menu: inserted items, command ids through one handler, default handling.
-#include "app/SystemMenu.h"
-
 #include <gtest/gtest.h>
 
 #include <QMainWindow>
@@ -8,6 +6,7 @@
 #include <QTest>
 #include <vector>
 
+#include "app/SystemMenu.h"
 #include "tests/app/QtPrinters.h"
 
 namespace app {
@@ -22,8 +21,8 @@ QStringList Texts(QMenu* menu) {
 struct MenuFixture {
   QMainWindow window;
   std::vector<unsigned> commands;
-  TSystemMenu* menu = new TSystemMenu(&window, window.menuBar(),
-                                      [this](unsigned id) { commands.push_back(id); });
+  TSystemMenu* menu =
+      new TSystemMenu(&window, window.menuBar(), [this](unsigned id) { commands.push_back(id); });
 };
 
 TEST(SystemMenu, AppendsSeparatorAndItemPastTheEnd) {

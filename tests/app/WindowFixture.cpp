@@ -57,7 +57,8 @@ std::vector<std::string> RecordOf(const std::string& code, int stimuli) {
     rows.push_back({i % 3, i % 3, 0.5 + 0.01 * i, (i + 1) % 3, (i + 1) % 3, 0.6, (i + 1) % 3, 0.7,
                     i % 2 == 0 ? i % 3 : (i + 2) % 3, 0.8 + 0.02 * i});
   std::vector<std::string> lines = analysis::test::RecordLines(totals, rows);
-  lines[1] = runtime::Cp1251FromUtf8("Код: " + code + "  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00");
+  lines[1] =
+      runtime::Cp1251FromUtf8("Код: " + code + "  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00");
   lines[2] = code;
   return lines;
 }

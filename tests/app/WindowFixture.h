@@ -1,5 +1,6 @@
-// The real main window with its desktop services replaced: scripted file dialogs, recorded message boxes
-// and a cursor position the test sets. Records are written into a temporary executable folder.
+// The real main window with its desktop services replaced: scripted file dialogs, recorded message
+// boxes and a cursor position the test sets. Records are written into a temporary executable
+// folder.
 #pragma once
 
 #include <QDir>
@@ -59,7 +60,8 @@ class WindowFixture {
   TAboutBox about;
 };
 
-// The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and line.
+// The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and
+// line.
 std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
 
 QString FromCp1251(const std::string& bytes);

@@ -1,37 +1,39 @@
 // MulDiv rounding, ties-to-even rounding and the nice step sequence of the axes.
-#include "chart/ChartMath.h"
-
 #include <gtest/gtest.h>
+
+#include "chart/ChartMath.h"
 
 namespace chart {
 namespace {
 
 TEST(ChartMath, MulDivRoundsHalvesAwayFromZero) {
-  struct Case { int a, b, c, expected; };
+  struct Case {
+    int a, b, c, expected;
+  };
   const Case cases[] = {
-      {1023, 1, 100, 10},   // 10.23: the main chart's left margin
-      {369, 2, 100, 7},     // 7.38: its top margin
-      {250, 4, 100, 10},    //
-      {50, 1, 100, 1},      // 0.5 rounds up
-      {150, 1, 100, 2},     // 1.5 rounds up
-      {-50, 1, 100, -1},    // -0.5 rounds away from zero
-      {-150, 1, 100, -2},   //
-      {149, 1, 100, 1},     //
-      {7, 3, 0, -1},        // division by zero gives -1
+      {1023, 1, 100, 10},  // 10.23: the main chart's left margin
+      {369, 2, 100, 7},    // 7.38: its top margin
+      {250, 4, 100, 10},   //
+      {50, 1, 100, 1},     // 0.5 rounds up
+      {150, 1, 100, 2},    // 1.5 rounds up
+      {-50, 1, 100, -1},   // -0.5 rounds away from zero
+      {-150, 1, 100, -2},  //
+      {149, 1, 100, 1},    //
+      {7, 3, 0, -1},       // division by zero gives -1
   };
   for (const Case& c : cases)
     EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
 }
 
 TEST(ChartMath, RoundHalfEvenTiesToEven) {
-  const double cases[][2] = {{2.5, 2},  {3.5, 4},    {-2.5, -2},  {0.5, 0},
-                             {1.5, 2},  {2.4999, 2}, {2.5001, 3}, {-3.5, -4}};
+  const double cases[][2] = {{2.5, 2}, {3.5, 4},    {-2.5, -2},  {0.5, 0},
+                             {1.5, 2}, {2.4999, 2}, {2.5001, 3}, {-3.5, -4}};
   for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c[0]), c[1]) << c[0];
 }
 
 TEST(ChartMath, NextNiceStepFollowsOneTwoFive) {
-  const double cases[][2] = {{1, 2}, {2, 5}, {5, 10}, {10, 20}, {20, 50}, {50, 100}, {1.5, 2},
-                             {3, 5}, {7, 10}, {0.2, 0.5}, {0.5, 1}};
+  const double cases[][2] = {{1, 2},   {2, 5}, {5, 10}, {10, 20},   {20, 50}, {50, 100},
+                             {1.5, 2}, {3, 5}, {7, 10}, {0.2, 0.5}, {0.5, 1}};
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(NextNiceStep(c[0]), c[1]) << c[0];
   // From the minimum increment the sequence keeps its 1-2-5 shape despite binary fractions.
   EXPECT_DOUBLE_EQ(NextNiceStep(1e-12), 2e-12);

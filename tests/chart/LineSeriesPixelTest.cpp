@@ -5,10 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "PixelChart.h"
 #include "chart/TChart.h"
 #include "chart/TLineSeries.h"
 #include "chart/qt/QImageCanvas.h"
-#include "PixelChart.h"
 
 namespace chart {
 namespace {

@@ -25,12 +25,14 @@ TEST_F(HitTest, MarkersAndSegmentsOfTheStimulusSeries) {
   const struct {
     int x, y, index;
   } cases[] = {
+      // clang-format off
       {100, 50, 0},  {103, 53, 0},   {97, 47, 0},   // inside the 7 x 7 box
       {104, 50, -1}, {100, 54, -1},  {96, 50, -1},  // offset 4: outside, and off the line
       {150, 100, 0},                                // on the segment 0-1: its left end
       {197, 147, 1},                                // box of point 1 before segment 0-1
       {250, 100, 1},                                // on the segment 1-2
       {300, 50, 2},  {250, 101, -1}, {0, 0, -1},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(series.PointAtPixel(c.x, c.y), c.index) << c.x << ", " << c.y;
@@ -43,12 +45,14 @@ TEST_F(HitTest, BandSeriesWithoutPointer) {
   const struct {
     int x, y, index;
   } cases[] = {
+      // clang-format off
       {245, 125, 4},   // on the line between points 4 (220, 150) and 5 (270, 100)
       {270, 100, 5},   // the pixel of point 5 itself comes before the segment ending there
       {271, 101, 5},   // on the segment 5-6
       {245, 126, -1},  // one pixel off the line
       {222, 150, -1},  // no marker box without a pointer
       {20, 150, 0},   {19, 150, -1},
+      // clang-format on
   };
   for (const auto& c : cases)
     EXPECT_EQ(series.PointAtPixel(c.x, c.y), c.index) << c.x << ", " << c.y;

@@ -12,6 +12,7 @@ TEST(PointNearSegment, Table) {
     TCanvasPoint p, a, b;
     bool near;
   } cases[] = {
+      // clang-format off
       {{5, 0}, {0, 0}, {10, 0}, true},   // on a horizontal segment
       {{5, 1}, {0, 0}, {10, 0}, false},  // one pixel off a horizontal segment: c = m
       {{0, 0}, {0, 0}, {10, 0}, true},   // both ends belong to the segment
@@ -29,6 +30,7 @@ TEST(PointNearSegment, Table) {
       {{0, 11}, {0, 0}, {0, 10}, false},
       {{3, 3}, {3, 3}, {3, 3}, false},  // a segment of zero length never matches
       {{0, 0}, {-32766, -32766}, {32766, 32766}, true},
+      // clang-format on
       // Far off-screen pixels: the cross product 65537 * 65536 wraps to 65536 < m in 32 bits.
       {{65536, 0}, {0, 0}, {65536, 65537}, false},
   };

@@ -1,14 +1,13 @@
 // The QPainter canvas on a QImage: end pixels left out, rectangles right/bottom exclusive, dashes,
 // clipping, text placement and the metric-compatible font.
-#include "chart/qt/QImageCanvas.h"
-
-#include "chart/TChart.h"
-
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <memory>
 #include <string>
+
+#include "chart/TChart.h"
+#include "chart/qt/QImageCanvas.h"
 
 namespace chart {
 namespace {
@@ -141,7 +140,7 @@ TEST_F(QImageCanvasTest, SetPixelAndEllipseAndPolygon) {
   canvas.Polygon(triangle);
   Done();
   EXPECT_EQ(canvas.Image().pixel(4, 4), kRed);
-  EXPECT_EQ(canvas.Image().pixel(14, 10), kBlue);  // inside the triangle
+  EXPECT_EQ(canvas.Image().pixel(14, 10), kBlue);   // inside the triangle
   EXPECT_EQ(canvas.Image().pixel(14, 12), kBlack);  // on its base
 }
 
@@ -206,10 +205,10 @@ TEST(ChartOnImage, PanelBevelBackWallAndAxisLines) {
   EXPECT_EQ(image.pixel(0, 20), 0xFFFFFFFF);        // raised bevel: light left edge
   EXPECT_EQ(image.pixel(60, 20), 0xFFA0A0A0);       // dark right edge
   EXPECT_EQ(image.pixel(3, 20), 0xFFF0F0F0);        // button-face panel
-  EXPECT_EQ(image.pixel(plot.Right, mid), kBlack);   // the wall frame's right line on Right
+  EXPECT_EQ(image.pixel(plot.Right, mid), kBlack);  // the wall frame's right line on Right
   EXPECT_EQ(image.pixel(plot.Right + 1, mid), 0xFFF0F0F0);
   EXPECT_EQ(image.pixel(plot.Right - 1, mid), 0xFFFFFFFF);  // white inside
-  EXPECT_EQ(image.pixel(30, plot.Bottom), kBlack);   // bottom frame line on Bottom
+  EXPECT_EQ(image.pixel(30, plot.Bottom), kBlack);          // bottom frame line on Bottom
   EXPECT_EQ(image.pixel(30, plot.Top), kBlack);
   EXPECT_EQ(image.pixel(plot.Left - 1, mid), kBlack);  // the 2-pixel axis line over the frame
 }

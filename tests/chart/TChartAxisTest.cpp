@@ -77,15 +77,17 @@ TEST_F(AxisTest, PixelToValueInvertsTheMapping) {
 TEST_F(AxisTest, IncrementFitsTwentyOneLabelsOnThreeHundredPixels) {
   // 8-point labels are 13 pixels high: N = round(300 / (13 + round(1.3))) = 21.
   TChartAxis& left = chart.LeftAxis();
-  struct Case { double min, max, increment; };
+  struct Case {
+    double min, max, increment;
+  };
   const Case cases[] = {
-      {0, 2.7, 1},      // 3 labels fit at once
-      {0, 40, 2},       // 40 > 21, 20 fits
-      {0, 0.5, 0.05},   // from 1e-12 up the 1-2-5 steps: 0.02 gives 25, 0.05 gives 10
-      {0, 1000, 50},    //
-      {-7, 7, 1},       //
-      {0, 21, 1},       // exactly N
-      {0, 22, 2},       //
+      {0, 2.7, 1},     // 3 labels fit at once
+      {0, 40, 2},      // 40 > 21, 20 fits
+      {0, 0.5, 0.05},  // from 1e-12 up the 1-2-5 steps: 0.02 gives 25, 0.05 gives 10
+      {0, 1000, 50},   //
+      {-7, 7, 1},      //
+      {0, 21, 1},      // exactly N
+      {0, 22, 2},      //
   };
   for (const Case& c : cases) {
     Place(left, c.min, c.max, TRect{0, 0, 50, 300});
@@ -100,7 +102,7 @@ TEST_F(AxisTest, ExplicitIncrementIsOnlyEverSteppedUp) {
   EXPECT_DOUBLE_EQ(left.CalcIncrement(canvas), 3);
   Place(left, 0, 1000, TRect{0, 0, 50, 300});
   EXPECT_DOUBLE_EQ(left.CalcIncrement(canvas), 50);  // 3 -> 5 -> 10 -> 20 -> 50
-  left.SetLabelsSeparation(0);                        // no fitting at all
+  left.SetLabelsSeparation(0);                       // no fitting at all
   EXPECT_DOUBLE_EQ(left.CalcIncrement(canvas), 3);
 }
 
@@ -263,7 +265,10 @@ TEST_F(AxisTest, RoomTakenPerAxisIsTitleLabelsAndTicks) {
 TEST_F(AxisTest, RefusedSettingsRaiseTheirMessageAndKeepTheValue) {
   TChartAxis& axis = chart.LeftAxis();
   axis.SetMinMax(0, 10);
-  struct Case { std::function<void()> set; const char* message; };
+  struct Case {
+    std::function<void()> set;
+    const char* message;
+  };
   const Case cases[] = {
       {[&] { axis.SetMinimum(11); }, "Axis Minimum Value must be <= Maximum"},
       {[&] { axis.SetMaximum(-1); }, "Axis Maximum Value must be >= Minimum"},

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-
 #include <memory>
 #include <string>
 
@@ -56,11 +55,14 @@ class ChartLayout : public ::testing::Test {
 };
 
 TEST_F(ChartLayout, MarginsArePercentagesRoundedLikeMulDiv) {
-  struct Case { int left, top, right, bottom; TRect expected; };
+  struct Case {
+    int left, top, right, bottom;
+    TRect expected;
+  };
   const Case cases[] = {
-      {1, 2, 1, 2, {10, 7, 1013, 362}},    // the main window: 10.23, 7.38
-      {3, 4, 3, 4, {31, 15, 992, 354}},    // defaults: 30.69, 14.76
-      {0, 0, 0, 0, {0, 0, 1023, 369}},     //
+      {1, 2, 1, 2, {10, 7, 1013, 362}},        // the main window: 10.23, 7.38
+      {3, 4, 3, 4, {31, 15, 992, 354}},        // defaults: 30.69, 14.76
+      {0, 0, 0, 0, {0, 0, 1023, 369}},         //
       {50, 50, 50, 50, {512, 185, 513, 186}},  // crossed ends: one pixel past the start
   };
   for (const Case& c : cases) {
@@ -113,7 +115,7 @@ TEST_F(ChartLayout, FootLinesMoveThePlotBottomUpAndDrawBottomUp) {
 }
 
 TEST_F(ChartLayout, TitleLinesAreCentredFromTheStartRectangle) {
-  SetMargins(1, 2, 1, 2);  // plot 10..1013, centre 511
+  SetMargins(1, 2, 1, 2);               // plot 10..1013, centre 511
   chart.Title().Font().SetHeight(-15);  // 8 pixels per character
   chart.Title().Text().Add("abcd");     // 32 wide
   chart.Title().SetAlignment(taCenter);
@@ -141,10 +143,9 @@ TEST_F(ChartLayout, TitleFrameAndBrushDrawAFittedRectangle) {
   chart.Title().Brush().SetColor(clYellow);
   const int top = PaintAndGetPlotRect().Top;
   ASSERT_EQ(CountOps(TCanvasOpKind::Rectangle), 2);  // the title, then the back wall
-  const TCanvasOp& box = *std::find_if(canvas->Ops().begin(), canvas->Ops().end(),
-                                       [](const TCanvasOp& op) {
-                                         return op.Kind == TCanvasOpKind::Rectangle;
-                                       });
+  const TCanvasOp& box =
+      *std::find_if(canvas->Ops().begin(), canvas->Ops().end(),
+                    [](const TCanvasOp& op) { return op.Kind == TCanvasOpKind::Rectangle; });
   // "W" + "abcd" = 40 wide around the centre 511; lines start one frame width in.
   EXPECT_EQ(box.Box, (TRect{491, 7, 531, 7 + 1 + 17 + 1}));
   EXPECT_EQ(box.Brush, (TCanvasBrush{clYellow, bsSolid}));
@@ -180,7 +181,11 @@ TEST_F(ChartLayout, BackColorMakesTheWallBrushSolidExceptWhileLoading) {
 }
 
 TEST_F(ChartLayout, EveryChangeInvalidatesOnceAndEqualValuesNotAtAll) {
-  struct Case { const char* what; std::function<void()> change; int expected; };
+  struct Case {
+    const char* what;
+    std::function<void()> change;
+    int expected;
+  };
   const Case cases[] = {
       {"margin", [&] { chart.SetMarginLeft(7); }, 1},
       {"same margin", [&] { chart.SetMarginLeft(7); }, 0},
@@ -257,7 +262,10 @@ TEST_F(ChartLayout, RaisedBevelLightTopLeftDarkBottomRight) {
 }
 
 TEST_F(ChartLayout, RefusedSettingsRaiseAndKeepTheValue) {
-  struct Case { std::function<void()> set; const char* message; };
+  struct Case {
+    std::function<void()> set;
+    const char* message;
+  };
   const Case cases[] = {
       {[&] { chart.SetChart3DPercent(0); }, "3D effect percent must be between 1 and 100"},
       {[&] { chart.SetChart3DPercent(101); }, "3D effect percent must be between 1 and 100"},
@@ -363,14 +371,14 @@ TEST(MainChartLayout, FixedEndsAreNotWidenedBySeriesMargins) {
   chart.LeftAxis().SetMaximum(10);
   chart.Paint();
   const TChartAxis& left = chart.LeftAxis();
-  EXPECT_EQ(left.ScaleMax(), 10);              // the top margin needs an automatic maximum
+  EXPECT_EQ(left.ScaleMax(), 10);  // the top margin needs an automatic maximum
   EXPECT_EQ(left.ValueToPixel(10), left.PixelStart());
   EXPECT_EQ(left.ValueToPixel(1), left.PixelEnd() - 5);
 }
 
 TEST(ChartExtremes, HugeInfiniteAndNaNValuesStillFinishThePaint) {
   const double inf = std::numeric_limits<double>::infinity();
-  const double cases[][2] = {{-1e308, 1e308}, {0, inf}, {-inf, inf}, {0, std::nan("")},
+  const double cases[][2] = {{-1e308, 1e308},      {0, inf},         {-inf, inf}, {0, std::nan("")},
                              {1e20, 1e20 + 16384}, {-5e-324, 5e-324}};
   for (const auto& c : cases) {
     TChart chart;

@@ -100,6 +100,7 @@ TEST(PointColor, Rules) {
     int index;
     TColor color;
   } cases[] = {
+      // clang-format off
       {false, 0, 0x400040},   // not set: the series colour
       {false, 1, clGreen},    // a stored colour wins
       {false, 2, clNone},     // a null point reports clNone
@@ -109,6 +110,7 @@ TEST(PointColor, Rules) {
       {true, 13, 0xC0C0C0},                                              // entry 13, silver
       {true, 16, 0x0000FF},                                              // 16 mod 16 = 0
       {true, 17, 0x008000},  {true, 99, 0x400040},
+      // clang-format on
   };
   for (const auto& c : cases) {
     if (c.eachPoint) s.SetColorEachPoint(true);  // switching it off would forget stored colours

@@ -22,6 +22,7 @@ TEST(TChartValueList, AddValueInOrder) {
     std::vector<int> indices;
     std::vector<double> stored;
   } cases[] = {
+      // clang-format off
       {loAscending, {3, 1, 2}, {0, 0, 1}, {1, 2, 3}},
       {loAscending, {1, 2, 2}, {0, 1, 2}, {1, 2, 2}},  // equal goes after
       {loAscending, {5, 5, 1, 5}, {0, 1, 0, 3}, {1, 5, 5, 5}},
@@ -29,6 +30,7 @@ TEST(TChartValueList, AddValueInOrder) {
       {loDescending, {1, 3, 2}, {0, 0, 1}, {3, 2, 1}},
       {loDescending, {2, 2, 3}, {0, 1, 0}, {3, 2, 2}},
       {loNone, {3, 1, 2}, {0, 1, 2}, {3, 1, 2}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     TChartValueList list(nullptr, "X");
@@ -132,9 +134,11 @@ TEST(TChartValueList, SortValues) {
     TChartListOrder order;
     std::vector<double> values, sorted;
   } cases[] = {
+      // clang-format off
       {loAscending, {5, 3, 9, 1, 3, 7}, {1, 3, 3, 5, 7, 9}},
       {loDescending, {5, 3, 9, 1, 3, 7}, {9, 7, 5, 3, 3, 1}},
       {loNone, {5, 3, 9}, {5, 3, 9}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     TChartValueList list(nullptr, "X");

@@ -42,23 +42,31 @@ TEST(DrawPointerShape, EveryStyle) {
     std::vector<TRect> boxes;    // rectangle, ellipse, lines
     std::vector<Points> shapes;  // polygons, pixels
   } cases[] = {
+      // clang-format off
       {psCircle, {TCanvasOpKind::Ellipse}, {{96, 46, 104, 54}}, {}},
       {psTriangle, {TCanvasOpKind::Polygon}, {}, {{{96, 54}, {104, 54}, {100, 46}}}},
       {psDownTriangle, {TCanvasOpKind::Polygon}, {}, {{{96, 46}, {104, 46}, {100, 54}}}},
+      // clang-format on
       {psCross,
+       // clang-format off
        {TCanvasOpKind::Line, TCanvasOpKind::Line},
        {{100, 46, 100, 55}, {96, 50, 105, 50}},
        {}},
+      // clang-format on
       {psDiagCross,
+       // clang-format off
        {TCanvasOpKind::Line, TCanvasOpKind::Line},
        {{96, 46, 105, 55}, {104, 46, 95, 55}},
        {}},
+      // clang-format on
       {psStar,
+       // clang-format off
        {TCanvasOpKind::Line, TCanvasOpKind::Line, TCanvasOpKind::Line, TCanvasOpKind::Line},
        {{100, 46, 100, 55}, {96, 50, 105, 50}, {96, 46, 105, 55}, {104, 46, 95, 55}},
        {}},
       {psDiamond, {TCanvasOpKind::Polygon}, {}, {{{96, 50}, {100, 46}, {104, 50}, {100, 54}}}},
       {psSmallDot, {TCanvasOpKind::SetPixel}, {}, {{{100, 50}}}},
+      // clang-format on
   };
   for (const auto& c : cases) {
     const auto ops = DrawOne(c.style);

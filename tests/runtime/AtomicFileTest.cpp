@@ -1,12 +1,11 @@
 // Saving replaces a file whole or not at all.
-#include "runtime/AtomicFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "runtime/AtomicFile.h"
 #include "runtime/Errors.h"
 
 namespace runtime {

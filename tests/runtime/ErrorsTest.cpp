@@ -1,7 +1,7 @@
 // Error messages and the error box's full-stop rule.
-#include "runtime/Errors.h"
-
 #include <gtest/gtest.h>
+
+#include "runtime/Errors.h"
 
 namespace runtime {
 namespace {

@@ -5,14 +5,14 @@
 
 #include <string>
 
-#define EXPECT_THROW_MSG(statement, type, message)                                      \
-  do {                                                                                  \
-    try {                                                                               \
-      statement;                                                                        \
-      ADD_FAILURE() << "no exception from " #statement;                                 \
-    } catch (const type& e) {                                                           \
+#define EXPECT_THROW_MSG(statement, type, message)                                     \
+  do {                                                                                 \
+    try {                                                                              \
+      statement;                                                                       \
+      ADD_FAILURE() << "no exception from " #statement;                                \
+    } catch (const type& e) {                                                          \
       EXPECT_EQ(std::string(e.Message()), std::string(message)) << "from " #statement; \
-    } catch (...) {                                                                     \
+    } catch (...) {                                                                    \
       ADD_FAILURE() << "another exception than " #type " from " #statement;            \
-    }                                                                                   \
+    }                                                                                  \
   } while (false)

@@ -1,11 +1,10 @@
 // Checked division: every failure is an error with the framework's text, never an infinity or NaN.
-#include "runtime/FloatMath.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "runtime/Errors.h"
+#include "runtime/FloatMath.h"
 #include "tests/runtime/ExpectThrowMessage.h"
 
 namespace runtime {

@@ -1,6 +1,4 @@
 // The separators: injectable, and read from LC_NUMERIC with "." when the locale gives none.
-#include "runtime/FormatSettings.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -9,6 +7,7 @@
 
 #include "runtime/Format.h"
 #include "runtime/FormatFloat.h"
+#include "runtime/FormatSettings.h"
 #include "runtime/NumberParse.h"
 #include "tests/runtime/SeparatorGuard.h"
 
@@ -42,8 +41,8 @@ TEST(FormatSettings, UnknownLocaleFallsBackToPoint) {
   EXPECT_EQ(ThousandSeparator(), ',');
 }
 
-// Compiles real locales from the system's locale sources into a private folder (LOCPATH), so the test
-// does not depend on which locales the machine has installed.
+// Compiles real locales from the system's locale sources into a private folder (LOCPATH), so the
+// test does not depend on which locales the machine has installed.
 TEST(FormatSettings, SeparatorsOfCompiledLocales) {
   const std::string folder = testing::TempDir() + "stroop-locales";
   const struct {
@@ -57,8 +56,8 @@ TEST(FormatSettings, SeparatorsOfCompiledLocales) {
   };
   for (const auto& c : cases) {
     const std::string locale = std::string(c.name) + ".UTF-8";
-    const std::string command = "localedef -i " + std::string(c.name) + " -f UTF-8 '" + folder + "/" + locale +
-                                "' >/dev/null 2>&1";
+    const std::string command = "localedef -i " + std::string(c.name) + " -f UTF-8 '" + folder +
+                                "/" + locale + "' >/dev/null 2>&1";
     if (std::system(("mkdir -p '" + folder + "' && " + command).c_str()) != 0) {
       GTEST_SKIP() << "localedef cannot compile " << locale;
     }
@@ -72,7 +71,8 @@ TEST(FormatSettings, SeparatorsOfCompiledLocales) {
     EXPECT_EQ(ThousandSeparator(), c.thousands) << locale;
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
 
-    // A GUI toolkit may switch the C library to the user's locale; our conversions must not follow it.
+    // A GUI toolkit may switch the C library to the user's locale; our conversions must not follow
+    // it.
     setenv("LOCPATH", folder.c_str(), 1);
     ASSERT_NE(std::setlocale(LC_NUMERIC, locale.c_str()), nullptr) << locale;
     SetDecimalSeparator('.');

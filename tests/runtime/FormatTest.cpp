@@ -1,10 +1,9 @@
 // Format: the report's and chart title's specifiers, padding, the rounding rule and bad specifiers.
-#include "runtime/Format.h"
-
 #include <gtest/gtest.h>
 
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/Format.h"
 #include "tests/runtime/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
 
@@ -18,6 +17,7 @@ TEST(Format, FixedPointRoundsHalfAwayFromZero) {
     double value;
     const char* expected;
   } cases[] = {
+      // clang-format off
       {"%3.0f", 8.5, "  9"},       {"%3.0f", 92, " 92"},        {"%3.0f", 105, "105"},
       {"%3.0f", 1234, "1234"},     {"%3.0f", -0.5, " -1"},      {"%3.0f", 0.49, "  0"},
       {"%4.2f", 0.125, "0.13"},    {"%4.2f", 12, "12.00"},      {"%4.2f", 15, "15.00"},
@@ -26,8 +26,10 @@ TEST(Format, FixedPointRoundsHalfAwayFromZero) {
       {"%4.2f", 1.005, "1.00"},    {"%4.2f", 1000.005, "1000.01"}, {"%4.2f", -0.001, "0.00"},
       {"%4.2f", 0, "0.00"},        {"%f", 2.5, "2.50"},         {"%.3f", 0.0005, "0.001"},
       {"%8.3f", -1.25, "  -1.250"}, {"%-6.1f|", 1.25, "1.3   |"}, {"%4.2f", 1e20, "100000000000000000000.00"},
+      // clang-format on
   };
-  for (const auto& c : cases) EXPECT_EQ(Format(c.format, {c.value}), c.expected) << c.format << ' ' << c.value;
+  for (const auto& c : cases)
+    EXPECT_EQ(Format(c.format, {c.value}), c.expected) << c.format << ' ' << c.value;
 }
 
 TEST(Format, IntegersTextAndPercent) {
@@ -45,10 +47,11 @@ TEST(Format, IntegersTextAndPercent) {
 
 TEST(Format, ChartTitleLine) {
   SeparatorGuard guard(',', ' ');
-  const std::string format =
-      Cp1251FromUtf8("Время выполнения - %3.0f сек, Mean - %4.2f сек, SD - %4.2f сек, N ошибок - %d");
-  EXPECT_EQ(Format(format, {92.0, 0.75, 0.3, 0}),
-            Cp1251FromUtf8("Время выполнения -  92 сек, Mean - 0,75 сек, SD - 0,30 сек, N ошибок - 0"));
+  const std::string format = Cp1251FromUtf8(
+      "Время выполнения - %3.0f сек, Mean - %4.2f сек, SD - %4.2f сек, N ошибок - %d");
+  EXPECT_EQ(
+      Format(format, {92.0, 0.75, 0.3, 0}),
+      Cp1251FromUtf8("Время выполнения -  92 сек, Mean - 0,75 сек, SD - 0,30 сек, N ошибок - 0"));
 }
 
 TEST(Format, BadSpecifiersAndArguments) {
@@ -56,12 +59,15 @@ TEST(Format, BadSpecifiersAndArguments) {
     const char* format;
     std::initializer_list<FormatArg> args;
   } cases[] = {
+      // clang-format off
       {"%d", {1.5}}, {"%f", {1}},  {"%s", {1}}, {"%d %d", {1}}, {"%x", {1}},
       {"50%", {}},   {"%5", {1}},  {"%-", {1}}, {"%99999999d", {1}},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    EXPECT_THROW_MSG(Format(c.format, c.args), EConvertError,
-                     std::string("Format '") + c.format + "' invalid or incompatible with argument");
+    EXPECT_THROW_MSG(
+        Format(c.format, c.args), EConvertError,
+        std::string("Format '") + c.format + "' invalid or incompatible with argument");
   }
 }
 

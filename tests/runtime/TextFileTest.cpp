@@ -1,14 +1,12 @@
 // Text files: every line-end convention, whole-file reads and their errors, CR LF joining.
-#include "runtime/TextFile.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "runtime/Errors.h"
+#include "runtime/TextFile.h"
 #include "tests/runtime/ExpectThrowMessage.h"
 
 namespace runtime {
@@ -34,7 +32,8 @@ TEST(SplitTextLines, EveryLineEnd) {
       {"\n\n", {"", ""}},
       {"x\ty\x01\xFF", {"x\ty\x01\xFF"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
+  for (const auto& c : cases)
+    EXPECT_EQ(SplitTextLines(c.bytes), c.lines) << testing::PrintToString(c.bytes);
   EXPECT_EQ(SplitTextLines(std::string_view("a\0b\nc", 5)), (Lines{std::string("a\0b", 3), "c"}));
 }
 
@@ -45,8 +44,9 @@ TEST(JoinLinesCrLf, CrLfAfterEveryLine) {
 }
 
 TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("stroop-textfile-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const auto folder =
+      std::filesystem::temp_directory_path() /
+      ("stroop-textfile-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
   std::filesystem::create_directories(folder);
   const auto file = folder / "lines.txt";
   const std::string bytes("a\r\nb\0\xFF\rc", 8);
@@ -63,8 +63,9 @@ TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
 
 TEST(ReadFileBytes, UnreadableFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("stroop-unreadable-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const auto file =
+      std::filesystem::temp_directory_path() /
+      ("stroop-unreadable-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
   std::ofstream(file) << "140";
   std::filesystem::permissions(file, std::filesystem::perms::none);
   EXPECT_THROW_MSG(ReadFileBytes(file), EFOpenError, "Cannot open file " + file.string());

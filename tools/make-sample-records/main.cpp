@@ -15,9 +15,11 @@ int main(int argc, char** argv) {
 
   // Three subjects: T1/T2 above 1, below 1, and exactly 1 (no paragraph in the report).
   const samples::Subject subjects[] = {
+      // clang-format off
       {"0507", "Петрова А.С.", "12.03.2004 10:15:00", 140, {0.78, 0.62, 0.74, 0.95}, 0.28, {0.02, 0.01, 0.03, 0.08}, 507, 0},
       {"1123", "Сидоров В.Н.", "15.03.2004 14:40:00", 140, {0.58, 0.66, 0.72, 0.88}, 0.32, {0.01, 0.00, 0.02, 0.05}, 1123, 0},
       {"2046", "Кузнецова Е.М.", "17.03.2004 09:05:00", 140, {0.70, 0.69, 0.80, 1.05}, 0.35, {0.03, 0.02, 0.04, 0.11}, 2046, 1},
+      // clang-format on
   };
   for (const samples::Subject& subject : subjects) {
     const std::filesystem::path path = folder / (subject.code + ".txt");
