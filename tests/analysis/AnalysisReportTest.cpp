@@ -5,7 +5,7 @@
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/analysis/TestRecord.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
 
 namespace analysis {

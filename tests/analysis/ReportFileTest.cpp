@@ -6,7 +6,7 @@
 #include "analysis/ReportFile.h"
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace analysis {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "gif/Bitmap.h"
 #include "runtime/Cp1251.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace giftest {
 
@@ -66,14 +67,3 @@ inline std::string Hex(std::string_view bytes) {
 inline std::string Cp(std::string_view utf8) { return runtime::Cp1251FromUtf8(utf8); }
 
 }  // namespace giftest
-
-// Checks both the type and the exact CP1251 text of an error.
-#define EXPECT_THROW_MSG(statement, type, text)         \
-  do {                                                  \
-    try {                                               \
-      statement;                                        \
-      ADD_FAILURE() << "no exception from " #statement; \
-    } catch (const type& error) {                       \
-      EXPECT_EQ(error.Message(), text);                 \
-    }                                                   \
-  } while (false)

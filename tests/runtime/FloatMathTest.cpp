@@ -5,7 +5,7 @@
 
 #include "runtime/Errors.h"
 #include "runtime/FloatMath.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace runtime {
 namespace {

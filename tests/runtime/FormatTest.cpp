@@ -4,7 +4,7 @@
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "runtime/Format.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
 
 namespace runtime {

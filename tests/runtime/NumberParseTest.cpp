@@ -3,7 +3,7 @@
 
 #include "runtime/Errors.h"
 #include "runtime/NumberParse.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
 
 namespace runtime {

@@ -7,7 +7,7 @@
 
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
-#include "tests/runtime/ExpectThrowMessage.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace runtime {
 namespace {

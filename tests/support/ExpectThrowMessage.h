@@ -5,6 +5,8 @@
 
 #include <string>
 
+// The message is compared as bytes (CP1251 for the program's Russian texts); another exception type
+// or none at all fails the test.
 #define EXPECT_THROW_MSG(statement, type, message)                                     \
   do {                                                                                 \
     try {                                                                              \

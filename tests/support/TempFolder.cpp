@@ -1,0 +1,34 @@
+// A temporary folder per test; folders made read-only by a test are made writable again to remove them.
+#include "tests/support/TempFolder.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+#include <system_error>
+
+namespace testsupport {
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder(std::string_view label) {
+  static std::atomic<int> counter{0};
+  path_ = fs::temp_directory_path() / (std::string(label) + "-" + std::to_string(::getpid()) + "-" +
+                                       std::to_string(counter++));
+  fs::remove_all(path_);
+  fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  for (auto it = fs::recursive_directory_iterator(path_, ignored);
+       it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored) && !it->is_symlink(ignored)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+  }
+  fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  fs::remove_all(path_, ignored);
+}
+
+}  // namespace testsupport

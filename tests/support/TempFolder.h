@@ -1,0 +1,25 @@
+// TempFolder: a fresh empty folder for one test, removed with everything in it when the test ends.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace testsupport {
+
+class TempFolder {
+ public:
+  // The folder's name holds `label`, the process id and a counter, so parallel test processes and
+  // several folders in one test never meet.
+  explicit TempFolder(std::string_view label = "stroop");
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace testsupport
