@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the analyser needs to build, run and test, skipping those present.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ clang-format qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev
           libbenchmark-dev libgif-dev fonts-liberation xvfb xauth x11-utils clang-14 libclang-rt-14-dev "$@")
 missing=()
 for p in "${packages[@]}"; do

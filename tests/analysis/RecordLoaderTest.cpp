@@ -8,8 +8,8 @@
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/analysis/TestRecord.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace analysis {
 namespace {

@@ -7,6 +7,8 @@
 
 #include "runtime/AtomicFile.h"
 #include "runtime/Errors.h"
+#include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
@@ -22,21 +24,11 @@ std::string ReadAll(const fs::path& path) {
 
 class AtomicFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("atomic-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
   std::size_t EntriesInDir() const {
     return std::distance(fs::directory_iterator(dir_), fs::directory_iterator());
   }
-  fs::path dir_;
+  testsupport::TempFolder folder_{"atomic"};
+  const fs::path& dir_ = folder_.Path();
 };
 
 TEST_F(AtomicFileTest, CreatesAndReplacesWithExactBytes) {
@@ -91,8 +83,15 @@ TEST_F(AtomicFileTest, ReadOnlyFolderLeavesExistingFileUntouched) {
   EXPECT_EQ(ReadAll(file), "precious");
 }
 
-TEST_F(AtomicFileTest, FullDiskLeavesExistingFileAndNoTemporary) {
-  // /dev/full accepts opens but fails every write; a folder target fails the final rename.
+TEST_F(AtomicFileTest, FullDeviceFailsTheWrite) {
+  // /dev/full accepts the open and fails every write with "no space left", as a full disk does; a
+  // device is written through, never renamed over.
+  EXPECT_THROW_MSG(SaveFileAtomically("/dev/full", "x"), EFCreateError,
+                   "Cannot create file /dev/full");
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST_F(AtomicFileTest, FolderTargetFailsTheRenameAndLeavesNoTemporary) {
   const fs::path folderTarget = dir_ / "sub";
   fs::create_directories(folderTarget / "inner");
   EXPECT_THROW(SaveFileAtomically(folderTarget, "x"), EFCreateError);

@@ -3,8 +3,8 @@
 
 #include "runtime/Errors.h"
 #include "runtime/NumberParse.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace runtime {
 namespace {

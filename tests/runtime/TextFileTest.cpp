@@ -8,6 +8,7 @@
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
@@ -44,10 +45,8 @@ TEST(JoinLinesCrLf, CrLfAfterEveryLine) {
 }
 
 TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
-  const auto folder =
-      std::filesystem::temp_directory_path() /
-      ("stroop-textfile-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
+  const testsupport::TempFolder temp("textfile");
+  const std::filesystem::path& folder = temp.Path();
   const auto file = folder / "lines.txt";
   const std::string bytes("a\r\nb\0\xFF\rc", 8);
   std::ofstream(file, std::ios::binary) << bytes;
@@ -58,18 +57,15 @@ TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
                    "Cannot open file " + (folder / "missing.txt").string());
   EXPECT_THROW_MSG(ReadFileBytes(folder), EFOpenError, "Cannot open file " + folder.string());
   EXPECT_THROW_MSG(ReadFileBytes("/dev/zero"), EFOpenError, "Cannot open file /dev/zero");
-  std::filesystem::remove_all(folder);
 }
 
 TEST(ReadFileBytes, UnreadableFile) {
   if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
-  const auto file =
-      std::filesystem::temp_directory_path() /
-      ("stroop-unreadable-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  const testsupport::TempFolder folder("unreadable");
+  const auto file = folder / "record.txt";
   std::ofstream(file) << "140";
   std::filesystem::permissions(file, std::filesystem::perms::none);
   EXPECT_THROW_MSG(ReadFileBytes(file), EFOpenError, "Cannot open file " + file.string());
-  std::filesystem::remove(file);
 }
 
 }  // namespace

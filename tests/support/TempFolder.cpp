@@ -1,4 +1,5 @@
-// A temporary folder per test; folders made read-only by a test are made writable again to remove them.
+// A temporary folder per test; folders made read-only by a test are made writable again to remove
+// them.
 #include "tests/support/TempFolder.h"
 
 #include <unistd.h>
@@ -13,8 +14,8 @@ namespace fs = std::filesystem;
 
 TempFolder::TempFolder(std::string_view label) {
   static std::atomic<int> counter{0};
-  path_ = fs::temp_directory_path() / (std::string(label) + "-" + std::to_string(::getpid()) + "-" +
-                                       std::to_string(counter++));
+  path_ = fs::temp_directory_path() /
+          (std::string(label) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   fs::remove_all(path_);
   fs::create_directories(path_);
 }
