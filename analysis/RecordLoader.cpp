@@ -1,13 +1,10 @@
 // Reads a record from fixed lines and columns into a fresh RecordData, then writes its report.
 #include "analysis/RecordLoader.h"
 
-#include <algorithm>
-
 #include "analysis/AnalysisReport.h"
 #include "runtime/Copy.h"
 #include "runtime/Errors.h"
 #include "runtime/NumberParse.h"
-#include "runtime/TextFile.h"
 
 namespace analysis {
 namespace {
@@ -74,10 +71,7 @@ TStimulusRow ReadStimulusRow(std::string_view line) {
 
 void ReadStimuli(const LineBuffer& lines, RecordData& record) {
   // Rows are added as they are read: a count far beyond the lines present fails on the first
-  // missing row without ever allocating for the count.
-  const long long present =
-      std::max<long long>(0, static_cast<long long>(lines.Count()) - FirstStimulusLine);
-  record.Stimuli.reserve(static_cast<size_t>(std::min<long long>(record.StimulusCount, present)));
+  // missing row without ever allocating for the count, and a file is read only as far as its rows.
   for (long long j = 0; j < record.StimulusCount; ++j) {
     record.Stimuli.push_back(ReadStimulusRow(lines.Line(FirstStimulusLine + j)));
   }
@@ -95,7 +89,7 @@ LoadedRecord LoadRecord(const LineBuffer& lines) {
 }
 
 LoadedRecord LoadRecordFile(const std::filesystem::path& path) {
-  return LoadRecord(LineBuffer(runtime::ReadTextFileLines(path)));
+  return LoadRecord(LineBuffer::FromFile(path));
 }
 
 }  // namespace analysis

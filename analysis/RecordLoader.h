@@ -27,8 +27,9 @@ struct LoadedRecord {
 // ("'<text>' is not a valid colour code").
 LoadedRecord LoadRecord(const LineBuffer& lines);
 
-// Reads the file as CP1251 text, then LoadRecord. Raises runtime::EFOpenError
-// "Cannot open file <path>" when the file cannot be read.
+// Reads the file's lines as CP1251 text, only as far as the record needs them, then LoadRecord.
+// Raises runtime::EFOpenError "Cannot open file <path>" when the file cannot be read, with the
+// reason added when it is larger than a record may be.
 LoadedRecord LoadRecordFile(const std::filesystem::path& path);
 
 }  // namespace analysis

@@ -49,10 +49,6 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
-  return SplitTextLines(ReadFileBytes(path));
-}
-
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
   size_t total = 0;
   for (const std::string& line : lines) total += line.size() + 2;

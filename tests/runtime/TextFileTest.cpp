@@ -51,7 +51,6 @@ TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
   const std::string bytes("a\r\nb\0\xFF\rc", 8);
   std::ofstream(file, std::ios::binary) << bytes;
   EXPECT_EQ(ReadFileBytes(file), bytes);
-  EXPECT_EQ(ReadTextFileLines(file), (Lines{"a", std::string("b\0\xFF", 3), "c"}));
 
   EXPECT_THROW_MSG(ReadFileBytes(folder / "missing.txt"), EFOpenError,
                    "Cannot open file " + (folder / "missing.txt").string());
