@@ -99,5 +99,56 @@ TEST_F(AtomicFileTest, FolderTargetFailsTheRenameAndLeavesNoTemporary) {
   EXPECT_EQ(EntriesInDir(), 1u);
 }
 
+TEST_F(AtomicFileTest, NamesAsLongAsTheFolderAllows) {
+  // The temporary file's name is short: a target of 255 bytes, the most a name may have, is
+  // written.
+  for (const std::size_t length : {236, 237, 255}) {
+    const fs::path file = dir_ / std::string(length, 'n');
+    SaveFileAtomically(file, "bytes");
+    EXPECT_EQ(ReadAll(file), "bytes") << length;
+  }
+  EXPECT_EQ(EntriesInDir(), 3u);
+}
+
+TEST_F(AtomicFileTest, RefusedLinkLeavesLinkAndTargetAlone) {
+  const fs::path target = dir_ / "outside.txt";
+  const fs::path link = dir_ / "0507 Stroop.txt";
+  SaveFileAtomically(target, "outside");
+  fs::create_symlink(target, link);
+  EXPECT_THROW_MSG(SaveFileAtomically(link, "report", LinkPolicy::RefuseLinks), EFCreateError,
+                   "Cannot create file " + link.string() + ": it is a symbolic link");
+  EXPECT_EQ(ReadAll(target), "outside");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(EntriesInDir(), 2u);
+}
+
+TEST_F(AtomicFileTest, LinksInASharedStickyFolder) {
+  // Only an administrator can give a link to another user, which is what planting one amounts to.
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make a link owned by another user";
+  constexpr uid_t nobody = 65534;
+  const fs::path shared = dir_ / "shared";
+  fs::create_directories(shared);
+  fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+  const fs::path target = dir_ / "victim.txt";
+  SaveFileAtomically(target, "precious");
+
+  const fs::path planted = shared / "planted.gif";
+  fs::create_symlink(target, planted);
+  ASSERT_EQ(::lchown(planted.c_str(), nobody, nobody), 0);
+  EXPECT_THROW_MSG(SaveFileAtomically(planted, "chart"), EFCreateError,
+                   "Cannot create file " + planted.string() +
+                       ": it is a symbolic link another user made in a shared folder");
+  EXPECT_EQ(ReadAll(target), "precious");
+
+  const fs::path own = shared / "own.gif";  // the user's own link there is followed
+  fs::create_symlink(target, own);
+  SaveFileAtomically(own, "chart");
+  EXPECT_EQ(ReadAll(target), "chart");
+
+  fs::permissions(shared, fs::perms::sticky_bit, fs::perm_options::remove);
+  SaveFileAtomically(planted, "again");  // outside a sticky folder a link is followed
+  EXPECT_EQ(ReadAll(target), "again");
+}
+
 }  // namespace
 }  // namespace runtime
