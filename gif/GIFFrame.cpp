@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "gif/BmpImage.h"
 #include "gif/GIFErrors.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWEncoder.h"
@@ -46,43 +45,44 @@ TGIFExtent TGIFFrame::Size() const {
 
 void TGIFFrame::EncodeFrameBitmap() {
   if (!SourceBitmap || SourceBitmap->Empty()) throw NoDataToWriteError();
-  const std::string indexed =
-      SourceBitmap->Indexed() ? BmpFileImage(*SourceBitmap) : ReduceToIndexed(*SourceBitmap);
-  EncodeIndexedImage(indexed);
+  EncodeIndexedImage(SourceBitmap->Indexed() ? IndexedImageOf(*SourceBitmap)
+                                             : ReduceToIndexed(*SourceBitmap));
 }
 
-void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
-  const TBmpView image = ReadBmpImage(indexedImage);
+void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image) {
   int colours = 0;
-  switch (image.Info.BitCount) {
+  switch (image.BitCount) {
     case 1: colours = 2; break;
     case 4: colours = 16; break;
     case 8: colours = 256; break;
     default: throw EncodingError();
   }
-  // Sizes beyond 16 bits, or a palette cut short, would make a file that decodes to other pixels.
-  if (image.Info.Width > kMaxGIFSize || image.Info.Height > kMaxGIFSize) throw EncodingError();
-  if (image.PaletteBytes < static_cast<std::size_t>(colours) * 4) throw EncodingError();
+  // Sizes beyond 16 bits, or a palette or rows cut short, would make a file that decodes to other
+  // pixels.
+  if (image.Width < 0 || image.Height < 0 || image.Width > kMaxGIFSize ||
+      image.Height > kMaxGIFSize)
+    throw EncodingError();
+  if (image.Palette.size() < static_cast<std::size_t>(colours)) throw EncodingError();
+  if (image.Rows.size() < image.RowBytes() * static_cast<std::size_t>(image.Height))
+    throw EncodingError();
   Interlace = false;
 
   TGIFItem& item = *ItemData;
   item.Palette = TGIFPalette{};
   item.Palette.Count = colours;
-  for (int i = 0; i < colours; ++i) {
-    const std::uint8_t* entry = image.Palette + 4 * i;
-    item.Palette.Colors[static_cast<std::size_t>(i)] = TGIFColor{entry[2], entry[1], entry[0]};
+  for (std::size_t i = 0; i < static_cast<std::size_t>(colours); ++i) {
+    const TRGBQuad& entry = image.Palette[i];
+    item.Palette.Colors[i] = TGIFColor{entry.Red, entry.Green, entry.Blue};
   }
 
   // Encoded aside and kept only when complete, so that a failed encoding leaves no partial data
   // that a later save would take for a finished frame.
   std::string encoded;
   try {
-    LZWEncode(
-        encoded, image.Info,
-        [this](TProgressStage stage, int percent, const std::string& message) {
-          OwnerImage.Progress(stage, percent, message);
-        },
-        image.Rows);
+    LZWEncode(encoded, image,
+              [this](TProgressStage stage, int percent, const std::string& message) {
+                OwnerImage.Progress(stage, percent, message);
+              });
   } catch (const EAbort&) {
     ResetFrameData();
     throw;
@@ -101,11 +101,11 @@ void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
     HasLocalPalette = true;
   }
 
-  item.Extent = TGIFExtent{image.Info.Width, image.Info.Height};
+  item.Extent = TGIFExtent{image.Width, image.Height};
   OwnerImage.ScreenWidth = static_cast<std::uint16_t>(
-      std::max<std::int64_t>(OwnerImage.ScreenWidth, std::int64_t{image.Info.Width} + Origin.X));
+      std::max<std::int64_t>(OwnerImage.ScreenWidth, std::int64_t{image.Width} + Origin.X));
   OwnerImage.ScreenHeight = static_cast<std::uint16_t>(
-      std::max<std::int64_t>(OwnerImage.ScreenHeight, std::int64_t{image.Info.Height} + Origin.Y));
+      std::max<std::int64_t>(OwnerImage.ScreenHeight, std::int64_t{image.Height} + Origin.Y));
 }
 
 void TGIFFrame::PrepareExtensions() {

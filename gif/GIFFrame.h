@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "gif/Bitmap.h"
 #include "gif/Extension.h"
 #include "gif/GIFItem.h"
 #include "gif/GIFPalette.h"
+#include "gif/IndexedImage.h"
 
 namespace gif {
 
@@ -38,9 +38,10 @@ class TGIFFrame {
   // "Нет данных для записи в формате GIF" when the frame has no pixels.
   void EncodeFrameBitmap();
 
-  // Fills the palette and the encoded data from an indexed BMP file image, and makes the first
-  // encoded frame's palette the image's global one.
-  void EncodeIndexedImage(std::string_view indexedImage);
+  // Fills the palette and the encoded data from an indexed image, and makes the first encoded
+  // frame's palette the image's global one. Raises "Ошибка кодировки данных в формат GIF" for an
+  // image the GIF format cannot hold.
+  void EncodeIndexedImage(const TIndexedImage& image);
 
   // Brings the graphic control block up to date with the delay, transparency and disposal, and
   // drops empty comment blocks; a frame left with any block makes the image 89a.

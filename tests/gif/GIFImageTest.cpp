@@ -209,11 +209,19 @@ TEST(GIFImage, WriterErrors) {
   EXPECT_THROW_MSG(threeColours.SaveToStream(out), gif::EInvalidGraphicOperation,
                    Cp("Неверное число цветов; должно быть степенью числа 2"));
 
-  gif::TGIFImage trueColour;
-  trueColour.AddFrame(gif::TBitmap());
-  EXPECT_THROW_MSG(
-      trueColour.Frames[0]->EncodeIndexedImage(gif::BmpFileImage(TrueColor(1, 1, {{0, 0, 0}}))),
-      gif::EInvalidGraphicOperation, Cp("Ошибка кодировки данных в формат GIF"));
+  // Indexed images the format cannot hold, or that lack the palette or rows they claim.
+  const gif::TIndexedImage unfit[] = {
+      {1, 1, 24, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(4)},
+      {1, 1, 8, std::vector<gif::TRGBQuad>(255), std::vector<std::uint8_t>(4)},
+      {5, 2, 8, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(15)},
+      {65536, 1, 1, std::vector<gif::TRGBQuad>(2), std::vector<std::uint8_t>(8192)},
+  };
+  for (const gif::TIndexedImage& image : unfit) {
+    gif::TGIFImage holder;
+    holder.AddFrame(gif::TBitmap());
+    EXPECT_THROW_MSG(holder.Frames[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
+                     Cp("Ошибка кодировки данных в формат GIF"));
+  }
   EXPECT_TRUE(out.empty());
 }
 

@@ -4,9 +4,9 @@
 #include "GiflibDecoder.h"
 #include "ReferenceLzw.h"
 #include "TestSupport.h"
-#include "gif/BmpImage.h"
 #include "gif/CodeStream.h"
 #include "gif/GIFErrors.h"
+#include "gif/IndexedImage.h"
 #include "gif/LZWEncoder.h"
 
 namespace giftest {
@@ -14,10 +14,8 @@ namespace {
 
 std::string Encode(int width, int height, int bits, const std::vector<std::uint8_t>& pixels,
                    const gif::TLZWProgress& progress = {}) {
-  const std::string bmp = gif::BmpFileImage(Indexed(width, height, bits, pixels));
-  const gif::TBmpView view = gif::ReadBmpImage(bmp);
   std::string out;
-  gif::LZWEncode(out, view.Info, progress, view.Rows);
+  gif::LZWEncode(out, gif::IndexedImageOf(Indexed(width, height, bits, pixels)), progress);
   return out;
 }
 
