@@ -108,11 +108,9 @@ TEST(GIFImage, SavingTwiceGivesIdenticalBytesWithoutEncodingAgain) {
 TEST(GIFImage, TwoFramesMake89aWithALocalTableOnTheSecond) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}});
-  image.AddFrame(bitmap);
-  EXPECT_EQ(image.GIFVersion, 1);
-  image.AddFrame(bitmap);
-  EXPECT_EQ(image.GIFVersion, 2);
-  EXPECT_EQ(image.FrameIndex, 1);
+  EXPECT_EQ(image.AddFrame(bitmap), 0);
+  EXPECT_EQ(image.AddFrame(bitmap), 1);
+  EXPECT_EQ(image.FrameIndex(), 1);
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   // Frame 1: 13 + 768 header and table, descriptor 10 bytes, data 08 04 .. (7 bytes: codes 256 1 2
@@ -130,9 +128,9 @@ TEST(GIFImage, TransparentColourGetsAGraphicControlBlock) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}});
   image.AddFrame(bitmap);
-  image.Frames[0]->TransparentColor = 0x020202;  // index 1 (each colour once: first seen first)
-  image.Frames[0]->DelayMs = 1230;
-  image.Frames[0]->DisposalMethod = 2;
+  image.Frames()[0]->TransparentColor = 0x020202;  // index 1 (each colour once: first seen first)
+  image.Frames()[0]->DelayMs = 1230;
+  image.Frames()[0]->DisposalMethod = 2;
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   EXPECT_EQ(Hex(file.substr(781, 8)),
@@ -145,7 +143,7 @@ TEST(GIFImage, NoTransparentColourMarksNoEntryEvenWhenAControlBlockIsWritten) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(1, 1, {{255, 255, 255}});
   image.AddFrame(bitmap);
-  image.Frames[0]->DelayMs = 100;
+  image.Frames()[0]->DelayMs = 100;
   const std::string file = Save(image);
   EXPECT_EQ(Hex(file.substr(781, 8)), "21 F9 04 00 0A 00 00 00");
 }
@@ -154,7 +152,7 @@ TEST(GIFImage, CommentLinesAreCutAt255AndEmptyOnesSkipped) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(1, 1, {{0, 0, 0}});
   image.AddFrame(bitmap);
-  image.SharedData->CommentLines = {std::string(300, 'x'), "", Cp("Комментарий")};
+  image.SharedData().CommentLines = {std::string(300, 'x'), "", Cp("Комментарий")};
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   const std::string expected = "\x21\xFE" + Bytes({255}) + std::string(255, 'x') + Bytes({11}) +
@@ -205,7 +203,7 @@ TEST(GIFImage, WriterErrors) {
 
   gif::TGIFImage threeColours;
   threeColours.AddFrame(TrueColor(1, 1, {{0, 0, 0}}));
-  threeColours.SharedData->GlobalPalette.Count = 3;
+  threeColours.SharedData().GlobalPalette.Count = 3;
   EXPECT_THROW_MSG(threeColours.SaveToStream(out), gif::EInvalidGraphicOperation,
                    Cp("Неверное число цветов; должно быть степенью числа 2"));
 
@@ -219,7 +217,7 @@ TEST(GIFImage, WriterErrors) {
   for (const gif::TIndexedImage& image : unfit) {
     gif::TGIFImage holder;
     holder.AddFrame(gif::TBitmap());
-    EXPECT_THROW_MSG(holder.Frames[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
+    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
                      Cp("Ошибка кодировки данных в формат GIF"));
   }
   EXPECT_TRUE(out.empty());
@@ -231,12 +229,11 @@ TEST(GIFImage, AssignReplacesFramesAndNotifies) {
   image.OnChange = [&] { ++changes; };
   const gif::TBitmap bitmap = TrueColor(4, 3, std::vector<Rgb>(12, Rgb{1, 2, 3}));
   image.Assign(&bitmap);
-  EXPECT_EQ(image.Frames.size(), 1u);
+  EXPECT_EQ(image.Frames().size(), 1u);
   EXPECT_EQ(image.Width(), 4);
   EXPECT_EQ(image.Height(), 3);
   image.Assign(nullptr);
-  EXPECT_TRUE(image.Frames.empty());
-  EXPECT_EQ(image.GIFVersion, 0);
+  EXPECT_TRUE(image.Frames().empty());
   EXPECT_EQ(changes, 2);
 }
 
@@ -244,20 +241,20 @@ TEST(GIFImage, FailedEncodingKeepsNoPartialDataAndAbortResetsTheFrame) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 2, std::vector<Rgb>(4, Rgb{5, 5, 5}));
   image.Assign(&bitmap);
-  image.Frames[0]->DelayMs = 500;
+  image.Frames()[0]->DelayMs = 500;
   image.OnProgress = [](gif::TGIFImage&, gif::TProgressStage stage, int, const std::string&) {
     if (stage == gif::TProgressStage::psRunning) throw runtime::Exception("disk gone");
   };
   std::string out;
   EXPECT_THROW(image.SaveToStream(out), runtime::Exception);
-  EXPECT_TRUE(image.Frames[0]->ItemData->EncodedData.empty());
-  EXPECT_EQ(image.Frames[0]->DelayMs, 500);  // only the silent abort resets the frame
+  EXPECT_TRUE(image.Frames()[0]->Item().EncodedData.empty());
+  EXPECT_EQ(image.Frames()[0]->DelayMs, 500);  // only the silent abort resets the frame
 
   image.OnProgress = [](gif::TGIFImage&, gif::TProgressStage stage, int, const std::string&) {
     if (stage == gif::TProgressStage::psRunning) throw gif::EAbort("");
   };
   EXPECT_THROW(image.SaveToStream(out), gif::EAbort);
-  EXPECT_EQ(image.Frames[0]->DelayMs, 0);
+  EXPECT_EQ(image.Frames()[0]->DelayMs, 0);
 
   image.OnProgress = nullptr;
   image.SaveToStream(out);
