@@ -1,16 +1,14 @@
 // The GIF file layout, the version and block rules, the writer's errors and safe saving.
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "GiflibDecoder.h"
 #include "TestSupport.h"
 #include "gif/GIFAnimator.h"
 #include "gif/GIFErrors.h"
 #include "gif/GIFImage.h"
 #include "runtime/Errors.h"
+#include "tests/support/TempFolder.h"
 
 namespace giftest {
 namespace {
@@ -32,16 +30,6 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::stringstream all;
   all << in.rdbuf();
   return all.str();
-}
-
-// A fresh empty folder for one test.
-std::filesystem::path TempFolder(const std::string& name) {
-  // The process id keeps runs of the suite in parallel builds apart.
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("gif_tests_" + name + "_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
 }
 
 TEST(GIFImage, OnePixelIsExactly799Bytes) {
@@ -262,7 +250,7 @@ TEST(GIFImage, FailedEncodingKeepsNoPartialDataAndAbortResetsTheFrame) {
 }
 
 TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
-  const auto folder = TempFolder("save");
+  const testsupport::TempFolder folder("gif_tests_save");
   const auto path = folder / "chart.gif";
   {
     std::ofstream old(path, std::ios::binary);
@@ -280,14 +268,13 @@ TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
   image.Assign(&bitmap);
   image.SaveToFile(path);
   EXPECT_EQ(ReadFile(path), SaveBitmap(bitmap));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                           std::filesystem::directory_iterator()),
             1);
 
   const auto missing = folder / "no such folder" / "chart.gif";
   EXPECT_THROW_MSG(image.SaveToFile(missing), runtime::EFCreateError,
                    "Cannot create file " + missing.string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
