@@ -1,5 +1,5 @@
-// Colour values of the windowing framework: 32-bit, red in the low byte, then green, then blue; two
-// special markers and the system colours.
+// Colour values: 32-bit, red in the low byte, then green, then blue; two special markers and the
+// system colours.
 #pragma once
 
 #include <cstdint>

@@ -176,6 +176,40 @@ TEST(GIFImage, BackgroundColourIsTheFirstGlobalEntryWithItsColour) {
   }
 }
 
+TEST(GIFImage, FrameOriginAndPixelAspectReachTheFile) {
+  // A 2 x 1 frame placed at (left, top): the screen reaches its far corner; the descriptor holds
+  // left, top, width, height and a packed byte of 0 (an interlace request is dropped when the rows
+  // are encoded in order). A frame that would reach beyond 65535 cannot be written.
+  // clang-format off
+  struct Case { int left, top; int aspect; const char* screen; const char* descriptor; } cases[] = {
+      {0, 0, 0,  "02 00 01 00 F7 00 00", "2C 00 00 00 00 02 00 01 00 00"},
+      {3, 2, 49, "05 00 03 00 F7 00 31", "2C 03 00 02 00 02 00 01 00 00"},
+      {65533, 0, 0, "FF FF 01 00 F7 00 00", "2C FD FF 00 00 02 00 01 00 00"},
+      {65534, 0, 0, nullptr, nullptr},
+      {0, -1, 0, nullptr, nullptr},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    gif::TGIFImage image;
+    image.AddFrame(TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}}));
+    image.Frames()[0]->Origin = {c.left, c.top};
+    image.Frames()[0]->Interlace = true;
+    image.SharedData().PixelAspect = static_cast<std::uint8_t>(c.aspect);
+    if (c.screen == nullptr) {
+      std::string out;
+      EXPECT_THROW_MSG(image.SaveToStream(out), gif::EInvalidGraphicOperation,
+                       Cp("Ошибка кодировки данных в формат GIF"));
+      continue;
+    }
+    const std::string file = Save(image);
+    EXPECT_EQ(Hex(file.substr(6, 7)), c.screen) << c.left << "," << c.top;
+    EXPECT_EQ(Hex(file.substr(781, 10)), c.descriptor) << c.left << "," << c.top;
+    const DecodedGif gif = DecodeWithGiflib(file);
+    EXPECT_EQ(gif.Frames.at(0).Left, c.left);
+    EXPECT_EQ(gif.Frames.at(0).Top, c.top);
+  }
+}
+
 TEST(GIFImage, WriterErrors) {
   gif::TGIFImage image;
   std::string out;
