@@ -9,13 +9,13 @@
 #include <map>
 #include <vector>
 
-#include "GiflibDecoder.h"
 #include "gif/GIFImage.h"
 #include "runtime/Errors.h"
+#include "tests/support/GiflibDecoder.h"
 
 namespace {
 
-using giftest::Rgb;
+using testsupport::Rgb;
 
 int Distance(const Rgb& a, const Rgb& b) {
   int sum = 0;
@@ -70,7 +70,7 @@ gif::TBitmap Indexed(FuzzedDataProvider& in, int width, int height, int bits,
   return bitmap;
 }
 
-void CheckDecoded(const giftest::DecodedGif& gif, int width, int height, bool trueColor,
+void CheckDecoded(const testsupport::DecodedGif& gif, int width, int height, bool trueColor,
                   const std::vector<Rgb>& topDown) {
   if (gif.Frames.size() != 1 || gif.ScreenWidth != width || gif.ScreenHeight != height)
     std::abort();
@@ -118,6 +118,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (width == 0 || height == 0) std::abort();
-  CheckDecoded(giftest::DecodeWithGiflib(bytes), width, height, bits == 24, topDown);
+  CheckDecoded(testsupport::DecodeWithGiflib(bytes), width, height, bits == 24, topDown);
   return 0;
 }

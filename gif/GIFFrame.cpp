@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "gif/BmpImage.h"
 #include "gif/GIFErrors.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWEncoder.h"
@@ -15,12 +14,19 @@ namespace {
 
 constexpr std::int32_t kMaxGIFSize = 0xFFFF;  // GIF sizes are 16-bit
 
+// The graphic control block's bytes after its size byte: packed flags, delay (16-bit
+// little-endian, hundredths of a second), transparent colour index.
+constexpr std::size_t kPacked = 1, kDelayLow = 2, kDelayHigh = 3, kTransparentIndex = 4;
+// Packed flags: bit 0 says the transparent index is in use; bits 2-4 hold the disposal method.
+constexpr std::uint8_t kTransparentFlag = 0x01;
+constexpr std::uint8_t kDisposalBits = 0x1C;
+
 }  // namespace
 
-TGIFFrame::TGIFFrame(TGIFImage& owner) : OwnerImage(owner) { ResetFrameData(); }
+TGIFFrame::TGIFFrame(TGIFImage& owner) : ownerImage_(owner) { ResetFrameData(); }
 
 void TGIFFrame::ResetFrameData() {
-  ItemData = std::make_shared<TGIFItem>();
+  itemData_ = std::make_shared<TGIFItem>();
   TransparentColor = clNone;
   Origin = TGIFOrigin{};
   Interlace = false;
@@ -32,57 +38,57 @@ void TGIFFrame::ResetFrameData() {
 void TGIFFrame::Assign(const TBitmap* graphic) {
   ResetFrameData();
   if (graphic == nullptr || graphic->Empty())
-    SourceBitmap.reset();
+    sourceBitmap_.reset();
   else
-    SourceBitmap = *graphic;
-  OwnerImage.RecalcScreenSize();
+    sourceBitmap_ = *graphic;
 }
 
 TGIFExtent TGIFFrame::Size() const {
-  if (SourceBitmap) return TGIFExtent{SourceBitmap->Width(), SourceBitmap->Height()};
-  if (!ItemData->EncodedData.empty()) return ItemData->Extent;
+  if (sourceBitmap_) return TGIFExtent{sourceBitmap_->Width(), sourceBitmap_->Height()};
+  if (!itemData_->EncodedData.empty()) return itemData_->Extent;
   return TGIFExtent{};
 }
 
 void TGIFFrame::EncodeFrameBitmap() {
-  if (!SourceBitmap || SourceBitmap->Empty()) throw NoDataToWriteError();
-  const std::string indexed =
-      SourceBitmap->Indexed() ? BmpFileImage(*SourceBitmap) : ReduceToIndexed(*SourceBitmap);
-  EncodeIndexedImage(indexed);
+  if (!sourceBitmap_ || sourceBitmap_->Empty()) throw NoDataToWriteError();
+  EncodeIndexedImage(sourceBitmap_->Indexed() ? IndexedImageOf(*sourceBitmap_)
+                                              : ReduceToIndexed(*sourceBitmap_));
 }
 
-void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
-  const TBmpView image = ReadBmpImage(indexedImage);
+void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image) {
   int colours = 0;
-  switch (image.Info.BitCount) {
+  switch (image.BitCount) {
     case 1: colours = 2; break;
     case 4: colours = 16; break;
     case 8: colours = 256; break;
     default: throw EncodingError();
   }
-  // Sizes beyond 16 bits, or a palette cut short, would make a file that decodes to other pixels.
-  if (image.Info.Width > kMaxGIFSize || image.Info.Height > kMaxGIFSize) throw EncodingError();
-  if (image.PaletteBytes < static_cast<std::size_t>(colours) * 4) throw EncodingError();
+  // Sizes beyond 16 bits, or a palette or rows cut short, would make a file that decodes to other
+  // pixels.
+  if (image.Width < 0 || image.Height < 0 || image.Width > kMaxGIFSize ||
+      image.Height > kMaxGIFSize)
+    throw EncodingError();
+  if (image.Palette.size() < static_cast<std::size_t>(colours)) throw EncodingError();
+  if (image.Rows.size() < image.RowBytes() * static_cast<std::size_t>(image.Height))
+    throw EncodingError();
   Interlace = false;
 
-  TGIFItem& item = *ItemData;
+  TGIFItem& item = *itemData_;
   item.Palette = TGIFPalette{};
   item.Palette.Count = colours;
-  for (int i = 0; i < colours; ++i) {
-    const std::uint8_t* entry = image.Palette + 4 * i;
-    item.Palette.Colors[static_cast<std::size_t>(i)] = TGIFColor{entry[2], entry[1], entry[0]};
+  for (std::size_t i = 0; i < static_cast<std::size_t>(colours); ++i) {
+    const TRGBQuad& entry = image.Palette[i];
+    item.Palette.Colors[i] = TGIFColor{entry.Red, entry.Green, entry.Blue};
   }
 
   // Encoded aside and kept only when complete, so that a failed encoding leaves no partial data
   // that a later save would take for a finished frame.
   std::string encoded;
   try {
-    LZWEncode(
-        encoded, image.Info,
-        [this](TProgressStage stage, int percent, const std::string& message) {
-          OwnerImage.Progress(stage, percent, message);
-        },
-        image.Rows);
+    LZWEncode(encoded, image,
+              [this](TProgressStage stage, int percent, const std::string& message) {
+                ownerImage_.Progress(stage, percent, message);
+              });
   } catch (const EAbort&) {
     ResetFrameData();
     throw;
@@ -91,21 +97,7 @@ void TGIFFrame::EncodeIndexedImage(std::string_view indexedImage) {
 
   item.TableBits = 1;
   while ((1 << item.TableBits) < item.Palette.Count) ++item.TableBits;
-
-  TGIFData& shared = *OwnerImage.SharedData;
-  if (shared.GlobalPalette.Count == 0) {
-    shared.GlobalPalette = item.Palette;
-    shared.TableBits = item.TableBits;
-    HasLocalPalette = false;
-  } else {
-    HasLocalPalette = true;
-  }
-
-  item.Extent = TGIFExtent{image.Info.Width, image.Info.Height};
-  OwnerImage.ScreenWidth = static_cast<std::uint16_t>(
-      std::max<std::int64_t>(OwnerImage.ScreenWidth, std::int64_t{image.Info.Width} + Origin.X));
-  OwnerImage.ScreenHeight = static_cast<std::uint16_t>(
-      std::max<std::int64_t>(OwnerImage.ScreenHeight, std::int64_t{image.Info.Height} + Origin.Y));
+  item.Extent = TGIFExtent{image.Width, image.Height};
 }
 
 void TGIFFrame::PrepareExtensions() {
@@ -119,24 +111,25 @@ void TGIFFrame::PrepareExtensions() {
   }
   if (control != ExtensionList.rend()) {
     std::vector<std::uint8_t>& bytes = control->BlockBytes;
-    const unsigned delay = DelayMs / 10u;  // hundredths of a second
-    bytes[2] = static_cast<std::uint8_t>(delay & 0xFF);
-    bytes[3] = static_cast<std::uint8_t>(delay >> 8);
+    const unsigned delay = DelayMs / 10u;
+    bytes[kDelayLow] = static_cast<std::uint8_t>(delay & 0xFF);
+    bytes[kDelayHigh] = static_cast<std::uint8_t>(delay >> 8);
     // clNone's low bytes read as white: without a transparent colour nothing is matched.
     const int transparent =
-        TransparentColor == clNone ? -1 : ItemData->Palette.IndexOf(TransparentColor);
+        TransparentColor == clNone ? -1 : itemData_->Palette.IndexOf(TransparentColor);
+    std::uint8_t packed = bytes[kPacked];
     if (transparent >= 0) {
-      bytes[4] = static_cast<std::uint8_t>(transparent);
-      bytes[1] |= 0x01;
+      bytes[kTransparentIndex] = static_cast<std::uint8_t>(transparent);
+      packed |= kTransparentFlag;
     } else {
-      bytes[1] &= static_cast<std::uint8_t>(~0x01);
+      packed &= static_cast<std::uint8_t>(~kTransparentFlag);
     }
-    bytes[1] = static_cast<std::uint8_t>((bytes[1] & 0xE3) | ((DisposalMethod & 0x07) << 2));
+    bytes[kPacked] =
+        static_cast<std::uint8_t>((packed & ~kDisposalBits) | (DisposalMethod & 0x07) << 2);
   }
   std::erase_if(ExtensionList, [](const TExtension& e) {
     return e.Kind() == TExtensionKind::Comment && e.DataLines.empty();
   });
-  if (!ExtensionList.empty()) OwnerImage.GIFVersion = 2;
 }
 
 }  // namespace gif

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "gif/Bitmap.h"
 #include "gif/Extension.h"
 #include "gif/GIFItem.h"
 #include "gif/GIFPalette.h"
+#include "gif/IndexedImage.h"
 
 namespace gif {
 
@@ -27,8 +27,7 @@ class TGIFFrame {
   explicit TGIFFrame(TGIFImage& owner);
 
   // Takes a copy of the bitmap (sharing its pixels); nothing or an empty bitmap leaves the frame
-  // without pixels. Either way the encoded form is discarded and the owner's screen size
-  // recomputed.
+  // without pixels. Either way the encoded form is discarded.
   void Assign(const TBitmap* graphic);
 
   // A new empty encoded form and default frame settings.
@@ -38,27 +37,32 @@ class TGIFFrame {
   // "Нет данных для записи в формате GIF" when the frame has no pixels.
   void EncodeFrameBitmap();
 
-  // Fills the palette and the encoded data from an indexed BMP file image, and makes the first
-  // encoded frame's palette the image's global one.
-  void EncodeIndexedImage(std::string_view indexedImage);
+  // Fills the frame's palette, table size, extent and encoded data from an indexed image. Raises
+  // "Ошибка кодировки данных в формат GIF" for an image the GIF format cannot hold.
+  void EncodeIndexedImage(const TIndexedImage& image);
 
   // Brings the graphic control block up to date with the delay, transparency and disposal, and
-  // drops empty comment blocks; a frame left with any block makes the image 89a.
+  // drops empty comment blocks.
   void PrepareExtensions();
 
   // Width and height of the frame: from its bitmap, else from its encoded form, else 0.
   TGIFExtent Size() const;
 
-  TGIFImage& OwnerImage;
-  std::optional<TBitmap> SourceBitmap;
-  std::shared_ptr<TGIFItem> ItemData;
+  // The encoded form: empty data until the frame is encoded.
+  const TGIFItem& Item() const { return *itemData_; }
+
   std::vector<TExtension> ExtensionList;
   TGIFOrigin Origin;
   bool Interlace = false;
-  bool HasLocalPalette = false;
+  bool HasLocalPalette = false;  // set by the image when it encodes the frame
   TColor TransparentColor = clNone;
   std::uint16_t DelayMs = 0;
   std::uint8_t DisposalMethod = 0;
+
+ private:
+  TGIFImage& ownerImage_;
+  std::optional<TBitmap> sourceBitmap_;
+  std::shared_ptr<TGIFItem> itemData_;
 };
 
 }  // namespace gif

@@ -16,6 +16,8 @@
 
 namespace gif {
 
+// The image decides what belongs to the whole file (version, logical screen size, global colour
+// table); its frames hold only their own pixels, encoded form and blocks.
 class TGIFImage {
  public:
   // Sender, stage, percent done and message of the encoder's progress.
@@ -41,33 +43,45 @@ class TGIFImage {
   // written).
   void SaveToFile(const std::filesystem::path& path);
 
-  // Encodes every frame that has no encoded data, then prepares every frame's extension blocks.
+  // Encodes every frame that has no encoded data, the first of them into an image without a global
+  // colour table giving it its table, then prepares every frame's extension blocks.
   void EncodeAllFrames();
   // The logical screen as large as the frames reach.
   void RecalcScreenSize();
 
-  int Width() const { return ScreenWidth; }
-  int Height() const { return ScreenHeight; }
+  int Width() const { return screenWidth_; }
+  int Height() const { return screenHeight_; }
   // A GIF image takes its size from its frames: both raise "Невозможно изменить размер изображения
   // GIF".
   [[noreturn]] void SetWidth(int width);
   [[noreturn]] void SetHeight(int height);
+
+  const std::vector<std::unique_ptr<TGIFFrame>>& Frames() const { return frames_; }
+  // The current frame, -1 without frames.
+  std::int32_t FrameIndex() const { return frameIndex_; }
+  // The comment, the pixel aspect byte and the global colour table.
+  TGIFData& SharedData() { return *sharedData_; }
 
   // Raises OnProgress, if set, with this image as the sender.
   void Progress(TProgressStage stage, int percent, const std::string& message);
 
   std::function<void()> OnChange;
   TProgressEvent OnProgress;
-
-  std::shared_ptr<TGIFData> SharedData;
-  std::uint8_t GIFVersion = 0;  // 0 unknown, 1 "87a", 2 "89a"
-  std::vector<std::unique_ptr<TGIFFrame>> Frames;
-  std::int32_t FrameIndex = -1;
-  std::uint16_t ScreenWidth = 0;
-  std::uint16_t ScreenHeight = 0;
   TColor BackgroundColor = clNone;
   bool Looping = false;  // writes the looping block when there is more than one frame
   std::uint16_t RepeatCount = 1;
+
+ private:
+  // 89a when the image has more than one frame, a frame keeps an extension block, or there is a
+  // comment.
+  void DecideVersion();
+
+  std::shared_ptr<TGIFData> sharedData_;
+  std::uint8_t gifVersion_ = 0;  // 0 unknown, 1 "87a", 2 "89a"
+  std::vector<std::unique_ptr<TGIFFrame>> frames_;
+  std::int32_t frameIndex_ = -1;
+  std::uint16_t screenWidth_ = 0;
+  std::uint16_t screenHeight_ = 0;
 };
 
 }  // namespace gif

@@ -1,15 +1,15 @@
-// A GIF colour table and the framework colour values it is matched against.
+// A GIF colour table and the colour values (red in the low byte) it is matched against.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "runtime/TColor.h"
+
 namespace gif {
 
-// Framework colour: red in the low byte, then green, then blue.
-using TColor = std::uint32_t;
-// No colour: no transparency, no background.
-inline constexpr TColor clNone = 0x1FFFFFFF;
+using runtime::clNone;
+using runtime::TColor;
 
 struct TGIFColor {
   std::uint8_t Red = 0;

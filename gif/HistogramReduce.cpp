@@ -31,17 +31,17 @@ std::uint8_t CoarserMask(std::uint8_t mask) { return static_cast<std::uint8_t>(m
 
 }  // namespace
 
-bool CountColors(ColorHistogram& histogram, const TBitmapInfoHeader& info,
-                 const std::uint8_t* rows) {
-  const std::size_t width = static_cast<std::size_t>(info.Width);
-  const std::size_t rowBytes = BmpRowBytes(width, 24);
+bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
+  const std::size_t width = static_cast<std::size_t>(source.Width());
+  const std::size_t rowBytes = source.RowBytes();
+  const std::uint8_t* rows = source.Bits();
   const std::uint32_t masks = MaskWord(histogram);
   // Charts are mostly long runs of one colour: a run is counted in one go when it ends, which gives
   // the same counts and skips the hash probes.
   std::uint32_t runKey = 0xFFFFFFFF;
   std::uint16_t runEntry = 0;
   std::int64_t runLength = 0;
-  for (std::int32_t row = 0; row < info.Height; ++row) {
+  for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixel = rows + static_cast<std::size_t>(row) * rowBytes;
     for (std::size_t x = 0; x < width; ++x, pixel += 3) {
       const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
@@ -102,17 +102,16 @@ void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted
   }
 }
 
-void MapColors(const ColorHistogram& histogram, const TBitmapInfoHeader& info,
-               const std::uint8_t* source, std::uint8_t* destination) {
-  const std::size_t width = static_cast<std::size_t>(info.Width);
-  const std::size_t sourceRow = BmpRowBytes(width, 24);
-  const std::size_t destinationRow = BmpRowBytes(width, 8);
+void MapColors(const ColorHistogram& histogram, const TBitmap& source, TIndexedImage& destination) {
+  const std::size_t width = static_cast<std::size_t>(source.Width());
+  const std::size_t sourceRow = source.RowBytes();
+  const std::size_t destinationRow = destination.RowBytes();
   const std::uint32_t masks = MaskWord(histogram);
   std::uint32_t lastKey = 0xFFFFFFFF;
   std::uint8_t lastIndex = 0;
-  for (std::int32_t row = 0; row < info.Height; ++row) {
-    const std::uint8_t* pixel = source + static_cast<std::size_t>(row) * sourceRow;
-    std::uint8_t* index = destination + static_cast<std::size_t>(row) * destinationRow;
+  for (std::int32_t row = 0; row < source.Height(); ++row) {
+    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+    std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width; ++x, pixel += 3) {
       const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
       if (key != lastKey) {
@@ -127,13 +126,12 @@ void MapColors(const ColorHistogram& histogram, const TBitmapInfoHeader& info,
   }
 }
 
-void HistogramReduce(const TBitmapInfoHeader& info, TRGBQuad* palette, const std::uint8_t* source,
-                     std::uint8_t* destination, int colorsWanted, std::uint8_t redMask,
-                     std::uint8_t greenMask, std::uint8_t blueMask) {
+void HistogramReduce(const TBitmap& source, TIndexedImage& destination, int colorsWanted,
+                     std::uint8_t redMask, std::uint8_t greenMask, std::uint8_t blueMask) {
   // About 23 KB: on the heap, freed on every exit.
   auto histogram = std::make_unique<ColorHistogram>();
   histogram->Clear(redMask, greenMask, blueMask);
-  while (!CountColors(*histogram, info, source)) {
+  while (!CountColors(*histogram, source)) {
     if (redMask < greenMask)
       greenMask = CoarserMask(greenMask);
     else if (redMask > blueMask)
@@ -142,8 +140,9 @@ void HistogramReduce(const TBitmapInfoHeader& info, TRGBQuad* palette, const std
       blueMask = CoarserMask(blueMask);
     histogram->Clear(redMask, greenMask, blueMask);
   }
-  ChooseColors(*histogram, palette, colorsWanted);
-  MapColors(*histogram, info, source, destination);
+  destination.Palette.resize(256);
+  ChooseColors(*histogram, destination.Palette.data(), colorsWanted);
+  MapColors(*histogram, source, destination);
 }
 
 }  // namespace gif

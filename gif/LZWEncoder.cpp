@@ -109,11 +109,11 @@ class Encoder {
 
   // Top row (stored last) first, each row left to right; progress after each row.
   template <int Bits>
-  void EncodeRows(const TBitmapInfoHeader& info, const TLZWProgress& progress,
-                  const std::uint8_t* rows) {
-    const std::size_t width = static_cast<std::size_t>(info.Width);
-    const std::size_t rowBytes = BmpRowBytes(width, Bits);
-    const std::int32_t height = info.Height;
+  void EncodeRows(const TIndexedImage& image, const TLZWProgress& progress) {
+    const std::size_t width = static_cast<std::size_t>(image.Width);
+    const std::size_t rowBytes = image.RowBytes();
+    const std::int32_t height = image.Height;
+    const std::uint8_t* rows = image.Rows.data();
     unsigned prefix = prefix_;
     for (std::int32_t done = 0; done < height; ++done) {
       const std::uint8_t* row = rows + static_cast<std::size_t>(height - 1 - done) * rowBytes;
@@ -197,20 +197,20 @@ std::string MessageOf(const std::exception& error) {
 
 }  // namespace
 
-void LZWEncode(std::string& destination, const TBitmapInfoHeader& info,
-               const TLZWProgress& progress, const std::uint8_t* rows) {
-  assert(info.BitCount == 1 || info.BitCount == 4 || info.BitCount == 8);
+void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWProgress& progress) {
+  assert(image.BitCount == 1 || image.BitCount == 4 || image.BitCount == 8);
+  assert(image.Rows.size() >= image.RowBytes() * static_cast<std::size_t>(image.Height));
   try {
     // Heap-allocated: the table is about 180 KB.
-    auto encoder = std::make_unique<Encoder>(destination, info.BitCount);
+    auto encoder = std::make_unique<Encoder>(destination, image.BitCount);
     encoder->Start();
     if (progress) progress(TProgressStage::psStarting, 0, "");
-    if (info.BitCount == 8)
-      encoder->EncodeRows<8>(info, progress, rows);
-    else if (info.BitCount == 4)
-      encoder->EncodeRows<4>(info, progress, rows);
+    if (image.BitCount == 8)
+      encoder->EncodeRows<8>(image, progress);
+    else if (image.BitCount == 4)
+      encoder->EncodeRows<4>(image, progress);
     else
-      encoder->EncodeRows<1>(info, progress, rows);
+      encoder->EncodeRows<1>(image, progress);
     encoder->Finish();
   } catch (const std::exception& error) {
     if (progress) progress(TProgressStage::psEnding, 0, MessageOf(error));

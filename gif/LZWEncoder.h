@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "gif/BmpImage.h"
+#include "gif/IndexedImage.h"
 
 namespace gif {
 
@@ -15,9 +15,8 @@ enum class TProgressStage { psStarting, psRunning, psEnding };
 using TLZWProgress = std::function<void(TProgressStage, int, const std::string&)>;
 
 // Appends the minimum code size byte, the codes in sub-blocks and the terminator for the 1-, 4- or
-// 8-bit rows (bottom-up, padded to 4 bytes) described by `info`, top row first. The table is reset
-// when code 4094 is assigned; code 4095 is never used. `progress` may be empty.
-void LZWEncode(std::string& destination, const TBitmapInfoHeader& info,
-               const TLZWProgress& progress, const std::uint8_t* rows);
+// 8-bit image, top row first. The table is reset when code 4094 is assigned; code 4095 is never
+// used. `progress` may be empty.
+void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWProgress& progress);
 
 }  // namespace gif

@@ -1,12 +1,6 @@
-// The working 24-bit image, reduced in place, becomes the indexed image: its rows are written into
-// the buffer that is returned, behind room left for the headers and the palette.
+// The working 24-bit picture, reduced by the histogram method into a new 8-bit indexed image.
 #include "gif/ReduceToIndexed.h"
 
-#include <array>
-#include <cstring>
-#include <vector>
-
-#include "gif/BmpImage.h"
 #include "gif/GIFErrors.h"
 #include "gif/HistogramReduce.h"
 
@@ -22,12 +16,12 @@ std::uint8_t IndexAt(const std::uint8_t* row, int x, int bitCount) {
   }
 }
 
-// An indexed bitmap's pixels as 24-bit blue-green-red rows, bottom row first, at `rows`.
-void ReadTrueColor(const TBitmap& bitmap, std::uint8_t* rows) {
-  const std::size_t rowBytes = BmpRowBytes(static_cast<std::size_t>(bitmap.Width()), 24);
+// An indexed bitmap's pixels as a 24-bit bitmap.
+TBitmap TrueColorOf(const TBitmap& bitmap) {
+  TBitmap trueColor(bitmap.Width(), bitmap.Height(), TPixelFormat::pf24bit);
   for (int y = 0; y < bitmap.Height(); ++y) {
     const std::uint8_t* source = bitmap.ScanLine(y);
-    std::uint8_t* pixel = rows + static_cast<std::size_t>(bitmap.Height() - 1 - y) * rowBytes;
+    std::uint8_t* pixel = trueColor.ScanLine(y);
     for (int x = 0; x < bitmap.Width(); ++x, pixel += 3) {
       const TRGBQuad& colour = bitmap.Palette()[IndexAt(source, x, bitmap.BitCount())];
       pixel[0] = colour.Blue;
@@ -35,36 +29,22 @@ void ReadTrueColor(const TBitmap& bitmap, std::uint8_t* rows) {
       pixel[2] = colour.Red;
     }
   }
+  return trueColor;
 }
 
 }  // namespace
 
-std::string ReduceToIndexed(const TBitmap& bitmap) {
+TIndexedImage ReduceToIndexed(const TBitmap& bitmap) {
   if (bitmap.Empty()) throw InvalidBitmapError();
-  if (bitmap.PixelFormat() == TPixelFormat::pf8bit) return BmpFileImage(bitmap);
+  if (bitmap.PixelFormat() == TPixelFormat::pf8bit) return IndexedImageOf(bitmap);
 
-  // A 24-bit bitmap's rows are already the working true-colour image; others are expanded first.
-  const TBitmapInfoHeader trueColor = MakeInfoHeader(bitmap.Width(), bitmap.Height(), 24);
-  std::vector<std::uint8_t> working;
-  const std::uint8_t* source = bitmap.Bits();
-  if (bitmap.Indexed()) {
-    working.resize(trueColor.ImageSize);
-    ReadTrueColor(bitmap, working.data());
-    source = working.data();
-  }
-
-  const TBitmapInfoHeader indexed = MakeInfoHeader(bitmap.Width(), bitmap.Height(), 8);
-  std::string image;
-  image.reserve(kIndexedBmpPixelOffset + indexed.ImageSize);
-  AppendBmpHeaders(image, indexed, 256);
-  image.resize(kIndexedBmpPixelOffset + indexed.ImageSize);
-  std::array<TRGBQuad, 256> palette;
-  HistogramReduce(trueColor, palette.data(), source,
-                  reinterpret_cast<std::uint8_t*>(image.data()) + kIndexedBmpPixelOffset, 256, 0xFF,
-                  0xFF, 0xFF);
-  std::memcpy(image.data() + kBmpFileHeaderSize + kBmpInfoHeaderSize, palette.data(),
-              sizeof palette);
-  return image;
+  TIndexedImage indexed;
+  indexed.Width = bitmap.Width();
+  indexed.Height = bitmap.Height();
+  indexed.BitCount = 8;
+  indexed.Rows.resize(indexed.RowBytes() * static_cast<std::size_t>(indexed.Height));
+  HistogramReduce(bitmap.Indexed() ? TrueColorOf(bitmap) : bitmap, indexed, 256, 0xFF, 0xFF, 0xFF);
+  return indexed;
 }
 
 }  // namespace gif

@@ -16,7 +16,6 @@
 #include <string_view>
 #include <vector>
 
-#include "gif/BmpImage.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWEncoder.h"
 #include "gif/ReduceToIndexed.h"
@@ -121,29 +120,26 @@ gif::TBitmap PhotoLike() {
 
 // The indexed pixels both encoders get: our reduction's output for true-colour pictures.
 struct Indexed {
-  std::string bmp;  // our encoder's input
-  gif::TBmpView view;
+  gif::TIndexedImage image;           // our encoder's input
   std::vector<GifPixelType> topDown;  // giflib's input, the same pixels
   std::vector<GifColorType> colours;
 };
 
 Indexed MakeIndexed(const gif::TBitmap& bitmap) {
   Indexed in;
-  in.bmp = gif::ReduceToIndexed(bitmap);
-  in.bmp.reserve(in.bmp.size() + 64);  // never small-string storage, so moving keeps the buffer
-  in.view = gif::ReadBmpImage(in.bmp);
-  const int w = in.view.Info.Width, h = in.view.Info.Height;
-  const std::size_t row = gif::BmpRowBytes(static_cast<std::size_t>(w), 8);
+  in.image = gif::ReduceToIndexed(bitmap);
+  const int w = in.image.Width, h = in.image.Height;
+  const std::uint8_t* rows = in.image.Rows.data();
+  const std::size_t row = in.image.RowBytes();
   for (int y = 0; y < h; ++y)
-    in.topDown.insert(in.topDown.end(), in.view.Rows + static_cast<std::size_t>(h - 1 - y) * row,
-                      in.view.Rows + static_cast<std::size_t>(h - 1 - y) * row + w);
-  for (int i = 0; i < 256; ++i)
-    in.colours.push_back(
-        {in.view.Palette[4 * i + 2], in.view.Palette[4 * i + 1], in.view.Palette[4 * i]});
+    in.topDown.insert(in.topDown.end(), rows + static_cast<std::size_t>(h - 1 - y) * row,
+                      rows + static_cast<std::size_t>(h - 1 - y) * row + w);
+  for (const gif::TRGBQuad& entry : in.image.Palette)
+    in.colours.push_back({entry.Red, entry.Green, entry.Blue});
   return in;
 }
 
-// Made once and never moved: the view points into the stored bytes.
+// Made once.
 const Indexed& Input(int which) {
   static const auto* inputs = new Indexed[3]{
       MakeIndexed(ChartPicture()), MakeIndexed(RandomIndexed()), MakeIndexed(PhotoLike())};
@@ -163,7 +159,7 @@ std::string GiflibEncode(const Indexed& in) {
   int error = 0;
   GifFileType* file = EGifOpen(&out, AppendToString, &error);
   ColorMapObject* map = GifMakeMapObject(256, in.colours.data());
-  const int w = in.view.Info.Width, h = in.view.Info.Height;
+  const int w = in.image.Width, h = in.image.Height;
   EGifPutScreenDesc(file, w, h, 8, 0, map);
   EGifPutImageDesc(file, 0, 0, w, h, false, nullptr);
   std::vector<GifPixelType> line(static_cast<std::size_t>(w));
@@ -182,10 +178,10 @@ void BM_OurLzw(benchmark::State& state) {
   std::string out;
   for (auto _ : state) {
     out.clear();
-    gif::LZWEncode(out, in.view.Info, {}, in.view.Rows);
+    gif::LZWEncode(out, in.image, {});
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(state.iterations() * in.view.Info.Width * in.view.Info.Height);
+  state.SetBytesProcessed(state.iterations() * in.image.Width * in.image.Height);
   state.counters["encoded_bytes"] = static_cast<double>(out.size());
   state.SetLabel(kInputNames[state.range(0)]);
 }
@@ -197,7 +193,7 @@ void BM_GiflibLzw(benchmark::State& state) {
     out = GiflibEncode(in);
     benchmark::DoNotOptimize(out.data());
   }
-  state.SetBytesProcessed(state.iterations() * in.view.Info.Width * in.view.Info.Height);
+  state.SetBytesProcessed(state.iterations() * in.image.Width * in.image.Height);
   state.counters["file_bytes"] = static_cast<double>(out.size());
   state.SetLabel(kInputNames[state.range(0)]);
 }

@@ -1,6 +1,5 @@
 // The plain bitmap: row layout, padding, and copies that share pixels until one is written.
 #include "TestSupport.h"
-#include "gif/BmpImage.h"
 
 namespace giftest {
 namespace {

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "TestSupport.h"
-#include "gif/BmpImage.h"
 #include "gif/GIFErrors.h"
 #include "gif/ReduceToIndexed.h"
 
@@ -14,35 +13,36 @@ namespace {
 struct Reduced {
   std::vector<Rgb> palette;
   std::vector<std::uint8_t> indices;
-  std::string bytes;
+  gif::TIndexedImage image;
 };
 
-Reduced Reduce(int width, int height, const std::vector<Rgb>& pixels) {
+Reduced ReadBack(gif::TIndexedImage image) {
   Reduced out;
-  out.bytes = gif::ReduceToIndexed(TrueColor(width, height, pixels));
-  const gif::TBmpView view = gif::ReadBmpImage(out.bytes);
-  for (int i = 0; i < 256; ++i)
-    out.palette.push_back({view.Palette[4 * i + 2], view.Palette[4 * i + 1], view.Palette[4 * i]});
-  const std::size_t row = (static_cast<std::size_t>(width) + 3) / 4 * 4;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      out.indices.push_back(view.Rows[static_cast<std::size_t>(height - 1 - y) * row + x]);
+  for (const gif::TRGBQuad& entry : image.Palette)
+    out.palette.push_back({entry.Red, entry.Green, entry.Blue});
+  const std::size_t row = (static_cast<std::size_t>(image.Width) + 3) / 4 * 4;
+  for (int y = 0; y < image.Height; ++y)
+    for (int x = 0; x < image.Width; ++x)
+      out.indices.push_back(image.Rows[static_cast<std::size_t>(image.Height - 1 - y) * row + x]);
+  out.image = std::move(image);
   return out;
+}
+
+Reduced Reduce(int width, int height, const std::vector<Rgb>& pixels) {
+  return ReadBack(gif::ReduceToIndexed(TrueColor(width, height, pixels)));
 }
 
 const Rgb kGrey{128, 128, 128};
 
-TEST(ReduceToIndexed, WritesAnEightBitBmpWithHeadersPaletteAndPaddedRows) {
+TEST(ReduceToIndexed, GivesAnEightBitImageWithA256EntryPaletteAndPaddedRows) {
   const Reduced r = Reduce(5, 3, std::vector<Rgb>(15, Rgb{1, 2, 3}));
-  const std::string& b = r.bytes;
-  EXPECT_EQ(b.size(), 1078u + 8u * 3u);  // rows of 5 indices padded to 8
-  EXPECT_EQ(b.substr(0, 2), "BM");
-  EXPECT_EQ(Hex(b.substr(10, 4)), "36 04 00 00");              // rows at 1078
-  EXPECT_EQ(Hex(b.substr(14, 4)), "28 00 00 00");              // info header size 40
-  EXPECT_EQ(Hex(b.substr(18, 8)), "05 00 00 00 03 00 00 00");  // width 5, height 3
-  EXPECT_EQ(Hex(b.substr(26, 4)), "01 00 08 00");              // 1 plane, 8 bits
-  EXPECT_EQ(Hex(b.substr(30, 8)), "00 00 00 00 18 00 00 00");  // no compression, 24 bytes
-  EXPECT_EQ(Hex(b.substr(54, 8)), "03 02 01 00 80 80 80 00");  // blue, green, red, 0
+  EXPECT_EQ(r.image.Width, 5);
+  EXPECT_EQ(r.image.Height, 3);
+  EXPECT_EQ(r.image.BitCount, 8);
+  EXPECT_EQ(r.image.Rows.size(), 8u * 3u);  // rows of 5 indices padded to 8
+  ASSERT_EQ(r.palette.size(), 256u);
+  EXPECT_EQ(r.palette[0], (Rgb{1, 2, 3}));
+  EXPECT_EQ(r.palette[1], kGrey);
 }
 
 TEST(ReduceToIndexed, FewColoursKeptExactlyOrderedByCountThenFirstOccurrence) {
@@ -159,15 +159,16 @@ TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
   gif::TBitmap bitmap = Indexed(3, 1, 4, {1, 2, 1});
   bitmap.SetPaletteEntry(1, 10, 20, 30);
   bitmap.SetPaletteEntry(2, 40, 50, 60);
-  const std::string eightBytes = gif::ReduceToIndexed(Indexed(2, 1, 8, {5, 6}));
-  const gif::TBmpView eight = gif::ReadBmpImage(eightBytes);  // views into eightBytes
-  EXPECT_EQ(eight.Info.BitCount, 8);  // an 8-bit bitmap is its own indexed image
-  EXPECT_EQ(eight.Rows[0], 5);
-  const std::string reduced = gif::ReduceToIndexed(bitmap);
-  const gif::TBmpView view = gif::ReadBmpImage(reduced);
-  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Palette), 8)),
-            "1E 14 0A 00 3C 32 28 00");
-  EXPECT_EQ(Hex(std::string(reinterpret_cast<const char*>(view.Rows), 3)), "00 01 00");
+  gif::TBitmap eightBit = Indexed(2, 1, 8, {5, 6});
+  eightBit.SetPaletteEntry(6, 1, 2, 3);
+  const Reduced eight = ReadBack(gif::ReduceToIndexed(eightBit));
+  EXPECT_EQ(eight.image.BitCount, 8);  // an 8-bit bitmap is its own indexed image
+  EXPECT_EQ(eight.indices, (std::vector<std::uint8_t>{5, 6}));
+  EXPECT_EQ(eight.palette[6], (Rgb{1, 2, 3}));
+  const Reduced reduced = ReadBack(gif::ReduceToIndexed(bitmap));
+  EXPECT_EQ(reduced.palette[0], (Rgb{10, 20, 30}));  // two pixels of index 1 in the source
+  EXPECT_EQ(reduced.palette[1], (Rgb{40, 50, 60}));
+  EXPECT_EQ(reduced.indices, (std::vector<std::uint8_t>{0, 1, 0}));
 }
 
 TEST(ReduceToIndexed, EmptyBitmapIsNotValid) {

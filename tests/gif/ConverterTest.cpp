@@ -1,22 +1,17 @@
 // The bmp2gif converter end to end: a PPM file in, a GIF file out that giflib reads back.
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "GiflibDecoder.h"
 #include "TestSupport.h"
+#include "tests/support/TempFolder.h"
 
 namespace giftest {
 namespace {
 
 TEST(Bmp2gif, ConvertsAPpmFileAndReportsFailures) {
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("gif_tests_bmp2gif_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const testsupport::TempFolder folder("gif_tests_bmp2gif");
   // 5 x 3: a red left column, a blue top row, the rest green.
   std::string ppm = "P6\n5 3\n255\n";
   std::vector<Rgb> expected;
@@ -45,7 +40,6 @@ TEST(Bmp2gif, ConvertsAPpmFileAndReportsFailures) {
   EXPECT_NE(run((folder / "missing.ppm").string() + " " + (folder / "x.gif").string()), 0);
   EXPECT_FALSE(std::filesystem::exists(folder / "x.gif"));
   EXPECT_NE(run((folder / "in.ppm").string()), 0);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

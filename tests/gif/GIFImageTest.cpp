@@ -1,16 +1,14 @@
 // The GIF file layout, the version and block rules, the writer's errors and safe saving.
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "GiflibDecoder.h"
 #include "TestSupport.h"
 #include "gif/GIFAnimator.h"
 #include "gif/GIFErrors.h"
 #include "gif/GIFImage.h"
 #include "runtime/Errors.h"
+#include "tests/support/TempFolder.h"
 
 namespace giftest {
 namespace {
@@ -32,16 +30,6 @@ std::string ReadFile(const std::filesystem::path& path) {
   std::stringstream all;
   all << in.rdbuf();
   return all.str();
-}
-
-// A fresh empty folder for one test.
-std::filesystem::path TempFolder(const std::string& name) {
-  // The process id keeps runs of the suite in parallel builds apart.
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("gif_tests_" + name + "_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
 }
 
 TEST(GIFImage, OnePixelIsExactly799Bytes) {
@@ -108,11 +96,9 @@ TEST(GIFImage, SavingTwiceGivesIdenticalBytesWithoutEncodingAgain) {
 TEST(GIFImage, TwoFramesMake89aWithALocalTableOnTheSecond) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}});
-  image.AddFrame(bitmap);
-  EXPECT_EQ(image.GIFVersion, 1);
-  image.AddFrame(bitmap);
-  EXPECT_EQ(image.GIFVersion, 2);
-  EXPECT_EQ(image.FrameIndex, 1);
+  EXPECT_EQ(image.AddFrame(bitmap), 0);
+  EXPECT_EQ(image.AddFrame(bitmap), 1);
+  EXPECT_EQ(image.FrameIndex(), 1);
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   // Frame 1: 13 + 768 header and table, descriptor 10 bytes, data 08 04 .. (7 bytes: codes 256 1 2
@@ -130,9 +116,9 @@ TEST(GIFImage, TransparentColourGetsAGraphicControlBlock) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}});
   image.AddFrame(bitmap);
-  image.Frames[0]->TransparentColor = 0x020202;  // index 1 (each colour once: first seen first)
-  image.Frames[0]->DelayMs = 1230;
-  image.Frames[0]->DisposalMethod = 2;
+  image.Frames()[0]->TransparentColor = 0x020202;  // index 1 (each colour once: first seen first)
+  image.Frames()[0]->DelayMs = 1230;
+  image.Frames()[0]->DisposalMethod = 2;
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   EXPECT_EQ(Hex(file.substr(781, 8)),
@@ -145,7 +131,7 @@ TEST(GIFImage, NoTransparentColourMarksNoEntryEvenWhenAControlBlockIsWritten) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(1, 1, {{255, 255, 255}});
   image.AddFrame(bitmap);
-  image.Frames[0]->DelayMs = 100;
+  image.Frames()[0]->DelayMs = 100;
   const std::string file = Save(image);
   EXPECT_EQ(Hex(file.substr(781, 8)), "21 F9 04 00 0A 00 00 00");
 }
@@ -154,7 +140,7 @@ TEST(GIFImage, CommentLinesAreCutAt255AndEmptyOnesSkipped) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(1, 1, {{0, 0, 0}});
   image.AddFrame(bitmap);
-  image.SharedData->CommentLines = {std::string(300, 'x'), "", Cp("Комментарий")};
+  image.SharedData().CommentLines = {std::string(300, 'x'), "", Cp("Комментарий")};
   const std::string file = Save(image);
   EXPECT_EQ(file.substr(0, 6), "GIF89a");
   const std::string expected = "\x21\xFE" + Bytes({255}) + std::string(255, 'x') + Bytes({11}) +
@@ -190,6 +176,40 @@ TEST(GIFImage, BackgroundColourIsTheFirstGlobalEntryWithItsColour) {
   }
 }
 
+TEST(GIFImage, FrameOriginAndPixelAspectReachTheFile) {
+  // A 2 x 1 frame placed at (left, top): the screen reaches its far corner; the descriptor holds
+  // left, top, width, height and a packed byte of 0 (an interlace request is dropped when the rows
+  // are encoded in order). A frame that would reach beyond 65535 cannot be written.
+  // clang-format off
+  struct Case { int left, top; int aspect; const char* screen; const char* descriptor; } cases[] = {
+      {0, 0, 0,  "02 00 01 00 F7 00 00", "2C 00 00 00 00 02 00 01 00 00"},
+      {3, 2, 49, "05 00 03 00 F7 00 31", "2C 03 00 02 00 02 00 01 00 00"},
+      {65533, 0, 0, "FF FF 01 00 F7 00 00", "2C FD FF 00 00 02 00 01 00 00"},
+      {65534, 0, 0, nullptr, nullptr},
+      {0, -1, 0, nullptr, nullptr},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    gif::TGIFImage image;
+    image.AddFrame(TrueColor(2, 1, {{1, 1, 1}, {2, 2, 2}}));
+    image.Frames()[0]->Origin = {c.left, c.top};
+    image.Frames()[0]->Interlace = true;
+    image.SharedData().PixelAspect = static_cast<std::uint8_t>(c.aspect);
+    if (c.screen == nullptr) {
+      std::string out;
+      EXPECT_THROW_MSG(image.SaveToStream(out), gif::EInvalidGraphicOperation,
+                       Cp("Ошибка кодировки данных в формат GIF"));
+      continue;
+    }
+    const std::string file = Save(image);
+    EXPECT_EQ(Hex(file.substr(6, 7)), c.screen) << c.left << "," << c.top;
+    EXPECT_EQ(Hex(file.substr(781, 10)), c.descriptor) << c.left << "," << c.top;
+    const DecodedGif gif = DecodeWithGiflib(file);
+    EXPECT_EQ(gif.Frames.at(0).Left, c.left);
+    EXPECT_EQ(gif.Frames.at(0).Top, c.top);
+  }
+}
+
 TEST(GIFImage, WriterErrors) {
   gif::TGIFImage image;
   std::string out;
@@ -205,15 +225,23 @@ TEST(GIFImage, WriterErrors) {
 
   gif::TGIFImage threeColours;
   threeColours.AddFrame(TrueColor(1, 1, {{0, 0, 0}}));
-  threeColours.SharedData->GlobalPalette.Count = 3;
+  threeColours.SharedData().GlobalPalette.Count = 3;
   EXPECT_THROW_MSG(threeColours.SaveToStream(out), gif::EInvalidGraphicOperation,
                    Cp("Неверное число цветов; должно быть степенью числа 2"));
 
-  gif::TGIFImage trueColour;
-  trueColour.AddFrame(gif::TBitmap());
-  EXPECT_THROW_MSG(
-      trueColour.Frames[0]->EncodeIndexedImage(gif::BmpFileImage(TrueColor(1, 1, {{0, 0, 0}}))),
-      gif::EInvalidGraphicOperation, Cp("Ошибка кодировки данных в формат GIF"));
+  // Indexed images the format cannot hold, or that lack the palette or rows they claim.
+  const gif::TIndexedImage unfit[] = {
+      {1, 1, 24, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(4)},
+      {1, 1, 8, std::vector<gif::TRGBQuad>(255), std::vector<std::uint8_t>(4)},
+      {5, 2, 8, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(15)},
+      {65536, 1, 1, std::vector<gif::TRGBQuad>(2), std::vector<std::uint8_t>(8192)},
+  };
+  for (const gif::TIndexedImage& image : unfit) {
+    gif::TGIFImage holder;
+    holder.AddFrame(gif::TBitmap());
+    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
+                     Cp("Ошибка кодировки данных в формат GIF"));
+  }
   EXPECT_TRUE(out.empty());
 }
 
@@ -223,12 +251,11 @@ TEST(GIFImage, AssignReplacesFramesAndNotifies) {
   image.OnChange = [&] { ++changes; };
   const gif::TBitmap bitmap = TrueColor(4, 3, std::vector<Rgb>(12, Rgb{1, 2, 3}));
   image.Assign(&bitmap);
-  EXPECT_EQ(image.Frames.size(), 1u);
+  EXPECT_EQ(image.Frames().size(), 1u);
   EXPECT_EQ(image.Width(), 4);
   EXPECT_EQ(image.Height(), 3);
   image.Assign(nullptr);
-  EXPECT_TRUE(image.Frames.empty());
-  EXPECT_EQ(image.GIFVersion, 0);
+  EXPECT_TRUE(image.Frames().empty());
   EXPECT_EQ(changes, 2);
 }
 
@@ -236,20 +263,20 @@ TEST(GIFImage, FailedEncodingKeepsNoPartialDataAndAbortResetsTheFrame) {
   gif::TGIFImage image;
   const gif::TBitmap bitmap = TrueColor(2, 2, std::vector<Rgb>(4, Rgb{5, 5, 5}));
   image.Assign(&bitmap);
-  image.Frames[0]->DelayMs = 500;
+  image.Frames()[0]->DelayMs = 500;
   image.OnProgress = [](gif::TGIFImage&, gif::TProgressStage stage, int, const std::string&) {
     if (stage == gif::TProgressStage::psRunning) throw runtime::Exception("disk gone");
   };
   std::string out;
   EXPECT_THROW(image.SaveToStream(out), runtime::Exception);
-  EXPECT_TRUE(image.Frames[0]->ItemData->EncodedData.empty());
-  EXPECT_EQ(image.Frames[0]->DelayMs, 500);  // only the silent abort resets the frame
+  EXPECT_TRUE(image.Frames()[0]->Item().EncodedData.empty());
+  EXPECT_EQ(image.Frames()[0]->DelayMs, 500);  // only the silent abort resets the frame
 
   image.OnProgress = [](gif::TGIFImage&, gif::TProgressStage stage, int, const std::string&) {
     if (stage == gif::TProgressStage::psRunning) throw gif::EAbort("");
   };
   EXPECT_THROW(image.SaveToStream(out), gif::EAbort);
-  EXPECT_EQ(image.Frames[0]->DelayMs, 0);
+  EXPECT_EQ(image.Frames()[0]->DelayMs, 0);
 
   image.OnProgress = nullptr;
   image.SaveToStream(out);
@@ -257,7 +284,7 @@ TEST(GIFImage, FailedEncodingKeepsNoPartialDataAndAbortResetsTheFrame) {
 }
 
 TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
-  const auto folder = TempFolder("save");
+  const testsupport::TempFolder folder("gif_tests_save");
   const auto path = folder / "chart.gif";
   {
     std::ofstream old(path, std::ios::binary);
@@ -275,14 +302,13 @@ TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
   image.Assign(&bitmap);
   image.SaveToFile(path);
   EXPECT_EQ(ReadFile(path), SaveBitmap(bitmap));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                           std::filesystem::directory_iterator()),
             1);
 
   const auto missing = folder / "no such folder" / "chart.gif";
   EXPECT_THROW_MSG(image.SaveToFile(missing), runtime::EFCreateError,
                    "Cannot create file " + missing.string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,23 +1,25 @@
 // The LZW code stream: exact bytes for known inputs, code widths, resets and sub-block packing.
 #include <random>
 
-#include "GiflibDecoder.h"
-#include "ReferenceLzw.h"
 #include "TestSupport.h"
-#include "gif/BmpImage.h"
 #include "gif/CodeStream.h"
 #include "gif/GIFErrors.h"
+#include "gif/IndexedImage.h"
 #include "gif/LZWEncoder.h"
+#include "tests/support/ReferenceLzw.h"
 
 namespace giftest {
 namespace {
 
+using testsupport::LzwCode;
+using testsupport::PackCodes;
+using testsupport::ReferenceCodes;
+using testsupport::ReferenceLzwCodes;
+
 std::string Encode(int width, int height, int bits, const std::vector<std::uint8_t>& pixels,
                    const gif::TLZWProgress& progress = {}) {
-  const std::string bmp = gif::BmpFileImage(Indexed(width, height, bits, pixels));
-  const gif::TBmpView view = gif::ReadBmpImage(bmp);
   std::string out;
-  gif::LZWEncode(out, view.Info, progress, view.Rows);
+  gif::LZWEncode(out, gif::IndexedImageOf(Indexed(width, height, bits, pixels)), progress);
   return out;
 }
 

@@ -3,7 +3,6 @@
 #include <map>
 #include <random>
 
-#include "GiflibDecoder.h"
 #include "TestSupport.h"
 #include "gif/GIFImage.h"
 

@@ -12,10 +12,13 @@
 #include "gif/Bitmap.h"
 #include "runtime/Cp1251.h"
 #include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/GiflibDecoder.h"
 
 namespace giftest {
 
-using Rgb = std::array<std::uint8_t, 3>;
+using testsupport::DecodedGif;
+using testsupport::DecodeWithGiflib;
+using testsupport::Rgb;
 
 // A 24-bit bitmap from colours given top row first.
 inline gif::TBitmap TrueColor(int width, int height, const std::vector<Rgb>& topDown) {

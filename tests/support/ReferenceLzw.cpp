@@ -1,10 +1,11 @@
 // Reference LZW encoding, slow and obvious.
-#include "ReferenceLzw.h"
+#include "tests/support/ReferenceLzw.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
-namespace giftest {
+namespace testsupport {
 
 ReferenceCodes ReferenceLzwCodes(const std::vector<std::uint8_t>& pixels, int bitCount) {
   const int init = bitCount == 1 ? 3 : bitCount + 1;
@@ -68,4 +69,4 @@ std::string PackCodes(int bitCount, const std::vector<LzwCode>& codes) {
   return out;
 }
 
-}  // namespace giftest
+}  // namespace testsupport

@@ -1,12 +1,12 @@
 // giflib reading from memory through its input callback.
-#include "GiflibDecoder.h"
+#include "tests/support/GiflibDecoder.h"
 
 #include <gif_lib.h>
 
 #include <cstring>
 #include <stdexcept>
 
-namespace giftest {
+namespace testsupport {
 namespace {
 
 struct Reader {
@@ -71,4 +71,4 @@ DecodedGif DecodeWithGiflib(std::string_view bytes) {
   return gif;
 }
 
-}  // namespace giftest
+}  // namespace testsupport

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace giftest {
+namespace testsupport {
 
 using Rgb = std::array<std::uint8_t, 3>;
 
@@ -30,4 +30,4 @@ struct DecodedGif {
 // Raises std::runtime_error with giflib's error code when the bytes do not decode.
 DecodedGif DecodeWithGiflib(std::string_view bytes);
 
-}  // namespace giftest
+}  // namespace testsupport

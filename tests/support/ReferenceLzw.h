@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace giftest {
+namespace testsupport {
 
 struct LzwCode {
   unsigned Value;
@@ -24,4 +24,4 @@ ReferenceCodes ReferenceLzwCodes(const std::vector<std::uint8_t>& pixels, int bi
 // Minimum code size byte, codes packed lowest bit first, 255-byte sub-blocks, terminator.
 std::string PackCodes(int bitCount, const std::vector<LzwCode>& codes);
 
-}  // namespace giftest
+}  // namespace testsupport
