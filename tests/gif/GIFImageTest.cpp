@@ -236,10 +236,10 @@ TEST(GIFImage, WriterErrors) {
       {5, 2, 8, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(15)},
       {65536, 1, 1, std::vector<gif::TRGBQuad>(2), std::vector<std::uint8_t>(8192)},
   };
-  for (const gif::TIndexedImage& image : unfit) {
+  for (const gif::TIndexedImage& indexed : unfit) {
     gif::TGIFImage holder;
     holder.AddFrame(gif::TBitmap());
-    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
+    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(indexed), gif::EInvalidGraphicOperation,
                      Cp("Ошибка кодировки данных в формат GIF"));
   }
   EXPECT_TRUE(out.empty());
