@@ -75,6 +75,8 @@ class TForm1 : public QMainWindow {
 
   // Record data of the current subject and the executable's folder (with its trailing delimiter).
   const analysis::RecordData& Record() const { return record_; }
+  // The subtest the chart shows, 1..4: 1 after every load, then the one the last "Plot" chose.
+  int CurrentSubtest() const { return currentSubtest_; }
   const QString& ExeFolder() const { return exeFolder_; }
 
   // The design size of the client area; the maximised window may be larger or smaller.
@@ -104,6 +106,7 @@ class TForm1 : public QMainWindow {
   TAboutBox* aboutBox_ = nullptr;
   TSystemMenu* systemMenu_ = nullptr;
   analysis::RecordData record_;
+  int currentSubtest_ = 1;
 };
 
 }  // namespace app

@@ -4,7 +4,6 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "analysis/SaveNames.h"
@@ -82,10 +81,8 @@ bool TForm1::LoadRecordFile(const QString& fileName) {
     report.reserve(static_cast<qsizetype>(loaded.Report.size()));
     for (const std::string& line : loaded.Report) report << FromCp1251(line);
     meAnalysis->setPlainText(report.join(u'\n'));
-    record_.CurrentSubtest = 1;
-    analysis::PlotSubtest(Chart5sec(), Chart5secView->Series(), record_);
-    Chart5sec().Foot().Text().Clear();
-    Chart5sec().Foot().Text().Add(record_.SubjectLine);
+    currentSubtest_ = 1;
+    Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
   }
   mmOpen->setEnabled(true);
   SetRecordCommandsEnabled(true);
@@ -96,8 +93,8 @@ bool TForm1::LoadRecordFile(const QString& fileName) {
 void TForm1::mmPlot1Click(QObject* Sender) {
   auto* item = qobject_cast<QAction*>(Sender);
   if (!item || !item->property("Tag").isValid()) throw EInvalidCast("Invalid class typecast");
-  record_.CurrentSubtest = item->property("Tag").toInt();
-  analysis::PlotSubtest(Chart5sec(), Chart5secView->Series(), record_);
+  currentSubtest_ = item->property("Tag").toInt();
+  Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
 }
 
 void TForm1::Chart5secMouseMove(int X, int Y) {
@@ -153,7 +150,7 @@ void TForm1::btSaveClick() {
   SaveDialog.InitialDir = QString::fromStdString(analysis::ResultsFolder(folder));
   SaveDialog.Title = QStringLiteral("Запись времени ответов в gif-файл");
   SaveDialog.FileName = QString::fromStdString(
-      analysis::DefaultChartFileName(folder, record_.SubjectCode, record_.CurrentSubtest));
+      analysis::DefaultChartFileName(folder, record_.SubjectCode, currentSubtest_));
   analysis::EnsureResultsFolder(folder);
   if (!SaveDialog.Execute(this)) return;
 

@@ -8,8 +8,8 @@
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/analysis/TestRecord.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace analysis {
 namespace {
@@ -30,7 +30,6 @@ TEST(RecordLoader, FieldsFromTheirLinesAndColumns) {
   EXPECT_EQ(r.SubjectLine,
             runtime::Cp1251FromUtf8("Код: 0507  Имя: Иванов И.И.  Дата ПФО: 12.03.2004 10:15:00"));
   EXPECT_EQ(r.StimulusCount, 2);
-  EXPECT_EQ(r.CurrentSubtest, 1);
   const double totals[] = {105, 92, 107, 117};
   const double means[] = {0.75, 0.66, 0.76, 0.84};
   const double sds[] = {0.30, 0.21, 0.25, 0.35};

@@ -151,7 +151,7 @@ TEST(MainWindow, ASuccessfulLoadFillsReportChartAndFootAndOpensTheCommands) {
                          QStringLiteral("Время выполнения - 105 сек, Mean - 0.75 сек, SD - 0.30 "
                                         "сек, N ошибок - 3")}));
   EXPECT_EQ(Foot(f.form), report[1]);
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 1);
+  EXPECT_EQ(f.form.CurrentSubtest(), 1);
   EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 2);
   EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
 }
@@ -219,7 +219,7 @@ TEST(MainWindow, ASecondRecordReplacesEverythingDefaultNamesIncluded) {
   EXPECT_EQ(ReportLines(f.form)[1],
             QStringLiteral("Код: 1234  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00"));
   EXPECT_EQ(Foot(f.form), ReportLines(f.form)[1]);
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 1);
+  EXPECT_EQ(f.form.CurrentSubtest(), 1);
   EXPECT_TRUE(TitleLines(f.form)[0].endsWith("[НЦ]"));
   EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 5);
 
@@ -236,7 +236,7 @@ TEST(MainWindow, PlotTwoThenPlotOneGivesTheChartOfTheLoad) {
   f.Open(f.WriteRecord("a.txt", RecordOf("0507", 12)));
   const QImage afterLoad = RenderChartImage(f.form.Chart5sec());
   f.form.mmPlot2->trigger();
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 2);
+  EXPECT_EQ(f.form.CurrentSubtest(), 2);
   EXPECT_EQ(
       TitleLines(f.form)[1],
       QStringLiteral("Время выполнения -  92 сек, Mean - 0.66 сек, SD - 0.21 сек, N ошибок - 0"));

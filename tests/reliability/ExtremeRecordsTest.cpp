@@ -8,11 +8,10 @@
 
 #include "ExtremeRecord.h"
 #include "analysis/LineBuffer.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
+#include "stroopchart/StroopChart.h"
 
 namespace reliability {
 namespace {
@@ -35,23 +34,19 @@ struct PaintedSubtest {
 };
 
 // Plots and paints every subtest as the window does, and checks each paint's recorded lines.
-std::vector<PaintedSubtest> PaintAll(analysis::RecordData record) {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
+std::vector<PaintedSubtest> PaintAll(const analysis::RecordData& record) {
   auto owned = std::make_unique<chart::RecordingCanvas>();
   chart::RecordingCanvas* canvas = owned.get();
-  chart.SetCanvas(std::move(owned));
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(record.SubjectLine);
+  stroopchart::StroopChart stroop(std::move(owned));
+  chart::TChart& chart = stroop.Chart();
+  chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   std::vector<PaintedSubtest> out;
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    record.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, record);
+    stroop.ShowSubtest(record, s);
     canvas->ClearOps();
     chart.Paint();
     PaintedSubtest p;
-    p.points = series.Series5sec.PointCount();
+    p.points = stimuli.PointCount();
     for (const chart::TCanvasOp& op : canvas->Ops())
       if (op.Kind == chart::TCanvasOpKind::Line &&
           !(OnDevice(op.Box.Left) && OnDevice(op.Box.Top) && OnDevice(op.Box.Right) &&
@@ -60,11 +55,11 @@ std::vector<PaintedSubtest> PaintAll(analysis::RecordData record) {
     // Hit test a sample of the points (all of them for small records).
     const int step = p.points > 200 ? p.points / 200 : 1;
     for (int i = 0; i < p.points; i += step) {
-      const int x = series.Series5sec.ScreenX(i);
-      const int y = series.Series5sec.ScreenY(i);
+      const int x = stimuli.ScreenX(i);
+      const int y = stimuli.ScreenY(i);
       if (!chart.PlotRect().Contains(x, y)) continue;
       ++p.pointsInside;
-      p.pointsFound += series.Series5sec.PointAtPixel(x, y) >= 0;
+      p.pointsFound += stimuli.PointAtPixel(x, y) >= 0;
     }
     out.push_back(p);
   }
@@ -133,16 +128,12 @@ TEST(ExtremeRecords, EveryAnswerWrongMarksEveryPointRed) {
   ExtremeRecord record(140);
   record.AllAnswersWrong();
   const LoadedRecord loaded = Load(record);
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  analysis::RecordData shown = loaded.Record;
+  stroopchart::StroopChart chart;
+  const chart::TLineSeries& stimuli = chart.Series().Series5sec;
   for (int s = 1; s <= 4; ++s) {
-    shown.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, shown);
-    for (int i = 0; i < series.Series5sec.PointCount(); ++i)
-      ASSERT_EQ(series.Series5sec.PointColor(i), chart::clRed)
-          << "subtest " << s << ", point " << i;
+    chart.ShowSubtest(loaded.Record, s);
+    for (int i = 0; i < stimuli.PointCount(); ++i)
+      ASSERT_EQ(stimuli.PointColor(i), chart::clRed) << "subtest " << s << ", point " << i;
   }
   ExpectDrawnSafely(loaded, 140);
 }

@@ -11,13 +11,12 @@
 
 #include "ExtremeRecord.h"
 #include "ProcessMemory.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
 #include "gif/GIFImage.h"
 #include "runtime/TextFile.h"
+#include "stroopchart/StroopChart.h"
 
 #ifdef STROOP_RELIABILITY_WITH_APP
 #include "app/ChartImage.h"
@@ -47,21 +46,14 @@ void SaveChartImage(chart::TChart& chart, const fs::path& path) {
 void Cycle(const fs::path& record, const fs::path& out) {
   const analysis::LoadedRecord loaded = analysis::LoadRecordFile(record);
   analysis::SaveReportFile(out / "report.txt", loaded.Report);
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
 #ifdef STROOP_RELIABILITY_WITH_APP
-  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
 #else
-  chart.SetCanvas(std::make_unique<chart::RecordingCanvas>());
+  stroopchart::StroopChart chart(std::make_unique<chart::RecordingCanvas>());
 #endif
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(loaded.Record.SubjectLine);
-  analysis::RecordData shown = loaded.Record;
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    shown.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, shown);
-    SaveChartImage(chart, out / ("chart" + std::to_string(s) + ".gif"));
+    chart.ShowSubtest(loaded.Record, s);
+    SaveChartImage(chart.Chart(), out / ("chart" + std::to_string(s) + ".gif"));
   }
 }
 

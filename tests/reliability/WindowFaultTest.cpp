@@ -61,7 +61,7 @@ class WindowFaults : public ::testing::Test {
   void ExpectUsable() {
     const size_t errorsBefore = f.prompts.errors.size();
     f.form.mmPlot2->trigger();
-    EXPECT_EQ(f.form.Record().CurrentSubtest, 2);
+    EXPECT_EQ(f.form.CurrentSubtest(), 2);
     chart::TChart& chart = f.form.Chart5sec();
     app::RenderChartImage(chart);  // the hit test works on the last paint
     auto& stimuli = f.form.Chart5secView->Series().Series5sec;

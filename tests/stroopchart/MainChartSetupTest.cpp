@@ -4,12 +4,14 @@
 #include <memory>
 #include <optional>
 
-#include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
 #include "runtime/Cp1251.h"
+#include "stroopchart/MainChartSetup.h"
 
-namespace chart {
+namespace stroopchart {
 namespace {
+
+using namespace chart;
 
 class MainChart : public ::testing::Test {
  protected:
@@ -140,4 +142,4 @@ TEST_F(MainChart, HoverFindsTheStimulusUnderTheCursor) {
 }
 
 }  // namespace
-}  // namespace chart
+}  // namespace stroopchart
