@@ -5,6 +5,7 @@
 #include <iostream>
 #include <memory>
 
+#include "analysis/SaveNames.h"
 #include "app/ChartImage.h"
 #include "app/QtStartup.h"
 #include "app/RunExport.h"
@@ -14,10 +15,7 @@
 namespace app {
 
 std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest) {
-  // The report's safe name is "<code> Stroop.txt"; the chart's keeps the same code.
-  std::string name = ExportReportFileName(subjectCodeCp1251);
-  name.resize(name.size() - std::string_view("Stroop.txt").size());
-  return name + std::to_string(subtest) + ".Stroop.gif";
+  return analysis::ChartFileName(FileSafeSubjectCode(subjectCodeCp1251), subtest);
 }
 
 void ExportCharts(const analysis::RecordData& record, const std::filesystem::path& folder) {

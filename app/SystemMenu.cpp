@@ -5,7 +5,7 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include "runtime/Cp1251.h"
+#include "app/Cp1251Text.h"
 
 namespace app {
 
@@ -68,7 +68,7 @@ bool TSystemMenu::Insert(unsigned position, unsigned flags, std::uintptr_t comma
     item->setSeparator(true);
   } else {
     const auto id = static_cast<unsigned>(commandId);
-    item = new QAction(QString::fromStdString(runtime::Cp1251ToUtf8(text ? text : "")), &menu_);
+    item = new QAction(FromCp1251(text ? text : ""), &menu_);
     item->setData(id);
     connect(item, &QAction::triggered, this, [this, id] { Choose(id); });
   }

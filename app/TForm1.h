@@ -93,8 +93,9 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void SetRecordCommandsEnabled(bool enabled);
   void ApplyBorder();
-  // Runs one command; an error it raises goes to the error box, as the framework's default display
-  // does.
+  // Runs one command: an error it raises stops it there and its message goes to the error box (a
+  // silent abort shows nothing); what the command changed before the error stays changed. The
+  // window's only place that catches errors.
   void RunCommand(const std::function<void()>& command);
   void ShowError(const std::string& messageCp1251);
   // The report view's lines as CP1251 for saving; nothing when the user declines to lose characters

@@ -9,6 +9,7 @@
 #include "analysis/SaveNames.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
+#include "app/Cp1251Text.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
 #include "app/WaitCursor.h"
@@ -19,10 +20,6 @@
 namespace app {
 
 namespace {
-
-QString FromCp1251(const std::string& bytes) {
-  return QString::fromStdString(runtime::Cp1251ToUtf8(bytes));
-}
 
 std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(fileName.toStdU16String());
@@ -57,37 +54,30 @@ void TForm1::mmOpenClick() {
 }
 
 bool TForm1::LoadRecordFile(const QString& fileName) {
-  // The whole record and its report are read before anything on screen changes, so a failure leaves
-  // the previous subject's record, report, chart, foot and menus exactly as they were.
-  std::optional<WaitCursor> wait(std::in_place);
-  analysis::LoadedRecord loaded;
-  try {
-    loaded = analysis::LoadRecordFile(PathOf(fileName));
-  } catch (const runtime::Exception& error) {
-    wait.reset();
-    ShowError(error.Message());
-    return false;
-  } catch (const std::bad_alloc&) {
-    wait.reset();
-    ShowError("Out of memory");
-    return false;
-  }
-
-  record_ = std::move(loaded.Record);
-  {
-    RedrawSuspended suspended(meAnalysis);
-    meAnalysis->clear();
-    QStringList report;
-    report.reserve(static_cast<qsizetype>(loaded.Report.size()));
-    for (const std::string& line : loaded.Report) report << FromCp1251(line);
-    meAnalysis->setPlainText(report.join(u'\n'));
-    currentSubtest_ = 1;
-    Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
-  }
-  mmOpen->setEnabled(true);
-  SetRecordCommandsEnabled(true);
-  paWork->show();
-  return true;
+  bool shown = false;
+  RunCommand([&] {
+    // The whole record and its report are read before anything on screen changes, so a failure
+    // leaves the previous subject's record, report, chart, foot and menus exactly as they were. The
+    // wait cursor is gone before the error box shows.
+    WaitCursor wait;
+    analysis::LoadedRecord loaded = analysis::LoadRecordFile(PathOf(fileName));
+    record_ = std::move(loaded.Record);
+    {
+      RedrawSuspended suspended(meAnalysis);
+      meAnalysis->clear();
+      QStringList report;
+      report.reserve(static_cast<qsizetype>(loaded.Report.size()));
+      for (const std::string& line : loaded.Report) report << FromCp1251(line);
+      meAnalysis->setPlainText(report.join(u'\n'));
+      currentSubtest_ = 1;
+      Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
+    }
+    mmOpen->setEnabled(true);
+    SetRecordCommandsEnabled(true);
+    paWork->show();
+    shown = true;
+  });
+  return shown;
 }
 
 void TForm1::mmPlot1Click(QObject* Sender) {

@@ -10,6 +10,15 @@
 namespace analysis {
 namespace {
 
+TEST(SaveNames, ReportAndChartNamesOfASubject) {
+  const std::string ivanov = runtime::Cp1251FromUtf8("Иванов");
+  EXPECT_EQ(ReportFileName("0507"), "0507 Stroop.txt");
+  EXPECT_EQ(ReportFileName(""), " Stroop.txt");
+  EXPECT_EQ(ReportFileName(ivanov), "Иванов Stroop.txt");
+  EXPECT_EQ(ChartFileName("0507", 1), "0507 1.Stroop.gif");
+  EXPECT_EQ(ChartFileName(ivanov, 4), "Иванов 4.Stroop.gif");
+}
+
 TEST(SaveNames, DefaultNamesInTheResultsFolder) {
   EXPECT_EQ(ResultsFolder("/opt/stroop/"), "/opt/stroop/Results");
   EXPECT_EQ(DefaultReportFileName("/opt/stroop/", "5012"), "/opt/stroop/Results/5012 Stroop.txt");

@@ -14,6 +14,7 @@
 
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
+#include "app/Cp1251Text.h"
 #include "app/SystemMenu.h"
 #include "chart/TChart.h"
 #include "runtime/Cp1251.h"
@@ -24,7 +25,6 @@
 namespace app {
 namespace {
 
-using test::FromCp1251;
 using test::RecordOf;
 using test::WindowFixture;
 
@@ -172,6 +172,7 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
   ASSERT_EQ(f.prompts.errors.size(), 2u);
   EXPECT_EQ(f.prompts.errors[0], "' ' is not a valid integer value.");  // a letter last: full stop
   EXPECT_EQ(f.prompts.errors[1], "Cannot open file " + f.Folder() + "Data/missing.txt.");
+  EXPECT_EQ(f.prompts.waitCursorAtError, (std::vector<bool>{false, false}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(f.form.meAnalysis->updatesEnabled());
   EXPECT_EQ(ReportLines(f.form), report);
@@ -184,6 +185,22 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
   f.form.mmSaveAnalysis->trigger();  // cancelled; shows the name it offers
   ASSERT_FALSE(f.dialogs.calls.empty());
   EXPECT_TRUE(f.dialogs.calls.back().fileName.endsWith("/Results/0507 Stroop.txt"));
+}
+
+TEST(MainWindow, ARecordGivenAtStartLoadsLikeDataAndAFailureShowsTheSameErrorBox) {
+  WindowFixture f;
+  EXPECT_FALSE(f.form.LoadRecordFile(f.Folder() + "Data/missing.txt"));
+  ASSERT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.prompts.errors[0], "Cannot open file " + f.Folder() + "Data/missing.txt.");
+  EXPECT_EQ(f.prompts.waitCursorAtError, std::vector<bool>{false});
+  EXPECT_FALSE(f.form.paWork->isVisibleTo(&f.form));
+
+  EXPECT_TRUE(f.form.LoadRecordFile(f.WriteRecord("0507.txt", RecordOf("0507"))));
+  EXPECT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 2);
+  EXPECT_EQ(Foot(f.form), ReportLines(f.form)[1]);
+  EXPECT_TRUE(f.form.paWork->isVisibleTo(&f.form));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(MainWindow, AFailedFirstLoadKeepsTheStartState) {

@@ -1,6 +1,7 @@
 // The scripted services and the fixture that builds the real main window around them.
 #include "tests/app/WindowFixture.h"
 
+#include <QApplication>
 #include <QFile>
 
 #include "runtime/Cp1251.h"
@@ -18,6 +19,11 @@ std::optional<QString> ScriptedDialogs::Run(const TFileDialog& dialog, QWidget*)
   const QString name = *answers.front();
   answers.pop_front();
   return name;
+}
+
+void RecordingPrompts::ShowError(QWidget*, const QString& text) {
+  errors.push_back(text);
+  waitCursorAtError.push_back(QApplication::overrideCursor() != nullptr);
 }
 
 bool RecordingPrompts::Confirm(QWidget*, const QString& text) {
@@ -61,10 +67,6 @@ std::vector<std::string> RecordOf(const std::string& code, int stimuli) {
       runtime::Cp1251FromUtf8("Код: " + code + "  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00");
   lines[2] = code;
   return lines;
-}
-
-QString FromCp1251(const std::string& bytes) {
-  return QString::fromStdString(runtime::Cp1251ToUtf8(bytes));
 }
 
 }  // namespace app::test

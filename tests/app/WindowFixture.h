@@ -32,13 +32,15 @@ class ScriptedDialogs : public FileDialogRunner {
   std::optional<QString> Run(const TFileDialog& dialog, QWidget*) override;
 };
 
-// Keeps every error text and question; answers questions from a script (No when it runs out).
+// Keeps every error text, whether the wait cursor was still up when it showed, and every question;
+// answers questions from a script (No when it runs out).
 class RecordingPrompts : public UserPrompts {
  public:
   std::vector<QString> errors;
+  std::vector<bool> waitCursorAtError;
   std::vector<QString> questions;
   std::deque<bool> answers;
-  void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+  void ShowError(QWidget*, const QString& text) override;
   bool Confirm(QWidget*, const QString& text) override;
 };
 
@@ -63,7 +65,5 @@ class WindowFixture {
 // The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and
 // line.
 std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
-
-QString FromCp1251(const std::string& bytes);
 
 }  // namespace app::test
