@@ -6,6 +6,7 @@
 
 #include "analysis/SaveNames.h"
 #include "runtime/Cp1251.h"
+#include "tests/support/TempFolder.h"
 
 namespace analysis {
 namespace {
@@ -48,17 +49,8 @@ TEST(SaveNames, GifRuleIsCaseSensitive) {
 
 class SaveFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() /
-        ("stroop-savenames-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Folder() const { return dir_.string() + "/"; }
-  std::filesystem::path dir_;
+  std::string Folder() const { return dir_.Path().string() + "/"; }
+  testsupport::TempFolder dir_;
 };
 
 TEST_F(SaveFolder, AsksOnlyWhenTheAddedGifNamesAnExistingFile) {

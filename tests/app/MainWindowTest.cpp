@@ -21,12 +21,13 @@
 #include "runtime/Errors.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestRecord.h"
 
 namespace app {
 namespace {
 
-using test::RecordOf;
 using test::WindowFixture;
+using testsupport::RecordOf;
 
 std::vector<QAction*> RecordCommands(TForm1& form) {
   return {form.mmPlot1, form.mmPlot2, form.mmPlot3, form.mmPlot4, form.mmSave->menuAction()};

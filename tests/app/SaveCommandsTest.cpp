@@ -14,6 +14,7 @@
 #include "runtime/Cp1251.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestRecord.h"
 
 namespace app {
 namespace {
@@ -28,7 +29,7 @@ QByteArray Contents(const QString& path) {
 class Saving : public ::testing::Test {
  protected:
   void SetUp() override {
-    f.Open(f.WriteRecord("0507.txt", test::RecordOf("0507", 20)));
+    f.Open(f.WriteRecord("0507.txt", testsupport::RecordOf("0507", 20)));
     ASSERT_TRUE(f.prompts.errors.empty());
   }
   QString Results() const { return f.Folder() + "Results/"; }

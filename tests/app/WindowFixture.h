@@ -3,9 +3,7 @@
 // folder.
 #pragma once
 
-#include <QDir>
 #include <QPoint>
-#include <QTemporaryDir>
 #include <deque>
 #include <optional>
 #include <string>
@@ -15,6 +13,7 @@
 #include "app/TFileDialog.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
+#include "tests/support/TempFolder.h"
 
 namespace app::test {
 
@@ -52,18 +51,14 @@ class WindowFixture {
   QString WriteRecord(const QString& name, const std::vector<std::string>& lines);
   // "Data" with the file chosen in the dialog.
   void Open(const QString& path);
-  QString Folder() const { return QDir(exeDir.path()).absolutePath() + "/"; }
+  QString Folder() const { return QString::fromStdString(exeDir.Path().string()) + "/"; }
 
-  QTemporaryDir exeDir;
+  testsupport::TempFolder exeDir;
   ScriptedDialogs dialogs;
   RecordingPrompts prompts;
   QPoint cursor;
   TForm1 form;
   TAboutBox about;
 };
-
-// The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and
-// line.
-std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
 
 }  // namespace app::test

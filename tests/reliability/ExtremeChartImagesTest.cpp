@@ -6,16 +6,18 @@
 #include <memory>
 #include <string>
 
-#include "ExtremeRecord.h"
 #include "analysis/LineBuffer.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
 #include "chart/qt/QImageCanvas.h"
 #include "gif/GIFImage.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/support/ExtremeRecord.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 // Plots, renders and encodes the chart of every subtest of the record.
 void DrawAllSubtests(const ExtremeRecord& source) {

@@ -3,18 +3,19 @@
 // without a crash or a hang, and nothing is drawn beyond the device's pixel range.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "ExtremeRecord.h"
 #include "analysis/LineBuffer.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/RecordingCanvas.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/support/ExtremeRecord.h"
+#include "tests/support/RecordedStroopChart.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 using analysis::LoadedRecord;
 
@@ -35,19 +36,16 @@ struct PaintedSubtest {
 
 // Plots and paints every subtest as the window does, and checks each paint's recorded lines.
 std::vector<PaintedSubtest> PaintAll(const analysis::RecordData& record) {
-  auto owned = std::make_unique<chart::RecordingCanvas>();
-  chart::RecordingCanvas* canvas = owned.get();
-  stroopchart::StroopChart stroop(std::move(owned));
+  testsupport::RecordedStroopChart stroop;
   chart::TChart& chart = stroop.Chart();
   chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   std::vector<PaintedSubtest> out;
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
     stroop.ShowSubtest(record, s);
-    canvas->ClearOps();
-    chart.Paint();
+    stroop.Repaint();
     PaintedSubtest p;
     p.points = stimuli.PointCount();
-    for (const chart::TCanvasOp& op : canvas->Ops())
+    for (const chart::TCanvasOp& op : stroop.Canvas().Ops())
       if (op.Kind == chart::TCanvasOpKind::Line &&
           !(OnDevice(op.Box.Left) && OnDevice(op.Box.Top) && OnDevice(op.Box.Right) &&
             OnDevice(op.Box.Bottom)))
@@ -128,10 +126,10 @@ TEST(ExtremeRecords, EveryAnswerWrongMarksEveryPointRed) {
   ExtremeRecord record(140);
   record.AllAnswersWrong();
   const LoadedRecord loaded = Load(record);
-  stroopchart::StroopChart chart;
-  const chart::TLineSeries& stimuli = chart.Series().Series5sec;
+  stroopchart::StroopChart stroop;
+  const chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   for (int s = 1; s <= 4; ++s) {
-    chart.ShowSubtest(loaded.Record, s);
+    stroop.ShowSubtest(loaded.Record, s);
     for (int i = 0; i < stimuli.PointCount(); ++i)
       ASSERT_EQ(stimuli.PointColor(i), chart::clRed) << "subtest " << s << ", point " << i;
   }

@@ -10,14 +10,16 @@
 #include <QFile>
 #include <functional>
 
-#include "ExtremeRecord.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
 #include "chart/TChart.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/ExtremeRecord.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 using app::test::WindowFixture;
 

@@ -4,9 +4,8 @@
 #include <memory>
 #include <optional>
 
-#include "chart/RecordingCanvas.h"
 #include "runtime/Cp1251.h"
-#include "stroopchart/MainChartSetup.h"
+#include "tests/support/RecordedStroopChart.h"
 
 namespace stroopchart {
 namespace {
@@ -15,12 +14,9 @@ using namespace chart;
 
 class MainChart : public ::testing::Test {
  protected:
-  MainChart() {
-    chart.SetCanvas(std::make_unique<RecordingCanvas>());
-    SetUpMainChart(chart, series);
-  }
-  TChart chart;
-  TMainChartSeries series;
+  testsupport::RecordedStroopChart stroop;
+  TChart& chart = stroop.Chart();
+  TMainChartSeries& series = stroop.Series();
 };
 
 TEST_F(MainChart, StoredSettings) {
