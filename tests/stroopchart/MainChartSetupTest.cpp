@@ -1,16 +1,25 @@
-// The main window's chart as stored: settings, series order, marker margins, a single point, hover.
+// The main window's chart as the window sets it up: what its settings put on the canvas (size,
+// panel and back wall, the fonts of titles, foot and axis titles, whole-number axis labels, the
+// four series' pens and markers in list order), the markers' margins, a single point, the hover
+// readout, and the settings that draw nothing.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
+#include <regex>
+#include <string>
+#include <vector>
 
+#include "analysis/RecordData.h"
 #include "runtime/Cp1251.h"
+#include "tests/runtime/SeparatorGuard.h"
 #include "tests/support/RecordedStroopChart.h"
 
 namespace stroopchart {
 namespace {
 
 using namespace chart;
+
+std::string U(const char* utf8) { return runtime::Cp1251FromUtf8(utf8); }
 
 class MainChart : public ::testing::Test {
  protected:
@@ -19,85 +28,173 @@ class MainChart : public ::testing::Test {
   TMainChartSeries& series = stroop.Series();
 };
 
-TEST_F(MainChart, StoredSettings) {
-  EXPECT_EQ(chart.Left(), 1);
-  EXPECT_EQ(chart.Top(), 1);
-  EXPECT_EQ(chart.Width(), 1023);
-  EXPECT_EQ(chart.Height(), 369);
-  EXPECT_EQ((std::array<int, 4>{chart.MarginLeft(), chart.MarginTop(), chart.MarginRight(),
-                                chart.MarginBottom()}),
-            (std::array<int, 4>{1, 2, 1, 2}));
-  EXPECT_FALSE(chart.View3D());
-  EXPECT_FALSE(chart.AllowZoom());
-  EXPECT_EQ(chart.AllowPanning(), pmNone);
-  EXPECT_FALSE(chart.Legend().Visible());
-  EXPECT_FALSE(chart.ScaleLastPage());
-  EXPECT_FALSE(chart.Loading());
-  EXPECT_EQ(chart.BackColor(), clWhite);
-  EXPECT_EQ(chart.BackWall().Brush().Color(), clWhite);
-  EXPECT_EQ(chart.BackWall().Brush().Style(), bsSolid);
-  EXPECT_EQ(chart.Color(), clBtnFace);  // the panel keeps the button face
-
-  for (TChartTitle* block : {&chart.Title(), &chart.Foot()}) {
-    EXPECT_EQ(block->Font().Name(), "Arial");
-    EXPECT_EQ(block->Font().Height(), -15);
-    EXPECT_EQ(block->Font().Color(), clBlue);
+// Subtest 1 with three stimuli: blue shown and named, red shown and green named (wrong), green
+// shown and named.
+analysis::RecordData ThreeStimuli() {
+  analysis::RecordData r;
+  r.SubjectLine = U("Код: 0507  Имя: Иванов И.И.");
+  r.StimulusCount = 3;
+  const int shown[] = {1, 0, 2}, named[] = {1, 2, 2};
+  const double times[] = {0.6, 1.4, 0.9};
+  for (int c = 0; c < 3; ++c) {
+    analysis::TStimulusRow row;
+    row.Stimul1 = static_cast<uint8_t>(shown[c]);
+    row.Answer[1] = static_cast<uint8_t>(named[c]);
+    row.Time[1] = times[c];
+    r.Stimuli.push_back(row);
   }
-  ASSERT_EQ(chart.Title().Text().Count(), 2);
-  EXPECT_EQ(chart.Title().Text().Strings(0),
-            runtime::Cp1251FromUtf8("График времени реакции на стимулы - "));
-  EXPECT_EQ(chart.Title().Text().Strings(1), "SD");
-  EXPECT_EQ(chart.Foot().Text().Count(), 1);
+  r.SubtestTime[1] = 105;
+  r.SubtestMean[1] = 0.8;
+  r.SubtestSD[1] = 0.1;
+  r.SubtestErrors[1] = 1;
+  return r;
+}
 
-  EXPECT_EQ(chart.BottomAxis().AxisValuesFormat(), "##0.");
-  EXPECT_FALSE(chart.BottomAxis().LabelsOnAxis());
-  EXPECT_EQ(chart.BottomAxis().LabelStyle(), talValue);
-  EXPECT_EQ(chart.BottomAxis().Title().Caption(), runtime::Cp1251FromUtf8("Номер стимула"));
-  EXPECT_EQ(chart.LeftAxis().AxisValuesFormat(), "#0.");
-  EXPECT_FALSE(chart.LeftAxis().ExactDateTime());
-  EXPECT_EQ(chart.LeftAxis().Title().Caption(),
-            runtime::Cp1251FromUtf8("Время реакции, сек [Mean+/-2SD]"));
-  for (TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
-    EXPECT_EQ(axis->Title().Font().Name(), "Arial");
-    EXPECT_EQ(axis->Title().Font().Height(), -13);
-    EXPECT_EQ(axis->Title().Font().Color(), clBlack);
+// The operations drawn between each ClipRectangle and its UnClipRectangle: one group per series.
+std::vector<std::vector<TCanvasOp>> SeriesGroups(const std::vector<TCanvasOp>& ops) {
+  std::vector<std::vector<TCanvasOp>> groups;
+  bool inside = false;
+  for (const TCanvasOp& op : ops) {
+    if (op.Kind == TCanvasOpKind::ClipRectangle) {
+      groups.emplace_back();
+      inside = true;
+    } else if (op.Kind == TCanvasOpKind::UnClipRectangle) {
+      inside = false;
+    } else if (inside) {
+      groups.back().push_back(op);
+    }
+  }
+  return groups;
+}
+
+TEST_F(MainChart, PanelWallTitlesFootAndAxisTextsAsTheWindowShowsThem) {
+  runtime::SeparatorGuard guard('.', ',');
+  stroop.ShowSubtest(ThreeStimuli(), 1);
+  stroop.Repaint();
+  const std::vector<TCanvasOp>& ops = stroop.Canvas().Ops();
+  ASSERT_FALSE(ops.empty());
+  EXPECT_EQ(ops[0].Kind, TCanvasOpKind::PrepareImage);
+  EXPECT_EQ(ops[0].Box, (TRect{0, 0, 1023, 369}));
+  EXPECT_EQ(ops[1].Kind, TCanvasOpKind::FillRect);  // the panel keeps the button face
+  EXPECT_EQ(ops[1].Brush, (TCanvasBrush{clBtnFace, bsSolid}));
+
+  // Margins of 1% of 1023 (10) and 2% of 369 (7); two 17-pixel title lines and a 5-pixel gap
+  // (7 + 39); the foot line and its gap (362 - 22); the bottom axis's 15-pixel title, 13-pixel
+  // labels and 6 for the ticks (340 - 34); the left axis's 15-pixel title, a one-digit label and
+  // its ticks (10 + 33).
+  const TRect plot = chart.PlotRect();
+  EXPECT_EQ(plot, (TRect{43, 46, 1013, 306}));
+  // The back wall: the plotting rectangle filled white, its frame included.
+  int walls = 0;
+  for (const TCanvasOp& op : ops)
+    walls += op.Kind == TCanvasOpKind::Rectangle &&
+             op.Box == TRect{plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1} &&
+             op.Brush == TCanvasBrush{clWhite, bsSolid};
+  EXPECT_EQ(walls, 1);
+
+  // clang-format off
+  const struct {
+    const char* text;
+    TCanvasOpKind kind;
+    int height;
+    TColor color;
+  } texts[] = {
+      {"График времени реакции на стимулы - \"Название цвета прямоугольника\" [НЦ]", TCanvasOpKind::TextOut, -15, clBlue},
+      {"Время выполнения - 105 сек, Mean - 0.80 сек, SD - 0.10 сек, N ошибок - 1", TCanvasOpKind::TextOut, -15, clBlue},
+      {"Код: 0507  Имя: Иванов И.И.", TCanvasOpKind::TextOut, -15, clBlue},  // the foot
+      {"Номер стимула", TCanvasOpKind::TextOut, -13, clBlack},
+      {"Время реакции, сек [Mean+/-2SD]", TCanvasOpKind::RotatedTextOut, -13, clBlack},
+  };
+  // clang-format on
+  for (const auto& t : texts) {
+    SCOPED_TRACE(t.text);
+    int found = 0;
+    for (const TCanvasOp& op : ops) {
+      if (op.Text != U(t.text)) continue;
+      ++found;
+      EXPECT_EQ(op.Kind, t.kind);
+      EXPECT_EQ(op.Font, (TCanvasFont{"Arial", t.height, t.color, 0}));
+    }
+    EXPECT_EQ(found, 1);
+  }
+  // Every other text is an axis label: a whole number ("##0." and "#0."), never a stimulus's
+  // readout label, and no legend or point mark is drawn.
+  int labels = 0;
+  for (const TCanvasOp& op : ops) {
+    if (op.Kind != TCanvasOpKind::TextOut && op.Kind != TCanvasOpKind::RotatedTextOut) continue;
+    bool known = false;
+    for (const auto& t : texts) known = known || op.Text == U(t.text);
+    if (known) continue;
+    ++labels;
+    EXPECT_TRUE(std::regex_match(op.Text, std::regex("-?[0-9]+"))) << op.Text;
+  }
+  EXPECT_GE(labels, 4);
+}
+
+TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
+  stroop.ShowSubtest(ThreeStimuli(), 1);
+  stroop.Repaint();
+  const auto groups = SeriesGroups(stroop.Canvas().Ops());
+  ASSERT_EQ(groups.size(), 4u);
+  const TColor band = 4194368;  // red 64, green 0, blue 64
+  const struct {
+    std::vector<TColor> lines;  // pen colour of each line segment
+    TPenStyle style;
+    std::vector<TColor> markers;  // brush colour of each square marker
+  } expected[] = {
+      {{clRed, clGreen}, psSolid, {clGreen, clRed, clGreen}},  // a segment takes its end's colour
+      {{clBlue, clBlue}, psSolid, {}},
+      {{band, band}, psDashDot, {}},
+      {{band, band}, psDashDot, {}},
+  };
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    std::vector<TColor> lines, markers;
+    for (const TCanvasOp& op : groups[static_cast<size_t>(i)]) {
+      if (op.Kind == TCanvasOpKind::Line) {
+        lines.push_back(op.Pen.Color);
+        EXPECT_EQ(op.Pen.Style, expected[i].style);
+        EXPECT_EQ(op.Pen.Width, 1);
+      } else if (op.Kind == TCanvasOpKind::Rectangle) {
+        markers.push_back(op.Brush.Color);
+        EXPECT_EQ(op.Box.Width(), op.Box.Height());
+      } else {
+        ADD_FAILURE() << "another drawing than lines and square markers";
+      }
+    }
+    EXPECT_EQ(lines, expected[i].lines);
+    EXPECT_EQ(markers, expected[i].markers);
   }
 }
 
-TEST_F(MainChart, FourSeriesInListOrder) {
-  ASSERT_EQ(chart.CountSeries(), 4);
-  const struct {
-    TLineSeries* series;
-    TColor color;
-    bool pointer;
-    TPenStyle line;
-    int arrow;
-    bool legend;
-  } cases[] = {
-      {&series.Series5sec, clRed, true, psSolid, 0, false},
-      {&series.Series5secAv, clBlue, false, psSolid, 8, true},
-      {&series.Series5sec2Dp, 4194368, false, psDashDot, 8, true},
-      {&series.Series5sec2Dm, 4194368, false, psDashDot, 8, true},
-  };
+TEST_F(MainChart, StimuliKeepTheirXOrderWhateverOrderTheyComeIn) {
+  series.Series5sec.AddPoint(3, 0.5);
+  series.Series5sec.AddPoint(1, 0.9);
+  series.Series5sec.AddPoint(2, 0.7);
+  const double xs[] = {1, 2, 3}, ys[] = {0.9, 0.7, 0.5};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(series.Series5sec.PointX(i), xs[i]);
+    EXPECT_EQ(series.Series5sec.PointY(i), ys[i]);  // each time stays with its stimulus
+  }
+}
+
+// These settings are kept as the window makes them but change nothing drawn: the chart is flat,
+// and it neither zooms, pans, pages nor draws a legend, date-time labels or point marks.
+TEST_F(MainChart, SettingsThatDrawNothing) {
+  EXPECT_FALSE(chart.View3D());
+  EXPECT_FALSE(chart.AllowZoom());
+  EXPECT_EQ(chart.AllowPanning(), pmNone);
+  EXPECT_FALSE(chart.ScaleLastPage());
+  EXPECT_FALSE(chart.Legend().Visible());
+  EXPECT_FALSE(chart.LeftAxis().ExactDateTime());
+  EXPECT_FALSE(series.Series5sec.ShowInLegend());
+  const int arrows[] = {0, 8, 8, 8};
   for (int i = 0; i < 4; ++i) {
-    const auto& c = cases[i];
-    SCOPED_TRACE(i);
-    EXPECT_EQ(chart.SeriesAt(i), c.series);
-    EXPECT_EQ(c.series->SeriesColor(), c.color);
-    EXPECT_EQ(c.series->Pointer().Visible(), c.pointer);
-    EXPECT_EQ(c.series->Pointer().Style(), psRectangle);
-    EXPECT_TRUE(c.series->Pointer().InflateMargins());
-    EXPECT_EQ(c.series->LinePen().Style(), c.line);
-    EXPECT_EQ(c.series->LinePen().Width(), 1);
-    EXPECT_FALSE(c.series->Marks().Visible());
-    EXPECT_EQ(c.series->Marks().ArrowLength(), c.arrow);
-    EXPECT_EQ(c.series->ShowInLegend(), c.legend);
-    EXPECT_EQ(c.series->XValues().Name(), "X");
-    EXPECT_EQ(c.series->XValues().Order(), loAscending);
-    EXPECT_EQ(c.series->YValues().Name(), "Y");
-    EXPECT_EQ(c.series->YValues().Order(), loNone);
-    EXPECT_EQ(c.series->HorzAxisObj(), &chart.BottomAxis());
-    EXPECT_EQ(c.series->VertAxisObj(), &chart.LeftAxis());
+    const TChartSeries& s = *chart.SeriesAt(i);
+    EXPECT_FALSE(s.Marks().Visible()) << i;
+    EXPECT_EQ(s.Marks().ArrowLength(), arrows[i]) << i;
+    EXPECT_EQ(s.XValues().Name(), "X") << i;
+    EXPECT_EQ(s.YValues().Name(), "Y") << i;
   }
 }
 
