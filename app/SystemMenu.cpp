@@ -26,7 +26,8 @@ TSystemMenu::TSystemMenu(QWidget* window, QMenuBar* menuBar, CommandHandler hand
   QAction* close = AddCommand(QStringLiteral("Закрыть"), SC_CLOSE);
   close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
   connect(&menu_, &QMenu::aboutToShow, this, [this] {
-    // Restore and Maximize are offered only where they change something, as the native menu does.
+    // Restore and Maximize are offered only where they change something: Restore for a maximised or
+    // minimised window, Maximize for one that is not maximised.
     const bool maximised = window_->isMaximized();
     for (QAction* action : menu_.actions()) {
       const unsigned id = action->data().toUInt();

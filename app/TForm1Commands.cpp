@@ -25,8 +25,8 @@ std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(fileName.toStdU16String());
 }
 
-// Raised when the sender of a plot command is not a menu item, as the framework's checked cast
-// does.
+// Raised when the sender of a plot command is not a menu item: the command reads the subtest from
+// the item's Tag, which nothing else carries.
 class EInvalidCast : public runtime::Exception {
   using Exception::Exception;
 };

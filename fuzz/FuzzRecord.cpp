@@ -1,6 +1,6 @@
 // Fuzz target: a record as raw bytes through loading, the report, its file bytes, and the plot,
 // paint and hit test of all four subtests on the recording canvas. Refused records must raise the
-// framework's errors.
+// conversion and arithmetic errors the window shows (runtime::Exception), nothing else.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -46,7 +46,7 @@ void PlotAllSubtests(const analysis::RecordData& record) {
   }
 }
 
-// Inputs refused with the framework's message and inputs loaded, printed when the run ends.
+// Inputs refused with an error message and inputs loaded, printed when the run ends.
 long long refused = 0;
 long long loadedCount = 0;
 

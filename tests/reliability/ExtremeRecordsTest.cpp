@@ -1,6 +1,6 @@
 // Extreme records: huge, negative and equal reaction times, 100,000 stimuli, every answer wrong,
 // one stimulus, overflowing SD bands. Each loads, reports, plots and paints all four subtests
-// without a crash or a hang, and nothing is drawn beyond the device's pixel range.
+// without a crash or a hang, and no line reaches beyond the pixel range the chart draws in.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,8 +23,8 @@ LoadedRecord Load(const ExtremeRecord& record) {
   return analysis::LoadRecord(analysis::LineBuffer::FromBytes(record.Bytes()));
 }
 
-// The device draws only within -32766..32766; the line series skips points whose pixel is further
-// out.
+// The chart draws only within -32766..32766 pixels; the line series skips points whose pixel is
+// further out.
 bool OnDevice(int v) { return v > -32767 && v < 32767; }
 
 struct PaintedSubtest {

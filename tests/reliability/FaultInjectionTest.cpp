@@ -1,7 +1,7 @@
 // Fault injection on the save and load paths: a folder that is a file, a folder that vanished, a
 // full disk (a file size limit, which stops root too, and /dev/full), a pipe and a device as
-// targets, and records that cannot be read. Each failure raises the framework's message and leaves
-// existing files intact.
+// targets, and records that cannot be read. Each failure raises "Cannot create file" or "Cannot
+// open file" with the path and leaves existing files intact.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
