@@ -1,6 +1,6 @@
-// The Stroop chart of a record: the main window's chart with its four series on a canvas of the
-// caller's choice, showing one subtest of a record. The window, the export, the tools, the fuzz
-// targets and the tests all draw the chart through it.
+// The chart of a record: the main window's chart with its four series, drawing on a canvas of the
+// caller's choice (the window's image, an off-screen one, a recording canvas), showing one subtest
+// of a record.
 #pragma once
 
 #include <memory>
