@@ -84,7 +84,6 @@ LoadedRecord LoadRecord(const LineBuffer& lines) {
   ReadHeader(lines, loaded.Record);
   WriteAnalysisReport(lines, loaded.Record, loaded.Report);
   ReadStimuli(lines, loaded.Record);
-  loaded.Record.CurrentSubtest = 1;
   return loaded;
 }
 

@@ -12,26 +12,29 @@ namespace {
 
 constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
-std::string ResultsPrefix(std::string_view exeFolder, std::string_view subjectCodeCp1251) {
-  return ResultsFolder(exeFolder) + kSeparator + runtime::Cp1251ToUtf8(subjectCodeCp1251);
-}
-
 std::filesystem::path FromUtf8(std::string_view text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 }  // namespace
 
+std::string ReportFileName(std::string_view subjectCodeCp1251) {
+  return runtime::Cp1251ToUtf8(subjectCodeCp1251) + " Stroop.txt";
+}
+
+std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest) {
+  return runtime::Cp1251ToUtf8(subjectCodeCp1251) + ' ' + std::to_string(subtest) + ".Stroop.gif";
+}
+
 std::string ResultsFolder(std::string_view exeFolder) { return std::string(exeFolder) + "Results"; }
 
 std::string DefaultReportFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251) {
-  return ResultsPrefix(exeFolder, subjectCodeCp1251) + " Stroop.txt";
+  return ResultsFolder(exeFolder) + kSeparator + ReportFileName(subjectCodeCp1251);
 }
 
 std::string DefaultChartFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251,
                                  int subtest) {
-  return ResultsPrefix(exeFolder, subjectCodeCp1251) + ' ' + std::to_string(subtest) +
-         ".Stroop.gif";
+  return ResultsFolder(exeFolder) + kSeparator + ChartFileName(subjectCodeCp1251, subtest);
 }
 
 std::string WithGifExtension(std::string_view chosenName) {

@@ -1,12 +1,18 @@
-// File names of the two save commands: the default names in the "Results" folder and the chart's
-// ".gif" rule. Folder and file names are UTF-8 (the file system's text); the subject code is CP1251
-// from the record.
+// The result files' names: the report's and the chart's for a subject (the window's default names
+// in the "Results" folder and the export's), and the chart's ".gif" rule. Folder and file names are
+// UTF-8 (the file system's text); the subject code is CP1251 from the record.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace analysis {
+
+// "<code> Stroop.txt"
+std::string ReportFileName(std::string_view subjectCodeCp1251);
+
+// "<code> <subtest>.Stroop.gif"
+std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest);
 
 // exeFolder ends with a path delimiter; the result has none: <exeFolder>Results
 std::string ResultsFolder(std::string_view exeFolder);

@@ -5,36 +5,26 @@
 #include <iostream>
 #include <memory>
 
-#include "analysis/PlotSubtest.h"
+#include "analysis/SaveNames.h"
 #include "app/ChartImage.h"
 #include "app/QtStartup.h"
 #include "app/RunExport.h"
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
+#include "stroopchart/StroopChart.h"
 
 namespace app {
 
 std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest) {
-  // The report's safe name is "<code> Stroop.txt"; the chart's keeps the same code.
-  std::string name = ExportReportFileName(subjectCodeCp1251);
-  name.resize(name.size() - std::string_view("Stroop.txt").size());
-  return name + std::to_string(subtest) + ".Stroop.gif";
+  return analysis::ChartFileName(FileSafeSubjectCode(subjectCodeCp1251), subtest);
 }
 
 void ExportCharts(const analysis::RecordData& record, const std::filesystem::path& folder) {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
-  // As after a load: the foot holds the identification line.
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(record.SubjectLine);
-  analysis::RecordData shown = record;
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    shown.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, shown);
+    chart.ShowSubtest(record, s);
     const std::string name = ExportChartFileName(record.SubjectCode, s);
-    SaveChartGif(chart, folder / std::filesystem::path(std::u8string(name.begin(), name.end())));
+    SaveChartGif(chart.Chart(),
+                 folder / std::filesystem::path(std::u8string(name.begin(), name.end())));
   }
 }
 

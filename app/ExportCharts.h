@@ -12,7 +12,7 @@
 
 namespace app {
 
-// "<code> <subtest>.Stroop.gif", with the code made safe the way the exported report's name is.
+// "<code> <subtest>.Stroop.gif" in UTF-8 for the file-safe code, beside the exported report.
 std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest);
 
 // Writes the four chart images of the record into `folder`. Needs a Qt GUI application (any

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "analysis/ReportFile.h"
+#include "analysis/SaveNames.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 
@@ -22,12 +23,16 @@ std::string PrintableUtf8(std::string_view cp1251) {
 
 }  // namespace
 
-std::string ExportReportFileName(std::string_view subjectCodeCp1251) {
+std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251) {
   std::string code(subjectCodeCp1251);
   for (char& c : code) {
     if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '_';
   }
-  return runtime::Cp1251ToUtf8(code) + " Stroop.txt";
+  return code;
+}
+
+std::string ExportReportFileName(std::string_view subjectCodeCp1251) {
+  return analysis::ReportFileName(FileSafeSubjectCode(subjectCodeCp1251));
 }
 
 std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded,

@@ -12,8 +12,11 @@
 
 namespace app {
 
-// The file name for a subject code (CP1251): "<code> Stroop.txt" in UTF-8, with path separators and
-// control characters in the code replaced by "_" so a record can never write outside the folder.
+// The subject code (CP1251) with path separators and control characters replaced by "_", so a
+// record can never name a file outside the export folder.
+std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251);
+
+// "<code> Stroop.txt" in UTF-8 for the file-safe code.
 std::string ExportReportFileName(std::string_view subjectCodeCp1251);
 
 // Writes the report of one loaded record into `folder`; returns the file written.

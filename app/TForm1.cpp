@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 
 #include "app/ChartView.h"
+#include "app/Cp1251Text.h"
 #include "app/Glyphs.h"
 #include "app/MenuBarStyle.h"
 #include "app/SystemMenu.h"
@@ -23,10 +24,6 @@ namespace {
 
 constexpr unsigned kAboutCommand = 1025;
 constexpr unsigned kMenuEnd = 65535;
-
-QString FromCp1251(const std::string& bytes) {
-  return QString::fromStdString(runtime::Cp1251ToUtf8(bytes));
-}
 
 }  // namespace
 

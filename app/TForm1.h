@@ -1,6 +1,16 @@
 // The main window: menu, chart above the report view, the open and save dialogs, the system-menu
 // entry, and the record data of the current subject. One slot per command; the work itself is in
-// analysis/ and chart/.
+// analysis/ and stroopchart/.
+//
+// Vocabulary. Class names start with T (TForm1 is the main window, TAboutBox the about dialog). A
+// control's name starts with its kind:
+//   mm  an item of the main menu (mmOpen is "Data", mmPlot1..mmPlot4 "Plot1".."Plot4")
+//   me  a memo, that is a multi-line text view (meAnalysis, the report)
+//   pa  a panel (paWork, the work area)
+//   bt  a button: btSaveClick, the handler of "Save" > "Chart", keeps a button's prefix
+// A handler is named after its control and event: mmOpenClick runs when mmOpen is clicked.
+// Chart5sec is the reaction-time chart; its series are Series5sec (the stimuli), Series5secAv (the
+// mean) and Series5sec2Dp / Series5sec2Dm (mean plus / minus 2 SD).
 #pragma once
 
 #include <QMainWindow>
@@ -38,26 +48,30 @@ class TForm1 : public QMainWindow {
   // The about dialog that command 1025 shows (created by the start sequence after this window).
   void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
-  // The window's own system menu and its one system-command handler.
+  // The window's own system menu and its one system-command handler (WM_SYSCOMMAND, the window
+  // system's message for them): 1025 shows the about dialog, every command then gets the window
+  // system's own handling.
   TSystemMenu* SystemMenu() { return systemMenu_; }
   void WMSysCommand(unsigned commandId);
 
   // Commands.
-  void mmOpenClick();
-  void mmPlot1Click(QObject* Sender);
-  void Chart5secMouseMove(int X, int Y);
-  void mmSaveAnalysisClick();
-  void btSaveClick();
+  void mmOpenClick();                     // "Data": choose a record, then LoadRecordFile
+  void mmPlot1Click(QObject* Sender);     // "Plot1".."Plot4": show the subtest in the item's Tag
+  void Chart5secMouseMove(int X, int Y);  // the pointed stimulus's label as the bottom axis title
+  void mmSaveAnalysisClick();             // "Save" > "Analysis": the report view's text to a file
+  void btSaveClick();                     // "Save" > "Chart": the chart's image to a GIF file
 
-  // Steps 5 to 15 of "Data" for a file already chosen; the command line starts the window with it.
-  // Failures show the error box and leave the window as it was. True when the record loaded.
+  // Loads a record file into the window: reads the record and writes its report, then shows the
+  // report, subtest 1 with the subject's identification line in the chart's foot, every command
+  // and the work panel. "Data" calls it for the chosen file, the command line for the record it
+  // names. A failure shows the error box and leaves the window as it was. True when it loaded.
   bool LoadRecordFile(const QString& fileName);
 
   // Controls, in creation order.
-  QFrame* Bevel1;
-  QWidget* paWork;
-  ChartView* Chart5secView;
-  QPlainTextEdit* meAnalysis;
+  QFrame* Bevel1;              // a sunken line at the top, covered by paWork once it shows
+  QWidget* paWork;             // chart and report; hidden until a record loads
+  ChartView* Chart5secView;    // the widget that shows Chart5sec
+  QPlainTextEdit* meAnalysis;  // the report, editable
   chart::TChart& Chart5sec();
 
   // Menu items.
@@ -70,11 +84,13 @@ class TForm1 : public QMainWindow {
   QAction* mmSaveAnalysis;
   QAction* mmSaveChart5sec;
 
-  TFileDialog OpenDialog1;
-  TFileDialog SaveDialog;
+  TFileDialog OpenDialog1;  // "Data"
+  TFileDialog SaveDialog;   // both "Save" commands
 
   // Record data of the current subject and the executable's folder (with its trailing delimiter).
   const analysis::RecordData& Record() const { return record_; }
+  // The subtest the chart shows, 1..4: 1 after every load, then the one the last "Plot" chose.
+  int CurrentSubtest() const { return currentSubtest_; }
   const QString& ExeFolder() const { return exeFolder_; }
 
   // The design size of the client area; the maximised window may be larger or smaller.
@@ -91,8 +107,9 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void SetRecordCommandsEnabled(bool enabled);
   void ApplyBorder();
-  // Runs one command; an error it raises goes to the error box, as the framework's default display
-  // does.
+  // Runs one command: an error it raises stops it there and its message goes to the error box (a
+  // silent abort shows nothing); what the command changed before the error stays changed. The
+  // window's only place that catches errors.
   void RunCommand(const std::function<void()>& command);
   void ShowError(const std::string& messageCp1251);
   // The report view's lines as CP1251 for saving; nothing when the user declines to lose characters
@@ -104,6 +121,7 @@ class TForm1 : public QMainWindow {
   TAboutBox* aboutBox_ = nullptr;
   TSystemMenu* systemMenu_ = nullptr;
   analysis::RecordData record_;
+  int currentSubtest_ = 1;
 };
 
 }  // namespace app

@@ -4,12 +4,12 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "analysis/SaveNames.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
+#include "app/Cp1251Text.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
 #include "app/WaitCursor.h"
@@ -21,16 +21,12 @@ namespace app {
 
 namespace {
 
-QString FromCp1251(const std::string& bytes) {
-  return QString::fromStdString(runtime::Cp1251ToUtf8(bytes));
-}
-
 std::filesystem::path PathOf(const QString& fileName) {
   return std::filesystem::path(fileName.toStdU16String());
 }
 
-// Raised when the sender of a plot command is not a menu item, as the framework's checked cast
-// does.
+// Raised when the sender of a plot command is not a menu item: the command reads the subtest from
+// the item's Tag, which nothing else carries.
 class EInvalidCast : public runtime::Exception {
   using Exception::Exception;
 };
@@ -58,46 +54,37 @@ void TForm1::mmOpenClick() {
 }
 
 bool TForm1::LoadRecordFile(const QString& fileName) {
-  // The whole record and its report are read before anything on screen changes, so a failure leaves
-  // the previous subject's record, report, chart, foot and menus exactly as they were.
-  std::optional<WaitCursor> wait(std::in_place);
-  analysis::LoadedRecord loaded;
-  try {
-    loaded = analysis::LoadRecordFile(PathOf(fileName));
-  } catch (const runtime::Exception& error) {
-    wait.reset();
-    ShowError(error.Message());
-    return false;
-  } catch (const std::bad_alloc&) {
-    wait.reset();
-    ShowError("Out of memory");
-    return false;
-  }
-
-  record_ = std::move(loaded.Record);
-  {
-    RedrawSuspended suspended(meAnalysis);
-    meAnalysis->clear();
-    QStringList report;
-    report.reserve(static_cast<qsizetype>(loaded.Report.size()));
-    for (const std::string& line : loaded.Report) report << FromCp1251(line);
-    meAnalysis->setPlainText(report.join(u'\n'));
-    record_.CurrentSubtest = 1;
-    analysis::PlotSubtest(Chart5sec(), Chart5secView->Series(), record_);
-    Chart5sec().Foot().Text().Clear();
-    Chart5sec().Foot().Text().Add(record_.SubjectLine);
-  }
-  mmOpen->setEnabled(true);
-  SetRecordCommandsEnabled(true);
-  paWork->show();
-  return true;
+  bool shown = false;
+  RunCommand([&] {
+    // The whole record and its report are read before anything on screen changes, so a failure
+    // leaves the previous subject's record, report, chart, foot and menus exactly as they were. The
+    // wait cursor is gone before the error box shows.
+    WaitCursor wait;
+    analysis::LoadedRecord loaded = analysis::LoadRecordFile(PathOf(fileName));
+    record_ = std::move(loaded.Record);
+    {
+      RedrawSuspended suspended(meAnalysis);
+      meAnalysis->clear();
+      QStringList report;
+      report.reserve(static_cast<qsizetype>(loaded.Report.size()));
+      for (const std::string& line : loaded.Report) report << FromCp1251(line);
+      meAnalysis->setPlainText(report.join(u'\n'));
+      currentSubtest_ = 1;
+      Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
+    }
+    mmOpen->setEnabled(true);
+    SetRecordCommandsEnabled(true);
+    paWork->show();
+    shown = true;
+  });
+  return shown;
 }
 
 void TForm1::mmPlot1Click(QObject* Sender) {
   auto* item = qobject_cast<QAction*>(Sender);
   if (!item || !item->property("Tag").isValid()) throw EInvalidCast("Invalid class typecast");
-  record_.CurrentSubtest = item->property("Tag").toInt();
-  analysis::PlotSubtest(Chart5sec(), Chart5secView->Series(), record_);
+  currentSubtest_ = item->property("Tag").toInt();
+  Chart5secView->Stroop().ShowSubtest(record_, currentSubtest_);
 }
 
 void TForm1::Chart5secMouseMove(int X, int Y) {
@@ -153,7 +140,7 @@ void TForm1::btSaveClick() {
   SaveDialog.InitialDir = QString::fromStdString(analysis::ResultsFolder(folder));
   SaveDialog.Title = QStringLiteral("Запись времени ответов в gif-файл");
   SaveDialog.FileName = QString::fromStdString(
-      analysis::DefaultChartFileName(folder, record_.SubjectCode, record_.CurrentSubtest));
+      analysis::DefaultChartFileName(folder, record_.SubjectCode, currentSubtest_));
   analysis::EnsureResultsFolder(folder);
   if (!SaveDialog.Execute(this)) return;
 

@@ -18,12 +18,7 @@ int main(int argc, char** argv) {
     std::cerr << "stroop-analyser: " << e.what() << '\n' << app::Usage();
     return 2;
   }
-  if (line.decimalSeparator) {
-    runtime::SetDecimalSeparator(*line.decimalSeparator);
-    if (runtime::ThousandSeparator() == *line.decimalSeparator) {
-      runtime::SetThousandSeparator(*line.decimalSeparator == ',' ? '.' : ',');
-    }
-  }
+  if (line.decimalSeparator) runtime::ChooseDecimalSeparator(*line.decimalSeparator);
   switch (line.mode) {
     case app::CommandLine::Mode::Export:
       return app::RunExportWithCharts(argc, argv, line.exportFolder, line.records);

@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
@@ -27,9 +26,9 @@
 #include "app/TFileDialog.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
 #include "gif/GIFAnimator.h"
+#include "stroopchart/StroopChart.h"
 
 namespace {
 
@@ -129,24 +128,19 @@ BENCHMARK(BM_MouseMoveReadoutPainted)->Unit(benchmark::kMicrosecond);
 // The pieces of one chart image in the export: drawing the chart, and turning the picture into GIF
 // bytes (colour reduction, LZW, the file layout) without the file system.
 struct ExportChart {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  ExportChart() {
-    chart::SetUpMainChart(chart, series);
-    chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
-    analysis::PlotSubtest(chart, series, analysis::LoadRecordFile(kRecord.toStdString()).Record);
-  }
+  stroopchart::StroopChart chart{std::make_unique<chart::QImageCanvas>()};
+  ExportChart() { chart.ShowSubtest(analysis::LoadRecordFile(kRecord.toStdString()).Record, 1); }
 };
 
 void BM_ExportChartRender(benchmark::State& state) {
   ExportChart c;
-  for (auto _ : state) benchmark::DoNotOptimize(app::RenderChartImage(c.chart));
+  for (auto _ : state) benchmark::DoNotOptimize(app::RenderChartImage(c.chart.Chart()));
 }
 BENCHMARK(BM_ExportChartRender)->Unit(benchmark::kMillisecond);
 
 void BM_ExportChartGifBytes(benchmark::State& state) {
   ExportChart c;
-  const QImage image = app::RenderChartImage(c.chart);
+  const QImage image = app::RenderChartImage(c.chart.Chart());
   for (auto _ : state) {
     const gif::TBitmap bitmap = app::BitmapFromImage(image);
     gif::TGIFAnimator holder;

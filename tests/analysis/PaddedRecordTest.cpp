@@ -9,9 +9,9 @@
 
 #include "analysis/RecordLoader.h"
 #include "runtime/TextFile.h"
-#include "tests/analysis/TestRecord.h"
 #include "tests/runtime/SeparatorGuard.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestRecord.h"
 
 namespace analysis {
 namespace {
@@ -30,7 +30,7 @@ long PeakResidentKiB() {
 
 void WriteRecord(const fs::path& path, std::size_t paddingLines) {
   std::ofstream out(path, std::ios::binary);
-  out << runtime::JoinLinesCrLf(test::StandardRecordLines());
+  out << runtime::JoinLinesCrLf(testsupport::StandardRecordLines());
   const std::string chunk(1 << 20, '\n');
   for (std::size_t left = paddingLines; left > 0; left -= std::min(left, chunk.size())) {
     out.write(chunk.data(), static_cast<std::streamsize>(std::min(left, chunk.size())));

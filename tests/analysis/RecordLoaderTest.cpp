@@ -2,21 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "analysis/RecordLoader.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
-#include "tests/analysis/TestRecord.h"
 #include "tests/runtime/SeparatorGuard.h"
 #include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestRecord.h"
 
 namespace analysis {
 namespace {
 
-using test::RecordLines;
-using test::Row;
-using test::StandardRecordLines;
+using testsupport::RecordLines;
+using testsupport::Row;
+using testsupport::StandardRecordLines;
 
 LoadedRecord Load(std::vector<std::string> lines) {
   return LoadRecord(LineBuffer(std::move(lines)));
@@ -30,7 +30,6 @@ TEST(RecordLoader, FieldsFromTheirLinesAndColumns) {
   EXPECT_EQ(r.SubjectLine,
             runtime::Cp1251FromUtf8("Код: 0507  Имя: Иванов И.И.  Дата ПФО: 12.03.2004 10:15:00"));
   EXPECT_EQ(r.StimulusCount, 2);
-  EXPECT_EQ(r.CurrentSubtest, 1);
   const double totals[] = {105, 92, 107, 117};
   const double means[] = {0.75, 0.66, 0.76, 0.84};
   const double sds[] = {0.30, 0.21, 0.25, 0.35};
@@ -163,22 +162,11 @@ TEST(RecordLoader, LongLinesAreCutAt4096Characters) {
 
 class RecordFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ =
-        std::filesystem::temp_directory_path() /
-        ("stroop-loader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
   std::filesystem::path Write(const std::string& name, const std::string& bytes) {
-    const std::filesystem::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return folder_.Write(name, bytes);
   }
 
-  std::filesystem::path folder_;
+  testsupport::TempFolder folder_;
   runtime::SeparatorGuard guard_{'.', ','};
 };
 
@@ -201,8 +189,8 @@ TEST_F(RecordFile, AnyLineEndLoadsTheSameRecord) {
 TEST_F(RecordFile, BadFiles) {
   const std::string missing = (folder_ / "none.txt").string();
   EXPECT_THROW_MSG(LoadRecordFile(missing), runtime::EFOpenError, "Cannot open file " + missing);
-  EXPECT_THROW_MSG(LoadRecordFile(folder_), runtime::EFOpenError,
-                   "Cannot open file " + folder_.string());
+  EXPECT_THROW_MSG(LoadRecordFile(folder_.Path()), runtime::EFOpenError,
+                   "Cannot open file " + folder_.Path().string());
   EXPECT_THROW_MSG(LoadRecordFile(Write("empty.txt", "")), runtime::EConvertError,
                    "'' is not a valid integer value");
   std::string binary;

@@ -8,6 +8,7 @@
 #include "runtime/Cp1251.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestRecord.h"
 
 namespace app {
 namespace {
@@ -25,7 +26,7 @@ TEST(ExportCharts, FileNames) {
 
 TEST(ExportCharts, ByteForByteWhatTheWindowSavesForEachSubtest) {
   test::WindowFixture f;
-  f.Open(f.WriteRecord("0507.txt", test::RecordOf("0507", 30)));
+  f.Open(f.WriteRecord("0507.txt", testsupport::RecordOf("0507", 30)));
   ASSERT_TRUE(f.prompts.errors.empty());
   QAction* plots[] = {f.form.mmPlot1, f.form.mmPlot2, f.form.mmPlot3, f.form.mmPlot4};
   for (int s = 1; s <= 4; ++s) {

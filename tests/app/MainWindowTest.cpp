@@ -14,19 +14,20 @@
 
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
+#include "app/Cp1251Text.h"
 #include "app/SystemMenu.h"
 #include "chart/TChart.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/TestRecord.h"
 
 namespace app {
 namespace {
 
-using test::FromCp1251;
-using test::RecordOf;
 using test::WindowFixture;
+using testsupport::RecordOf;
 
 std::vector<QAction*> RecordCommands(TForm1& form) {
   return {form.mmPlot1, form.mmPlot2, form.mmPlot3, form.mmPlot4, form.mmSave->menuAction()};
@@ -151,7 +152,7 @@ TEST(MainWindow, ASuccessfulLoadFillsReportChartAndFootAndOpensTheCommands) {
                          QStringLiteral("Время выполнения - 105 сек, Mean - 0.75 сек, SD - 0.30 "
                                         "сек, N ошибок - 3")}));
   EXPECT_EQ(Foot(f.form), report[1]);
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 1);
+  EXPECT_EQ(f.form.CurrentSubtest(), 1);
   EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 2);
   EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
 }
@@ -172,6 +173,7 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
   ASSERT_EQ(f.prompts.errors.size(), 2u);
   EXPECT_EQ(f.prompts.errors[0], "' ' is not a valid integer value.");  // a letter last: full stop
   EXPECT_EQ(f.prompts.errors[1], "Cannot open file " + f.Folder() + "Data/missing.txt.");
+  EXPECT_EQ(f.prompts.waitCursorAtError, (std::vector<bool>{false, false}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(f.form.meAnalysis->updatesEnabled());
   EXPECT_EQ(ReportLines(f.form), report);
@@ -184,6 +186,22 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
   f.form.mmSaveAnalysis->trigger();  // cancelled; shows the name it offers
   ASSERT_FALSE(f.dialogs.calls.empty());
   EXPECT_TRUE(f.dialogs.calls.back().fileName.endsWith("/Results/0507 Stroop.txt"));
+}
+
+TEST(MainWindow, ARecordGivenAtStartLoadsLikeDataAndAFailureShowsTheSameErrorBox) {
+  WindowFixture f;
+  EXPECT_FALSE(f.form.LoadRecordFile(f.Folder() + "Data/missing.txt"));
+  ASSERT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.prompts.errors[0], "Cannot open file " + f.Folder() + "Data/missing.txt.");
+  EXPECT_EQ(f.prompts.waitCursorAtError, std::vector<bool>{false});
+  EXPECT_FALSE(f.form.paWork->isVisibleTo(&f.form));
+
+  EXPECT_TRUE(f.form.LoadRecordFile(f.WriteRecord("0507.txt", RecordOf("0507"))));
+  EXPECT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 2);
+  EXPECT_EQ(Foot(f.form), ReportLines(f.form)[1]);
+  EXPECT_TRUE(f.form.paWork->isVisibleTo(&f.form));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(MainWindow, AFailedFirstLoadKeepsTheStartState) {
@@ -219,7 +237,7 @@ TEST(MainWindow, ASecondRecordReplacesEverythingDefaultNamesIncluded) {
   EXPECT_EQ(ReportLines(f.form)[1],
             QStringLiteral("Код: 1234  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00"));
   EXPECT_EQ(Foot(f.form), ReportLines(f.form)[1]);
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 1);
+  EXPECT_EQ(f.form.CurrentSubtest(), 1);
   EXPECT_TRUE(TitleLines(f.form)[0].endsWith("[НЦ]"));
   EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 5);
 
@@ -236,7 +254,7 @@ TEST(MainWindow, PlotTwoThenPlotOneGivesTheChartOfTheLoad) {
   f.Open(f.WriteRecord("a.txt", RecordOf("0507", 12)));
   const QImage afterLoad = RenderChartImage(f.form.Chart5sec());
   f.form.mmPlot2->trigger();
-  EXPECT_EQ(f.form.Record().CurrentSubtest, 2);
+  EXPECT_EQ(f.form.CurrentSubtest(), 2);
   EXPECT_EQ(
       TitleLines(f.form)[1],
       QStringLiteral("Время выполнения -  92 сек, Mean - 0.66 сек, SD - 0.21 сек, N ошибок - 0"));

@@ -4,14 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QFileSystemModel>
 #include <QSortFilterProxyModel>
-#include <QTemporaryDir>
+#include <filesystem>
 #include <set>
 
 #include "app/QtFileDialogRunner.h"
 #include "tests/app/QtPrinters.h"
+#include "tests/support/TempFolder.h"
 
 namespace app {
 namespace {
@@ -20,6 +20,10 @@ class NoRunner : public FileDialogRunner {
  public:
   std::optional<QString> Run(const TFileDialog&, QWidget*) override { return std::nullopt; }
 };
+
+QString PathOf(const testsupport::TempFolder& folder) {
+  return QString::fromStdString(folder.Path().string());
+}
 
 std::set<QString> OfferedNames(QFileDialog& dialog, const QString& dir) {
   auto* proxy = dialog.proxyModel();
@@ -39,38 +43,36 @@ std::set<QString> OfferedNames(QFileDialog& dialog, const QString& dir) {
 }
 
 TEST(QtFileDialog, OpenDialogOffersRecordsByPatternWithoutRegardToCase) {
-  QTemporaryDir dir;
-  for (const char* name : {"record.txt", "RECORD2.TXT", "old.cry", "picture.gif", "notes.doc"}) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  }
-  ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+  const testsupport::TempFolder dir;
+  for (const char* name : {"record.txt", "RECORD2.TXT", "old.cry", "picture.gif", "notes.doc"})
+    dir.Write(name, "");
+  ASSERT_TRUE(std::filesystem::create_directory(dir / "sub"));
 
   NoRunner runner;
   TFileDialog dialog(TFileDialog::Kind::Open, runner);
   dialog.Title = QStringLiteral("Данные по методике \"Тест Струпа\"");
-  dialog.InitialDir = dir.path();
+  dialog.InitialDir = PathOf(dir);
   dialog.Filter = "Data files (*.txt;*.cry)|*.TXT;*CRY";
   auto qt = MakeQtFileDialog(dialog, nullptr);
 
   EXPECT_EQ(qt->windowTitle(), dialog.Title);
   EXPECT_EQ(qt->nameFilters(), QStringList{"Data files (*.txt;*.cry)"});
   EXPECT_EQ(qt->acceptMode(), QFileDialog::AcceptOpen);
-  EXPECT_EQ(OfferedNames(*qt, dir.path()),
+  EXPECT_EQ(OfferedNames(*qt, PathOf(dir)),
             (std::set<QString>{"record.txt", "RECORD2.TXT", "old.cry", "sub"}));
 }
 
 TEST(QtFileDialog, SaveDialogKeepsTheProposedNameAndAsksBeforeReplacingOnlyWhenTold) {
-  QTemporaryDir dir;
+  const testsupport::TempFolder dir;
   NoRunner runner;
   TFileDialog dialog(TFileDialog::Kind::Save, runner);
   dialog.Filter = "Reults files (*.txt;*gif)|*.TXT;*GIF";
-  dialog.FileName = dir.filePath("5012 Stroop.txt");
+  dialog.FileName = PathOf(dir) + "/5012 Stroop.txt";
   auto asking = MakeQtFileDialog(dialog, nullptr);
   EXPECT_EQ(asking->nameFilters(), QStringList{"Reults files (*.txt;*gif)"});
   EXPECT_EQ(asking->acceptMode(), QFileDialog::AcceptSave);
   EXPECT_TRUE(asking->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_EQ(asking->directory().absolutePath(), QDir(dir.path()).absolutePath());
+  EXPECT_EQ(asking->directory().absolutePath(), PathOf(dir));
 
   dialog.OverwritePrompt = true;
   auto prompting = MakeQtFileDialog(dialog, nullptr);

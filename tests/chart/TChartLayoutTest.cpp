@@ -10,12 +10,15 @@
 #include <string>
 
 #include "chart/ChartException.h"
-#include "chart/MainChartSetup.h"
 #include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "stroopchart/MainChartSetup.h"
 
 namespace chart {
 namespace {
+
+using stroopchart::SetUpMainChart;
+using stroopchart::TMainChartSeries;
 
 class ChartLayout : public ::testing::Test {
  protected:

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -18,6 +19,14 @@ TempFolder::TempFolder(std::string_view label) {
           (std::string(label) + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   fs::remove_all(path_);
   fs::create_directories(path_);
+}
+
+std::filesystem::path TempFolder::Write(const std::filesystem::path& name,
+                                        std::string_view bytes) const {
+  const fs::path path = path_ / name;
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return path;
 }
 
 TempFolder::~TempFolder() {

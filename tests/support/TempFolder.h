@@ -18,6 +18,9 @@ class TempFolder {
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
 
+  // Writes `bytes` into the file `name` in the folder, replacing it, and returns its path.
+  std::filesystem::path Write(const std::filesystem::path& name, std::string_view bytes) const;
+
  private:
   std::filesystem::path path_;
 };

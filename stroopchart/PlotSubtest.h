@@ -9,27 +9,29 @@
 
 namespace chart {
 class TChart;
-struct TMainChartSeries;
-}  // namespace chart
+}
 
-namespace analysis {
+namespace stroopchart {
+
+struct TMainChartSeries;
 
 // The readout text of one stimulus in a subtest (CP1251), e.g. "[НЦ] Стимул - Синий, Ответ -
 // Синий".
-std::string StimulusLabel(const TStimulusRow& row, int subtest);
+std::string StimulusLabel(const analysis::TStimulusRow& row, int subtest);
 // Whether the answer is the one the subtest asks for: the colour shown in 1 and 4, the word in 2
 // and 3.
-bool AnswerCorrect(const TStimulusRow& row, int subtest);
+bool AnswerCorrect(const analysis::TStimulusRow& row, int subtest);
 // clGreen for a correct answer, clRed for a wrong one.
-chart::TColor StimulusColor(const TStimulusRow& row, int subtest);
+chart::TColor StimulusColor(const analysis::TStimulusRow& row, int subtest);
 
 // "График времени реакции на стимулы - " and the subtest's title.
 std::string PlotTitleLine1(int subtest);
 // Total time, mean, SD and errors of the subtest, with the current decimal separator.
-std::string PlotTitleLine2(const RecordData& record, int subtest);
+std::string PlotTitleLine2(const analysis::RecordData& record, int subtest);
 
-// Empties every series of the chart, refills the four for record.CurrentSubtest and rewrites the
-// title. The bottom axis title is left as it is.
-void PlotSubtest(chart::TChart& chart, chart::TMainChartSeries& series, const RecordData& record);
+// Empties every series of the chart, refills the four for subtest 1..4 of the record and rewrites
+// the title. The foot and the bottom axis title are left as they are.
+void PlotSubtest(chart::TChart& chart, TMainChartSeries& series, const analysis::RecordData& record,
+                 int subtest);
 
-}  // namespace analysis
+}  // namespace stroopchart

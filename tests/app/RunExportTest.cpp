@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/CommandLine.h"
 #include "app/RunExport.h"
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
-#include "tests/analysis/TestRecord.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestRecord.h"
 
 namespace app {
 namespace {
@@ -77,24 +77,18 @@ TEST(ExportReportFileName, CodesBecomeSafeUtf8Names) {
 
 TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   runtime::SeparatorGuard guard('.', ',');
-  const auto folder =
-      std::filesystem::temp_directory_path() /
-      ("stroop-export-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder / "in");
+  const testsupport::TempFolder folder;
   auto write = [&](const char* name, const std::vector<std::string>& lines) {
-    std::ofstream out(folder / "in" / name, std::ios::binary);
-    for (const std::string& line : lines) out << line << "\r\n";
-    return folder / "in" / name;
+    return folder.Write(name, runtime::JoinLinesCrLf(lines));
   };
-  std::vector<std::string> good = analysis::test::StandardRecordLines();
+  std::vector<std::string> good = testsupport::StandardRecordLines();
   std::vector<std::string> bad = good;
   bad[13] = "  0,75  0.30    40  0.42  2.88   3";
   std::vector<std::string> other = good;
   other[2] = "0911";
-  const std::vector<std::filesystem::path> records = {
-      write("good.txt", good), write("bad.txt", bad), folder / "in" / "missing.txt",
-      write("other.txt", other)};
+  const std::vector<std::filesystem::path> records = {write("good.txt", good),
+                                                      write("bad.txt", bad), folder / "missing.txt",
+                                                      write("other.txt", other)};
 
   std::ostringstream errors;
   EXPECT_EQ(RunExport(folder / "out", records, errors), 1);
@@ -122,19 +116,15 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   EXPECT_EQ(RunExport(folder / "out", {records[0], records[3]}, failed, more), 1);
   EXPECT_EQ(seen, (std::vector<std::string>{"0507 out", "0911 out"}));
   EXPECT_EQ(failed.str(), records[3].string() + ": Cannot create file x.gif\n");
-  std::filesystem::remove_all(folder);
 }
 
 TEST(RunExport, ControlCharactersInMessagesDoNotReachTheTerminal) {
   runtime::SeparatorGuard guard('.', ',');
-  const auto file =
-      std::filesystem::temp_directory_path() /
-      ("stroop-export-binary-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::ofstream(file, std::ios::binary) << "\r\n\r\n\r\n\r\n\x1B[2J\x07";
+  const testsupport::TempFolder folder;
+  const auto file = folder.Write("binary", "\r\n\r\n\r\n\r\n\x1B[2J\x07");
   std::ostringstream errors;
-  EXPECT_EQ(RunExport(file.parent_path(), {file}, errors), 1);
+  EXPECT_EQ(RunExport(folder.Path(), {file}, errors), 1);
   EXPECT_EQ(errors.str(), file.string() + ": '?[2J?' is not a valid integer value\n");
-  std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace analysis::test {
+namespace testsupport {
 
 struct Row {
   int stimul1, answer1;
@@ -27,4 +27,8 @@ std::vector<std::string> RecordLines(const char* totals[4], const std::vector<Ro
 // RecordLines with the totals 105, 92, 107, 117 and two rows.
 std::vector<std::string> StandardRecordLines();
 
-}  // namespace analysis::test
+// The standard record's header with another subject's code (line 3) and identification line
+// (line 2), and `stimuli` rows whose answers are right and wrong in a fixed pattern.
+std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
+
+}  // namespace testsupport

@@ -1,14 +1,17 @@
-// The plot routine: point labels and colours per subtest, the two title lines, and the four series'
-// points.
+// The plot routine and the chart of a record: point labels and colours per subtest, the two title
+// lines, the four series' points and the foot.
 #include <gtest/gtest.h>
 
-#include "analysis/PlotSubtest.h"
-#include "chart/MainChartSetup.h"
 #include "runtime/Cp1251.h"
 #include "runtime/FormatSettings.h"
+#include "stroopchart/PlotSubtest.h"
+#include "stroopchart/StroopChart.h"
 
-namespace analysis {
+namespace stroopchart {
 namespace {
+
+using analysis::RecordData;
+using analysis::TStimulusRow;
 
 std::string U(const char* utf8) { return runtime::Cp1251FromUtf8(utf8); }
 
@@ -95,60 +98,70 @@ TEST(PlotTitle, LinesWithWidthsRoundingAndTheDecimalSeparator) {
   runtime::SetDecimalSeparator(saved);
 }
 
-struct Plotted {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  Plotted() { chart::SetUpMainChart(chart, series); }
-};
+TEST(PlotSubtest, FillsTheFourSeriesForTheGivenSubtest) {
+  StroopChart p;
+  const RecordData r = Record(3);
+  PlotSubtest(p.Chart(), p.Series(), r, 3);
 
-TEST(PlotSubtest, FillsTheFourSeriesForTheCurrentSubtest) {
-  Plotted p;
-  RecordData r = Record(3);
-  r.CurrentSubtest = 3;
-  PlotSubtest(p.chart, p.series, r);
-
-  ASSERT_EQ(p.series.Series5sec.PointCount(), 3);
+  const TMainChartSeries& series = p.Series();
+  ASSERT_EQ(series.Series5sec.PointCount(), 3);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(p.series.Series5sec.PointX(i), i + 1);
-    EXPECT_EQ(p.series.Series5sec.PointY(i), 2.5 + i);
-    EXPECT_EQ(p.series.Series5sec.PointLabel(i),
-              StimulusLabel(r.Stimuli[static_cast<size_t>(i)], 3));
-    EXPECT_EQ(p.series.Series5secAv.PointY(i), 0.76);
-    EXPECT_DOUBLE_EQ(p.series.Series5sec2Dp.PointY(i), 1.26);
-    EXPECT_DOUBLE_EQ(p.series.Series5sec2Dm.PointY(i), 0.26);
-    EXPECT_EQ(p.series.Series5secAv.PointLabel(i), "");
-    EXPECT_EQ(p.series.Series5secAv.PointColor(i), chart::clBlue);  // not set: the series colour
-    EXPECT_EQ(p.series.Series5sec2Dm.PointColor(i), chart::MainChartBandColor);
+    EXPECT_EQ(series.Series5sec.PointX(i), i + 1);
+    EXPECT_EQ(series.Series5sec.PointY(i), 2.5 + i);
+    EXPECT_EQ(series.Series5sec.PointLabel(i), StimulusLabel(r.Stimuli[static_cast<size_t>(i)], 3));
+    EXPECT_EQ(series.Series5secAv.PointY(i), 0.76);
+    EXPECT_DOUBLE_EQ(series.Series5sec2Dp.PointY(i), 1.26);
+    EXPECT_DOUBLE_EQ(series.Series5sec2Dm.PointY(i), 0.26);
+    EXPECT_EQ(series.Series5secAv.PointLabel(i), "");
+    EXPECT_EQ(series.Series5secAv.PointColor(i), chart::clBlue);  // not set: the series colour
+    EXPECT_EQ(series.Series5sec2Dm.PointColor(i), MainChartBandColor);
   }
-  EXPECT_EQ(p.chart.Title().Text().Lines(),
+  EXPECT_EQ(p.Chart().Title().Text().Lines(),
             (std::vector<std::string>{PlotTitleLine1(3), PlotTitleLine2(r, 3)}));
-  EXPECT_EQ(p.chart.BottomAxis().Title().Caption(), U("Номер стимула"));
+  EXPECT_EQ(p.Chart().BottomAxis().Title().Caption(), U("Номер стимула"));
+  EXPECT_EQ(p.Chart().Foot().Text().Lines(), std::vector<std::string>{""});  // the plot leaves it
 }
 
 TEST(PlotSubtest, NoStimuliLeavesEverySeriesEmptyButWritesTheTitle) {
-  Plotted p;
-  PlotSubtest(p.chart, p.series, Record(5));
-  PlotSubtest(p.chart, p.series, Record(0));
-  for (int i = 0; i < p.chart.CountSeries(); ++i) EXPECT_EQ(p.chart.SeriesAt(i)->PointCount(), 0);
-  EXPECT_EQ(p.chart.Title().Text().Count(), 2);
+  StroopChart p;
+  PlotSubtest(p.Chart(), p.Series(), Record(5), 1);
+  PlotSubtest(p.Chart(), p.Series(), Record(0), 1);
+  for (int i = 0; i < p.Chart().CountSeries(); ++i)
+    EXPECT_EQ(p.Chart().SeriesAt(i)->PointCount(), 0);
+  EXPECT_EQ(p.Chart().Title().Text().Count(), 2);
 }
 
-TEST(PlotSubtest, AnotherSubtestAndBackGivesTheSamePoints) {
-  Plotted direct, roundTrip;
+TEST(StroopChart, ShowsTheSubtestWithTheIdentificationLineInTheFoot) {
+  StroopChart p;
   RecordData r = Record(4);
-  PlotSubtest(direct.chart, direct.series, r);
-  r.CurrentSubtest = 2;
-  PlotSubtest(roundTrip.chart, roundTrip.series, r);
-  r.CurrentSubtest = 1;
-  PlotSubtest(roundTrip.chart, roundTrip.series, r);
+  p.Chart().BottomAxis().Title().SetCaption("readout");
+  p.ShowSubtest(r, 4);
+  EXPECT_EQ(p.Chart().Foot().Text().Lines(), std::vector<std::string>{r.SubjectLine});
+  EXPECT_EQ(p.Chart().Title().Text().Strings(1), PlotTitleLine2(r, 4));
+  EXPECT_EQ(p.Series().Series5sec.PointY(3), 6.5);
+  EXPECT_EQ(p.Chart().BottomAxis().Title().Caption(), "readout");  // the mouse readout's to change
+
+  r.SubjectLine = U("Код: 0911");
+  p.ShowSubtest(r, 2);
+  EXPECT_EQ(p.Chart().Foot().Text().Lines(), std::vector<std::string>{r.SubjectLine});
+}
+
+TEST(StroopChart, AnotherSubtestAndBackGivesTheSamePoints) {
+  StroopChart direct, roundTrip;
+  const RecordData r = Record(4);
+  direct.ShowSubtest(r, 1);
+  roundTrip.ShowSubtest(r, 2);
+  roundTrip.ShowSubtest(r, 1);
+  const chart::TLineSeries& a = direct.Series().Series5sec;
+  const chart::TLineSeries& b = roundTrip.Series().Series5sec;
+  ASSERT_EQ(b.PointCount(), 4);
   for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(direct.series.Series5sec.PointY(i), roundTrip.series.Series5sec.PointY(i));
-    EXPECT_EQ(direct.series.Series5sec.PointColor(i), roundTrip.series.Series5sec.PointColor(i));
-    EXPECT_EQ(direct.series.Series5sec.PointLabel(i), roundTrip.series.Series5sec.PointLabel(i));
+    EXPECT_EQ(a.PointY(i), b.PointY(i));
+    EXPECT_EQ(a.PointColor(i), b.PointColor(i));
+    EXPECT_EQ(a.PointLabel(i), b.PointLabel(i));
   }
-  EXPECT_EQ(direct.chart.Title().Text().Lines(), roundTrip.chart.Title().Text().Lines());
-  EXPECT_EQ(roundTrip.series.Series5sec.PointCount(), 4);
+  EXPECT_EQ(direct.Chart().Title().Text().Lines(), roundTrip.Chart().Title().Text().Lines());
 }
 
 }  // namespace
-}  // namespace analysis
+}  // namespace stroopchart

@@ -1,15 +1,18 @@
 // Fills the main chart for one subtest: stimulus points with labels and colours, mean and ±2 SD
 // lines.
-#include "analysis/PlotSubtest.h"
+#include "stroopchart/PlotSubtest.h"
 
 #include <cassert>
 
 #include "analysis/RecordTexts.h"
-#include "chart/MainChartSetup.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Format.h"
+#include "stroopchart/MainChartSetup.h"
 
-namespace analysis {
+namespace stroopchart {
+
+using analysis::RecordData;
+using analysis::TStimulusRow;
 
 namespace {
 
@@ -35,8 +38,8 @@ const LabelTexts& Texts() {
 
 // The loader admits only codes 0..2, so every code has a name.
 const std::string& Name(uint8_t code) {
-  assert(code < ColourNames().size());
-  return ColourNames()[code];
+  assert(code < analysis::ColourNames().size());
+  return analysis::ColourNames()[code];
 }
 
 }  // namespace
@@ -61,7 +64,9 @@ std::string StimulusLabel(const TStimulusRow& row, int subtest) {
   }
 }
 
-std::string PlotTitleLine1(int subtest) { return Texts().title + SubtestTitles()[subtest]; }
+std::string PlotTitleLine1(int subtest) {
+  return Texts().title + analysis::SubtestTitles()[subtest];
+}
 
 std::string PlotTitleLine2(const RecordData& record, int subtest) {
   return runtime::Format(Texts().summary,
@@ -69,8 +74,7 @@ std::string PlotTitleLine2(const RecordData& record, int subtest) {
                           record.SubtestSD[subtest], int{record.SubtestErrors[subtest]}});
 }
 
-void PlotSubtest(chart::TChart& chart, chart::TMainChartSeries& series, const RecordData& record) {
-  const int s = record.CurrentSubtest;
+void PlotSubtest(chart::TChart& chart, TMainChartSeries& series, const RecordData& record, int s) {
   for (int i = 0; i < chart.CountSeries(); ++i) chart.SeriesAt(i)->RemoveAllPoints();
 
   const double mean = record.SubtestMean[s];
@@ -89,4 +93,4 @@ void PlotSubtest(chart::TChart& chart, chart::TMainChartSeries& series, const Re
   chart.Title().Text().Add(PlotTitleLine2(record, s));
 }
 
-}  // namespace analysis
+}  // namespace stroopchart

@@ -1,12 +1,12 @@
 // Builds test records with snprintf so the columns come from the record layout, not from the
 // loader.
-#include "tests/analysis/TestRecord.h"
+#include "tests/support/TestRecord.h"
 
 #include <cstdio>
 
 #include "runtime/Cp1251.h"
 
-namespace analysis::test {
+namespace testsupport {
 
 using runtime::Cp1251FromUtf8;
 
@@ -52,4 +52,16 @@ std::vector<std::string> StandardRecordLines() {
       totals, {{1, 1, 0.985, 2, 2, 0.6, 2, 1.2, 2, 1.1}, {0, 2, 0.5, 1, 1, 0.75, 0, 2.5, 1, 1.25}});
 }
 
-}  // namespace analysis::test
+std::vector<std::string> RecordOf(const std::string& code, int stimuli) {
+  const char* totals[4] = {"105", " 92", "107", "117"};
+  std::vector<Row> rows;
+  for (int i = 0; i < stimuli; ++i)
+    rows.push_back({i % 3, i % 3, 0.5 + 0.01 * i, (i + 1) % 3, (i + 1) % 3, 0.6, (i + 1) % 3, 0.7,
+                    i % 2 == 0 ? i % 3 : (i + 2) % 3, 0.8 + 0.02 * i});
+  std::vector<std::string> lines = RecordLines(totals, rows);
+  lines[1] = Cp1251FromUtf8("Код: " + code + "  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00");
+  lines[2] = code;
+  return lines;
+}
+
+}  // namespace testsupport

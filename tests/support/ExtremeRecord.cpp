@@ -1,5 +1,5 @@
 // Extreme records: a generated record with fields overwritten at the record's fixed columns.
-#include "ExtremeRecord.h"
+#include "tests/support/ExtremeRecord.h"
 
 #include <cassert>
 #include <stdexcept>
@@ -7,7 +7,7 @@
 #include "runtime/TextFile.h"
 #include "tools/make-sample-records/SampleRecord.h"
 
-namespace reliability {
+namespace testsupport {
 namespace {
 
 constexpr int kFirstRow = 20;
@@ -80,4 +80,4 @@ ExtremeRecord& ExtremeRecord::AllAnswersWrong() {
 
 std::string ExtremeRecord::Bytes() const { return runtime::JoinLinesCrLf(lines_); }
 
-}  // namespace reliability
+}  // namespace testsupport

@@ -1,11 +1,14 @@
-// The main window's chart settings, applied the way the form loader applies its stored values.
-#include "chart/MainChartSetup.h"
+// The main window's chart settings, set with the chart's loading flag on: BackColor then leaves the
+// back wall's brush style alone, and the brush turns solid when it is given its colour.
+#include "stroopchart/MainChartSetup.h"
 
 #include <string>
 
 #include "runtime/Cp1251.h"
 
-namespace chart {
+namespace stroopchart {
+
+using namespace chart;
 
 namespace {
 
@@ -86,4 +89,4 @@ void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
   chart.SetLoading(false);
 }
 
-}  // namespace chart
+}  // namespace stroopchart

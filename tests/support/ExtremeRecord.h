@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace reliability {
+namespace testsupport {
 
 class ExtremeRecord {
  public:
@@ -36,4 +36,4 @@ class ExtremeRecord {
   std::vector<std::string> lines_;
 };
 
-}  // namespace reliability
+}  // namespace testsupport

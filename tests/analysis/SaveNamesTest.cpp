@@ -6,9 +6,19 @@
 
 #include "analysis/SaveNames.h"
 #include "runtime/Cp1251.h"
+#include "tests/support/TempFolder.h"
 
 namespace analysis {
 namespace {
+
+TEST(SaveNames, ReportAndChartNamesOfASubject) {
+  const std::string ivanov = runtime::Cp1251FromUtf8("Иванов");
+  EXPECT_EQ(ReportFileName("0507"), "0507 Stroop.txt");
+  EXPECT_EQ(ReportFileName(""), " Stroop.txt");
+  EXPECT_EQ(ReportFileName(ivanov), "Иванов Stroop.txt");
+  EXPECT_EQ(ChartFileName("0507", 1), "0507 1.Stroop.gif");
+  EXPECT_EQ(ChartFileName(ivanov, 4), "Иванов 4.Stroop.gif");
+}
 
 TEST(SaveNames, DefaultNamesInTheResultsFolder) {
   EXPECT_EQ(ResultsFolder("/opt/stroop/"), "/opt/stroop/Results");
@@ -39,17 +49,8 @@ TEST(SaveNames, GifRuleIsCaseSensitive) {
 
 class SaveFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ =
-        std::filesystem::temp_directory_path() /
-        ("stroop-savenames-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Folder() const { return dir_.string() + "/"; }
-  std::filesystem::path dir_;
+  std::string Folder() const { return dir_.Path().string() + "/"; }
+  testsupport::TempFolder dir_;
 };
 
 TEST_F(SaveFolder, AsksOnlyWhenTheAddedGifNamesAnExistingFile) {
