@@ -19,6 +19,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (!optionsEnded && arg == "--help") {
       line.mode = CommandLine::Mode::Help;
       return line;
+    } else if (!optionsEnded && arg == "--version") {
+      line.mode = CommandLine::Mode::Version;
+      return line;
     } else if (!optionsEnded && arg == "--export") {
       if (line.mode == CommandLine::Mode::Export) throw CommandLineError("--export is given twice");
       line.mode = CommandLine::Mode::Export;
@@ -68,7 +71,8 @@ std::string Usage() {
          "options:\n"
          "  --decimal-separator C   read and write numbers with C (for records made under another "
          "locale)\n"
-         "  --help                  show this text\n";
+         "  --help                  show this text\n"
+         "  --version               show the program's name and version\n";
 }
 
 }  // namespace app

@@ -9,7 +9,7 @@
 namespace app {
 
 struct CommandLine {
-  enum class Mode { Window, Export, Help };
+  enum class Mode { Window, Export, Help, Version };
   Mode mode = Mode::Window;
   std::filesystem::path exportFolder;  // --export DIR
   std::vector<std::filesystem::path>
@@ -26,6 +26,7 @@ class CommandLineError : public std::runtime_error {
 //   --export DIR RECORD...   write "<code> Stroop.txt" for each record into DIR
 //   --decimal-separator C    parse and show numbers with C instead of the locale's separator
 //   --help
+//   --version
 // Options may come in any order; "--" ends them.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
