@@ -19,12 +19,17 @@ bool IsPngScale(int scale);
 QImage ChartImage(const analysis::RecordData& record, int subtest);
 
 // The chart drawn at `scale` times its size: the layout of the 1x image with fonts, pens and
-// markers drawn `scale` times larger (not an enlarged bitmap). Scale 1 is ChartImage.
+// markers drawn `scale` times larger (not an enlarged bitmap), with hard edges like the 1x image's.
+// Scale 1 is ChartImage.
 // Raises std::invalid_argument for a scale other than 1, 2 or 4.
 QImage ChartImageAtScale(const analysis::RecordData& record, int subtest, int scale);
 
-// ChartImageAtScale encoded as a PNG file's bytes.
+// ChartImageAtScale encoded as a PNG file's bytes (a palette image: the chart has few colours).
 std::string ChartPng(const analysis::RecordData& record, int subtest, int scale);
+
+// An opaque image as a PNG file's bytes: with a palette when it has at most 256 colours (as every
+// chart has), else in RGB.
+std::string EncodePng(const QImage& image);
 
 // The chart as an SVG document, one user unit per chart pixel.
 std::string ChartSvg(const analysis::RecordData& record, int subtest);

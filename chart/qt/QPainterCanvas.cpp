@@ -28,8 +28,6 @@ TRect QPainterCanvas::PrepareImage(int width, int height) {
   saved_ = true;
   clipped_ = false;
   lastLine_.reset();
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
   return TRect{0, 0, std::max(1, width), std::max(1, height)};
 }
 
@@ -79,12 +77,15 @@ void QPainterCanvas::ApplyBackground() {
 }
 
 const QFont& QPainterCanvas::DrawingFont() {
-  if (fontOf_ != Font()) {
+  const bool smooth = Painter().testRenderHint(QPainter::TextAntialiasing);
+  if (fontOf_ != Font() || fontSmooth_ != smooth) {
     fontOf_ = Font();
+    fontSmooth_ = smooth;
     font_ = QImageCanvas::QtFont(Font());
     ascent_ = QFontMetrics(font_).ascent();
     // Outlines rather than the pixel-exact glyphs of the 1x image: the device may be any size.
-    font_.setStyleStrategy(QFont::PreferAntialias);
+    // Their edges are smoothed as the painter's text antialiasing hint says.
+    font_.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
     font_.setHintingPreference(QFont::PreferNoHinting);
   }
   return font_;

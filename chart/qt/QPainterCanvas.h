@@ -16,8 +16,9 @@ class QPainterCanvas : public TChartCanvas {
  public:
   QPainterCanvas() = default;
 
-  // The painter the next paint draws on, not owned; its transform maps chart pixels to the device.
-  // A paint leaves the painter's state as it found it.
+  // The painter the next paint draws on, not owned; its transform maps chart pixels to the device,
+  // its render hints (antialiasing) are the caller's choice. A paint leaves the painter's state as
+  // it found it.
   void SetPainter(QPainter* painter) { painter_ = painter; }
 
   TRect PrepareImage(int width, int height) override;
@@ -54,6 +55,7 @@ class QPainterCanvas : public TChartCanvas {
   // Measures text for the layout, so that it is the image's layout whatever the device.
   QImageCanvas metrics_;
   std::optional<TCanvasFont> fontOf_;
+  bool fontSmooth_ = false;
   QFont font_;
   int ascent_ = 0;
   // Where the last 1-pixel styled line ended and how far into its dash pattern, in pixels.

@@ -137,6 +137,36 @@ TEST(ChartOutputs, LargerPngsDrawTheTitleWithALargerFont) {
   EXPECT_NEAR(two.left(), 2 * one.left(), 4);
 }
 
+// The colour type in the PNG's header: 2 for RGB, 3 for a palette.
+int PngColourType(const std::string& png) {
+  return png.size() > 25 && png.compare(12, 4, "IHDR") == 0 ? static_cast<unsigned char>(png[25])
+                                                            : -1;
+}
+
+TEST(ChartOutputs, PngHasAPaletteUpTo256ColoursAndTheSamePixelsEitherWay) {
+  // clang-format off
+  struct Case { int colours; int colourType; };
+  const Case cases[] = {
+      {3,   3},
+      {256, 3},
+      {257, 2},  // one too many for a palette
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    // Odd-sized, each colour in runs of two: the colours are the numbers 0..c.colours - 1.
+    QImage image(37, 17, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const int i = (y * image.width() + x) / 2 % c.colours;
+        image.setPixel(x, y, qRgb(i % 256, i / 256 * 100, 9));
+      }
+    const std::string png = EncodePng(image);
+    EXPECT_EQ(PngColourType(png), c.colourType) << c.colours;
+    EXPECT_TRUE(FromPng(png) == image) << c.colours;
+  }
+  EXPECT_EQ(PngColourType(ChartPng(test::SpacedRecord(), 1, 4)), 3);
+}
+
 TEST(ChartOutputs, OnlyScalesOneTwoAndFour) {
   const analysis::RecordData record = test::SpacedRecord();
   for (int scale : {1, 2, 4}) EXPECT_TRUE(IsPngScale(scale)) << scale;
