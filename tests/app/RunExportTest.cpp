@@ -95,7 +95,7 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   EXPECT_EQ(errors.str(), records[1].string() + ": '  0.7x' is not a valid floating point value\n" +
                               records[2].string() + ": Cannot open file " + records[2].string() +
                               "\n");
-  const std::string report = runtime::ReadFileBytes(folder / "out" / "0507 Stroop.txt");
+  const std::string report = testsupport::ReadFile(folder / "out" / "0507 Stroop.txt");
   EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u);
   EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
   EXPECT_TRUE(std::filesystem::exists(folder / "out" / "0911 Stroop.txt"));
