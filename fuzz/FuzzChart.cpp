@@ -9,7 +9,7 @@
 
 #include "chart/ChartException.h"
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 

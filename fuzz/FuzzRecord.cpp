@@ -13,9 +13,9 @@
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "runtime/Errors.h"
 #include "runtime/FormatSettings.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tools/render-chart/SampleChartData.h"
 
 #ifdef STROOP_BENCH_QPAINTER

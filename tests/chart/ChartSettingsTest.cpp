@@ -4,11 +4,11 @@
 
 #include <tuple>
 
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
 #include "chart/TChartBrush.h"
 #include "chart/TChartFont.h"
 #include "chart/TChartPen.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

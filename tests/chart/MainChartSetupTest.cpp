@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "runtime/Cp1251.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "chart/ChartException.h"
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "chart/ChartException.h"
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

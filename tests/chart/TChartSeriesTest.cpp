@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
 #include "chart/TChartSeries.h"
 #include "chart/TLineSeries.h"
 #include "runtime/Errors.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

@@ -12,7 +12,7 @@
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace reliability {
 namespace {

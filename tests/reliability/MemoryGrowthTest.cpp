@@ -15,9 +15,9 @@
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "gif/GIFImage.h"
 #include "runtime/TextFile.h"
+#include "tests/support/RecordingCanvas.h"
 
 #ifdef STROOP_RELIABILITY_WITH_APP
 #include "app/ChartImage.h"
