@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/StoreIfChanged.h"
 #include "chart/TChartAxis.h"
 #include "chart/TChartCanvas.h"
 #include "chart/TChartGradient.h"
@@ -181,11 +182,10 @@ class TChart {
   int Cursor() const { return cursor_; }
 
  private:
+  // Stores a different value and invalidates.
   template <class T, class U>
   void SetProperty(T& field, const U& value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    StoreIfChanged(field, value, [this] { Invalidate(); });
   }
   void NormalizePlotRect();
   void DrawBackground();

@@ -43,13 +43,13 @@ TChartAxis::TChartAxis(TChart* chart, bool horizontal, bool otherSide, bool dept
 bool TChartAxis::Loading() const { return chart_ && chart_->Loading(); }
 
 void TChartAxis::SetAutomatic(bool value) {
-  if (value == automatic_) return;
-  automatic_ = value;
-  if (!Loading()) {
-    automaticMaximum_ = value;
-    automaticMinimum_ = value;
-  }
-  Changed();
+  StoreIfChanged(automatic_, value, [&] {
+    if (!Loading()) {
+      automaticMaximum_ = value;
+      automaticMinimum_ = value;
+    }
+    Changed();
+  });
 }
 
 void TChartAxis::SetMaximum(double value) {

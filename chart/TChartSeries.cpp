@@ -125,17 +125,17 @@ void TChartSeries::SetColorEachPoint(bool value) {
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value) {
-  if (value == horizAxis_) return;
-  horizAxis_ = value;
-  ResolveAxes();
-  RepaintChart();
+  StoreIfChanged(horizAxis_, value, [this] {
+    ResolveAxes();
+    RepaintChart();
+  });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value) {
-  if (value == vertAxis_) return;
-  vertAxis_ = value;
-  ResolveAxes();
-  RepaintChart();
+  StoreIfChanged(vertAxis_, value, [this] {
+    ResolveAxes();
+    RepaintChart();
+  });
 }
 
 void TChartSeries::SetCustomHorizAxis(TChartAxis* axis) {

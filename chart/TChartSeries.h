@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/StoreIfChanged.h"
 #include "chart/TChartCanvas.h"
 #include "chart/TChartValueList.h"
 #include "chart/TColor.h"
@@ -169,12 +170,10 @@ class TChartSeries {
   int PointUnderCursor();
 
  protected:
-  // Stores a changed value and repaints the chart; an equal value does nothing.
+  // Stores a different value and repaints the chart.
   template <class T, class U>
   void SetProperty(T& field, U&& value) {
-    if (field == value) return;
-    field = std::forward<U>(value);
-    RepaintChart();
+    StoreIfChanged(field, std::forward<U>(value), [this] { RepaintChart(); });
   }
 
   // How far beyond the right edge the visible range reaches: a line series keeps the first point

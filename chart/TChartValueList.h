@@ -80,6 +80,7 @@ class TChartValueList {
 
  private:
   void CheckIndex(int valueIndex) const;
+  void RepaintOwner() const;
   void MarkChanged() { statsDirty_ = true; }
   void RecalcStats() const;
   void QuickSort(int low, int high);

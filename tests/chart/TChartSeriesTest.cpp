@@ -259,6 +259,11 @@ TEST_F(SeriesInChart, ChangesRepaintOnlyWhenSomethingChanged) {
       {"line pen style", [&] { s.LinePen().SetStyle(psDashDot); }, 1},
       {"marks arrow", [&] { s.Marks().SetArrowLength(0); }, 1},
       {"multiplier", [&] { s.YValues().SetMultiplier(2); }, 1},
+      {"same multiplier", [&] { s.YValues().SetMultiplier(2); }, 0},
+      {"date-time", [&] { s.XValues().SetDateTime(true); }, 1},
+      {"same date-time", [&] { s.XValues().SetDateTime(true); }, 0},
+      {"vertical axis", [&] { s.SetVertAxis(aRightAxis); }, 1},
+      {"same vertical axis", [&] { s.SetVertAxis(aRightAxis); }, 0},
       {"order only", [&] { s.XValues().SetOrder(loNone); }, 0},
       {"clear", [&] { s.RemoveAllPoints(); }, 1},
   };
