@@ -25,6 +25,7 @@ using enum TSeriesMarksStyle;
 
 class TSeriesMarks : public TChartPersistent {
  public:
+  // ---- Stored, not drawn ----
   bool Visible() const { return visible_; }
   void SetVisible(bool value) { SetProperty(visible_, value); }
   TSeriesMarksStyle Style() const { return style_; }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/TChart.h"
@@ -218,6 +220,52 @@ TEST_F(SeriesInChart, JoiningResolvesAxesAndTakesAFreePaletteColour) {
   EXPECT_EQ(a.VertAxisObj(), &chart.RightAxis());
   a.SetParentChart(&chart);  // already there: not added twice
   EXPECT_EQ(chart.CountSeries(), 3);
+}
+
+TEST_F(SeriesInChart, AxesTheSeriesIsDrawnAgainstAndTheAxesShown) {
+  // B, T, L, R: bottom, top, left, right. A custom choice without a custom axis falls back to
+  // the bottom or left axis; "both" shows the two axes of that direction.
+  struct Case {
+    THorizAxis horiz;
+    TVertAxis vert;
+    bool customAxes;  // the top and right axes given as the custom ones
+    std::string drawnAgainst, shown;
+  };
+  const Case cases[] = {
+      // clang-format off
+      {aBottomAxis,      aLeftAxis,       false, "BL", "BL"},
+      {aTopAxis,         aRightAxis,      false, "TR", "TR"},
+      {aBothHorizAxis,   aLeftAxis,       false, "BL", "BTL"},
+      {aBottomAxis,      aBothVertAxis,   false, "BL", "BLR"},
+      {aCustomHorizAxis, aCustomVertAxis, false, "BL", "BL"},
+      {aCustomHorizAxis, aCustomVertAxis, true,  "TR", "TR"},
+      // clang-format on
+  };
+  const std::pair<char, TChartAxis*> axes[] = {{'B', &chart.BottomAxis()},
+                                               {'T', &chart.TopAxis()},
+                                               {'L', &chart.LeftAxis()},
+                                               {'R', &chart.RightAxis()}};
+  auto name = [&](const TChartAxis* axis) {
+    for (const auto& [letter, a] : axes)
+      if (a == axis) return std::string(1, letter);
+    return std::string("?");
+  };
+  for (const Case& c : cases) {
+    TLineSeries s;
+    s.AddPoint(1, 1);
+    s.SetParentChart(&chart);
+    if (c.customAxes) {
+      s.SetCustomHorizAxis(&chart.TopAxis());
+      s.SetCustomVertAxis(&chart.RightAxis());
+    }
+    s.SetHorizAxis(c.horiz);
+    s.SetVertAxis(c.vert);
+    EXPECT_EQ(name(s.HorzAxisObj()) + name(s.VertAxisObj()), c.drawnAgainst);
+    std::string shown;
+    for (const auto& [letter, axis] : axes)
+      if (chart.IsAxisShown(*axis)) shown += letter;
+    EXPECT_EQ(shown, c.shown) << c.drawnAgainst;
+  }
 }
 
 TEST_F(SeriesInChart, LeavingOnDestruction) {
