@@ -73,10 +73,8 @@ TEST_F(ChartLayout, MarginsArePercentagesRoundedLikeMulDiv) {
 
 TEST_F(ChartLayout, MarginIndexOrderIsLeftTopRightBottom) {
   for (int i = 0; i < 4; ++i) chart.SetMargin(i, i + 1);
-  EXPECT_EQ(chart.MarginLeft(), 1);
-  EXPECT_EQ(chart.MarginTop(), 2);
-  EXPECT_EQ(chart.MarginRight(), 3);
-  EXPECT_EQ(chart.MarginBottom(), 4);
+  // 1 % of 1023, 2 % of 369, 3 % of 1023 (30.69), 4 % of 369 (14.76).
+  EXPECT_EQ(PaintAndGetPlotRect(), (TRect{10, 7, 1023 - 31, 369 - 15}));
   EXPECT_THROW(chart.SetMargin(4, 1), runtime::EListError);
 }
 
