@@ -1,4 +1,4 @@
-// Device-style MulDiv, ties-to-even rounding and the 1-2-5 step sequence of the axes.
+// MulDiv with halves away from zero, ties-to-even rounding and the 1-2-5 steps of the axes.
 #include "chart/ChartMath.h"
 
 #include <cmath>

@@ -1,5 +1,8 @@
 // The chart: a panel with title, foot, back wall, five axes and a list of series; it lays itself
 // out and draws itself completely on every paint into an off-screen canvas.
+// Names: a leading T marks an engine type (TChart, TChartAxis, TLineSeries); enumerators carry a
+// short prefix of their type (bvRaised is a TPanelBevel, psDot a TPenStyle, talValue a
+// TAxisLabelStyle).
 #pragma once
 
 #include <array>
@@ -24,9 +27,11 @@ namespace chart {
 
 class TChartSeries;
 
+// The panel's edge: none, sunk, raised or a flat gap.
 enum class TPanelBevel : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 using enum TPanelBevel;
 
+// The directions in which the mouse may drag the plot.
 enum class TPanningMode : std::uint8_t { pmNone, pmHorizontal, pmVertical, pmBoth };
 using enum TPanningMode;
 
@@ -42,6 +47,8 @@ struct TView3DOptions {
   friend bool operator==(const TView3DOptions&, const TView3DOptions&) = default;
 };
 
+// TChart: the chart control; it owns its axes, title, foot and walls and draws the series that
+// joined it.
 class TChart {
  public:
   TChart();
@@ -142,7 +149,7 @@ class TChart {
   bool View3D() const { return view3D_; }
   void SetView3D(bool value) { SetProperty(view3D_, value); }
 
-  // While a stored form is being applied: range checks between Minimum and Maximum are off,
+  // While stored settings are being applied: range checks between Minimum and Maximum are off,
   // Automatic does not touch its two halves and BackColor does not touch the wall brush.
   bool Loading() const { return loading_; }
   void SetLoading(bool value) { loading_ = value; }
@@ -161,7 +168,7 @@ class TChart {
   int Cursor() const { return cursor_; }
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: the chart draws flat, without gradient, legend or side walls, and
+  // Kept as settings only: the chart draws flat, without gradient, legend or side walls, and
   // neither zooms, pans nor pages.
   int Chart3DPercent() const { return chart3DPercent_; }
   // ChartException "3D effect percent must be between 1 and 100" outside 1..100.

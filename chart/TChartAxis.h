@@ -17,6 +17,8 @@ namespace chart {
 class TChart;
 class TChartCanvas;
 
+// What an axis' labels show: decided from the series (talAuto), nothing, the values, or the
+// points' labels (talMark, talText).
 enum class TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
@@ -27,6 +29,7 @@ inline constexpr int MaxAxisTicks = 2000;
 // Label values at or beyond this many increments across the range are not drawn at all.
 inline constexpr double MaxAxisLabels = 10000;
 
+// TChartAxis: one of the chart's five axes (bottom, top, left, right and the 3-D depth axis).
 class TChartAxis : public TChartPersistent {
  public:
   TChartAxis(TChart* chart, bool horizontal, bool otherSide, bool depthAxis = false);
@@ -166,7 +169,7 @@ class TChartAxis : public TChartPersistent {
   void SetPositionPercent(double value) { SetProperty(positionPercent_, value); }
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: the axis scales linearly and formats date-times as plain values.
+  // Kept as settings only: the axis scales linearly and formats date-times as plain values.
   int LogarithmicBase() const { return logarithmicBase_; }
   // "Axis Logarithmic Base should be >= 2" below 2.
   void SetLogarithmicBase(int value);

@@ -1,4 +1,4 @@
-// Device-state helpers shared by every canvas: selecting chart pens and fonts, the reset step.
+// State helpers shared by every canvas: selecting chart pens and fonts, the reset step.
 #include "chart/TChartCanvas.h"
 
 #include "chart/TChartFont.h"

@@ -8,6 +8,7 @@
 
 namespace chart {
 
+// TChartPersistent: every setting object (pen, font, title, axis) reports its changes through it.
 class TChartPersistent {
  public:
   // Called after any stored setting changes; the owner wires it to the chart's Invalidate.

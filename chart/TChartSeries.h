@@ -20,12 +20,13 @@ namespace chart {
 class TChart;
 class TChartAxis;
 
+// The horizontal and vertical axes a series is drawn against.
 enum class THorizAxis : std::uint8_t { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 using enum THorizAxis;
 enum class TVertAxis : std::uint8_t { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 using enum TVertAxis;
 
-// The framework's default mouse cursor.
+// The default mouse cursor: a series with it leaves the chart's cursor alone.
 inline constexpr int crDefault = 0;
 
 // Colours given per point with ColorEachPoint, and to series that join a chart without a colour.
@@ -35,6 +36,7 @@ inline constexpr TColor PaletteColors[16] = {
 // Entry index mod 16, taking the non-negative remainder.
 TColor PaletteColor(int index);
 
+// TChartSeries: the base of every series; TLineSeries is the one the chart draws as a line.
 class TChartSeries {
  public:
   TChartSeries();
@@ -65,7 +67,7 @@ class TChartSeries {
   // ---- Hit testing ----
   // Index of the point at the client pixel, or -1.
   virtual int PointAtPixel(int x, int y);
-  // The mouse cursor in the parent chart's client pixels; the window sets it, tests may too.
+  // The mouse cursor in the parent chart's client pixels, given by the host (a window, a test).
   std::function<std::optional<TCanvasPoint>()> CursorClientPos;
   // PointAtPixel at the cursor's current position; -1 when no position is available.
   int PointUnderCursor();
@@ -139,7 +141,7 @@ class TChartSeries {
   TChartAxis* VertAxisObj() const { return vertAxisObj_; }
   // Whether the series is attached to the axis (directly or through "both axes").
   bool AssociatedToAxis(const TChartAxis& axis) const;
-  // Series of this system are drawn against axes.
+  // Whether the series is drawn against axes; the chart shows the axes such series use.
   virtual bool UseAxis() const { return true; }
 
   // ---- Settings the drawing reads ----
@@ -163,7 +165,7 @@ class TChartSeries {
   std::function<void(TChartSeries&)> AfterDrawValues;
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: the chart draws no legend and no marks.
+  // Kept as settings only: the chart draws no legend and no marks.
   bool ShowInLegend() const { return showInLegend_; }
   void SetShowInLegend(bool value) { SetProperty(showInLegend_, value); }
   const std::string& Title() const { return title_; }

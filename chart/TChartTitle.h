@@ -15,6 +15,7 @@ namespace chart {
 
 class TChartCanvas;
 
+// Where the lines of a title or foot sit across the plot.
 enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 using enum TAlignment;
 

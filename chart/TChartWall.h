@@ -28,7 +28,7 @@ class TChartWall : public TChartPersistent {
   const TChartPen& Pen() const { return pen_; }
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: a flat chart's walls have no thickness and no shading.
+  // Kept as settings only: a flat chart's walls have no thickness and no shading.
   int Size() const { return size_; }
   void SetSize(int value) { SetProperty(size_, value); }
   bool Dark3D() const { return dark3D_; }

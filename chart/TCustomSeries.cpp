@@ -12,7 +12,7 @@ namespace chart {
 
 namespace {
 
-// Pixels beyond this are not drawn: the device coordinate space ends there.
+// Points beyond this pixel are not drawn: canvas coordinates are 16-bit.
 constexpr int MaxDrawablePixel = 32766;
 
 bool Drawable(int x, int y) {

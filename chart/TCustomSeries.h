@@ -11,6 +11,7 @@
 
 namespace chart {
 
+// TCustomSeries: the line-and-marker drawing and hit test that TLineSeries switches on.
 class TCustomSeries : public TChartSeries {
  public:
   TCustomSeries();
@@ -58,7 +59,7 @@ class TCustomSeries : public TChartSeries {
   std::function<void(TCustomSeries&, int valueIndex, int x, int y)> OnClickPointer;
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: 3-D ribbons and area fills are not drawn.
+  // Kept as settings only: 3-D ribbons and area fills are not drawn.
   TBrushStyle LineBrush() const { return lineBrush_; }
   void SetLineBrush(TBrushStyle value) { SetProperty(lineBrush_, value); }
   bool Dark3D() const { return dark3D_; }

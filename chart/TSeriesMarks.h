@@ -1,4 +1,4 @@
-// The marks (value captions) of a series: kept as settings only, since the analyser hides them.
+// The marks (value captions) of a series: kept as settings only; the chart draws no marks.
 #pragma once
 
 #include <cstdint>

@@ -12,6 +12,7 @@ namespace chart {
 
 class TChartSeries;
 
+// The marker's shape.
 enum class TSeriesPointerStyle : std::uint8_t {
   psRectangle,
   psCircle,
@@ -25,6 +26,7 @@ enum class TSeriesPointerStyle : std::uint8_t {
 };
 using enum TSeriesPointerStyle;
 
+// TSeriesPointer: the marker (pointer) a series draws on each point.
 class TSeriesPointer : public TChartPersistent {
  public:
   // Every change repaints the owner's chart.
@@ -59,7 +61,7 @@ class TSeriesPointer : public TChartPersistent {
   const TChartBrush& Brush() const { return brush_; }
 
   // ---- Stored, not drawn ----
-  // Kept for stored forms: markers are drawn flat.
+  // Kept as settings only: markers are drawn flat.
   bool Dark3D() const { return dark3D_; }
   void SetDark3D(bool value) { SetProperty(dark3D_, value); }
   bool Draw3D() const { return draw3D_; }
