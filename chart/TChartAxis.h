@@ -23,11 +23,11 @@ enum class TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark,
 using enum TAxisLabelStyle;
 
 // The floor of every increment and the tolerance of the label loop.
-inline constexpr double MinAxisIncrement = 1e-12;
+inline constexpr double kMinAxisIncrement = 1e-12;
 // At most this many tick positions are kept per axis.
-inline constexpr int MaxAxisTicks = 2000;
+inline constexpr int kMaxAxisTicks = 2000;
 // Label values at or beyond this many increments across the range are not drawn at all.
-inline constexpr double MaxAxisLabels = 10000;
+inline constexpr double kMaxAxisLabels = 10000;
 
 // TChartAxis: one of the chart's five axes (bottom, top, left, right and the 3-D depth axis).
 class TChartAxis : public TChartPersistent {

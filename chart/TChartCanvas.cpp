@@ -29,7 +29,7 @@ void TChartCanvas::ResetState() {
   font_ = TCanvasFont{};
   backColor_ = clWhite;
   backMode_ = bmTransparent;
-  textAlign_ = TA_LEFT | TA_TOP;
+  textAlign_ = kAlignLeft | kAlignTop;
 }
 
 }  // namespace chart

@@ -16,11 +16,11 @@ namespace chart {
 class TChartFont;
 
 // Text alignment flags of TextOut, combinable: horizontal (left, right, centre) with vertical.
-inline constexpr unsigned TA_LEFT = 0;
-inline constexpr unsigned TA_TOP = 0;
-inline constexpr unsigned TA_RIGHT = 2;
-inline constexpr unsigned TA_CENTER = 6;
-inline constexpr unsigned TA_BOTTOM = 8;
+inline constexpr unsigned kAlignLeft = 0;
+inline constexpr unsigned kAlignTop = 0;
+inline constexpr unsigned kAlignRight = 2;
+inline constexpr unsigned kAlignCenter = 6;
+inline constexpr unsigned kAlignBottom = 8;
 
 // Whether the gaps of text, dashes and hatches show the background colour (opaque) or not.
 enum class TBackMode : unsigned char { bmTransparent, bmOpaque };
@@ -122,7 +122,7 @@ class TChartCanvas {
   TCanvasFont font_;
   TBackMode backMode_ = bmTransparent;
   TColor backColor_ = clWhite;
-  unsigned textAlign_ = TA_LEFT | TA_TOP;
+  unsigned textAlign_ = kAlignLeft | kAlignTop;
 };
 
 }  // namespace chart

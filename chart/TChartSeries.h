@@ -30,7 +30,7 @@ using enum TVertAxis;
 inline constexpr int crDefault = 0;
 
 // Colours given per point with ColorEachPoint, and to series that join a chart without a colour.
-inline constexpr TColor PaletteColors[16] = {
+inline constexpr TColor kPaletteColors[16] = {
     0x0000FF, 0x008000, 0x00FFFF, 0xFF0000, 0xFFFFFF, 0x808080, 0xFF00FF, 0x808000,
     0x800000, 0x000080, 0x00FF00, 0x008080, 0x800080, 0xC0C0C0, 0xFFFF00, 0x000000};
 // Entry index mod 16, taking the non-negative remainder.

@@ -58,10 +58,10 @@ TRect TChartTitle::TextRect(const TRect& plotRect, int frame, int lineHeight, bo
   TRect r{plotRect.Left + frame, 0, plotRect.Right - frame, 0};
   if (isFoot) {
     r.Bottom = plotRect.Bottom - frame;
-    r.Top = lines > 0 ? r.Bottom - lines * lineHeight : r.Bottom + TitleFootDistance;
+    r.Top = lines > 0 ? r.Bottom - lines * lineHeight : r.Bottom + kTitleFootDistance;
   } else {
     r.Top = plotRect.Top + frame;
-    r.Bottom = lines > 0 ? r.Top + lines * lineHeight : r.Top - TitleFootDistance;
+    r.Bottom = lines > 0 ? r.Top + lines * lineHeight : r.Top - kTitleFootDistance;
   }
   return r;
 }
@@ -80,7 +80,7 @@ void TChartTitle::FitFrameToText(int textWidth) {
 
 void TChartTitle::DrawLines(TChartCanvas& canvas, const TRect& r, int lineHeight, int wWidth,
                             const std::vector<int>& widths, bool isFoot) const {
-  canvas.SetTextAlign(TA_LEFT | TA_TOP);
+  canvas.SetTextAlign(kAlignLeft | kAlignTop);
   const int lines = text_.Count();
   // The foot grows upwards from the plot, so it draws its last line first.
   for (int k = 0; k < lines; ++k) {
@@ -119,9 +119,9 @@ void TChartTitle::DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFo
   DrawLines(canvas, r, h, wWidth, widths, isFoot);
 
   if (isFoot)
-    plotRect.Bottom = r.Top - f - TitleFootDistance;
+    plotRect.Bottom = r.Top - f - kTitleFootDistance;
   else
-    plotRect.Top = r.Bottom + f + TitleFootDistance;
+    plotRect.Top = r.Bottom + f + kTitleFootDistance;
 }
 
 }  // namespace chart

@@ -20,7 +20,7 @@ enum class TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter }
 using enum TAlignment;
 
 // The gap, in pixels, between a title or foot block and the plotting area.
-inline constexpr int TitleFootDistance = 5;
+inline constexpr int kTitleFootDistance = 5;
 
 class TChartTitle : public TChartPersistent {
  public:

@@ -13,10 +13,10 @@ namespace chart {
 namespace {
 
 // Points beyond this pixel are not drawn: canvas coordinates are 16-bit.
-constexpr int MaxDrawablePixel = 32766;
+constexpr int kMaxDrawablePixel = 32766;
 
 bool Drawable(int x, int y) {
-  return std::abs(x) <= MaxDrawablePixel && std::abs(y) <= MaxDrawablePixel;
+  return std::abs(x) <= kMaxDrawablePixel && std::abs(y) <= kMaxDrawablePixel;
 }
 
 }  // namespace

@@ -175,11 +175,11 @@ void QImageCanvas::DrawAlignedText(int x, int y, const QString& text, bool opaqu
   const QFontMetrics& fm = Metrics();
   const unsigned align = TextAlign();
   int left = x;
-  if ((align & TA_CENTER) == TA_CENTER)
+  if ((align & kAlignCenter) == kAlignCenter)
     left = x - fm.horizontalAdvance(text) / 2;
-  else if (align & TA_RIGHT)
+  else if (align & kAlignRight)
     left = x - fm.horizontalAdvance(text);
-  const int top = (align & TA_BOTTOM) ? y - cellHeight_ : y;
+  const int top = (align & kAlignBottom) ? y - cellHeight_ : y;
   QPainter& painter = Painter();
   // An opaque background fills the text's cell in the background colour first.
   if (opaque)

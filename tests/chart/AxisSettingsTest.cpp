@@ -234,9 +234,9 @@ TEST_F(AxisSettings, RotatedLabelsHangOutsideTheirEdge) {
     unsigned align;
   };
   const Case cases[] = {
-      {90, {50 - 6, 60}, TA_RIGHT | TA_TOP},
-      {270, {50 + 6, 60}, TA_LEFT | TA_TOP},
-      {180, {50, 60 + 13}, TA_CENTER | TA_TOP},
+      {90, {50 - 6, 60}, kAlignRight | kAlignTop},
+      {270, {50 + 6, 60}, kAlignLeft | kAlignTop},
+      {180, {50, 60 + 13}, kAlignCenter | kAlignTop},
   };
   for (const Case& c : cases) {
     TChart fresh;

@@ -328,7 +328,7 @@ TEST(MainChartLayout, EveryStepTakesItsRoomInOrder) {
       rotatedTitle = true;
       EXPECT_EQ(op.Angle, 90);
       EXPECT_EQ(op.Points[0], (TCanvasPoint{25, (46 + 306) / 2}));
-      EXPECT_EQ(op.TextAlign, TA_CENTER | TA_BOTTOM);
+      EXPECT_EQ(op.TextAlign, kAlignCenter | kAlignBottom);
     }
   EXPECT_TRUE(rotatedTitle);
 }
@@ -393,7 +393,7 @@ TEST(ChartExtremes, HugeInfiniteAndNaNValuesStillFinishThePaint) {
     chart.Invalidate();
     chart.Paint();  // the second layout measures labels with the first one's lengths
     EXPECT_FALSE(chart.ImageDirty()) << c[0] << " " << c[1];
-    EXPECT_LE(chart.LeftAxis().TickPositions().size(), static_cast<std::size_t>(MaxAxisTicks));
+    EXPECT_LE(chart.LeftAxis().TickPositions().size(), static_cast<std::size_t>(kMaxAxisTicks));
   }
 }
 
