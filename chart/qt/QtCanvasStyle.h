@@ -20,8 +20,7 @@ QString ToQString(std::string_view cp1251);
 
 Qt::BrushStyle ToQtBrushStyle(TBrushStyle style);
 
-// Dash patterns of the device's 1-pixel styled pens, in pixels (on, off, ...); empty for a solid
-// line.
+// Dash patterns of 1-pixel styled pens, in pixels (on, off, ...); empty for a solid line.
 QList<qreal> DashPattern(TPenStyle style);
 
 }  // namespace chart
