@@ -108,11 +108,11 @@ void QPainterCanvas::DrawAlignedText(int x, int y, std::string_view text, bool o
   const int height = TextHeight(text);
   const unsigned align = TextAlign();
   int left = x;
-  if ((align & TA_CENTER) == TA_CENTER)
+  if ((align & kAlignCenter) == kAlignCenter)
     left = x - width / 2;
-  else if (align & TA_RIGHT)
+  else if (align & kAlignRight)
     left = x - width;
-  const int top = (align & TA_BOTTOM) ? y - height : y;
+  const int top = (align & kAlignBottom) ? y - height : y;
   if (opaque) painter.fillRect(QRectF(left, top, width, height), ToQColor(BackColor()));
   // The outlines' own advances differ from the image's hinted ones by a few per cent; the text is
   // fitted to the width the layout measured, so centred and right-aligned texts end where they do

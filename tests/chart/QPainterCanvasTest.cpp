@@ -131,7 +131,7 @@ TEST_F(QPainterCanvasTest, MeasuresTextAsTheImageCanvasAndFitsItToThatWidth) {
   }
   canvas.Font() = TCanvasFont{"Arial", -11, clBlack, 0};
   const int width = canvas.TextWidth("W");
-  canvas.SetTextAlign(TA_RIGHT | TA_TOP);
+  canvas.SetTextAlign(kAlignRight | kAlignTop);
   canvas.TextOut(22, 0, "W");
   Done();
   int left = image.width(), right = -1;
