@@ -61,6 +61,29 @@ TEST(ReduceToIndexed, FewColoursKeptExactlyOrderedByCountThenFirstOccurrence) {
   EXPECT_EQ(r.indices, (std::vector<std::uint8_t>{0, 2, 1, 0, 3, 1, 0, 2}));
 }
 
+TEST(ReduceToIndexed, RunsOfEightAndMoreAcrossRowsKeepCountOrder) {
+  // 21 x 3, top row first. Counts: white 48, blue 9, red 3, black 3; red is met first (bottom row,
+  // left), black last. Runs of 3 to 23 pixels, some continuing into the next row.
+  const Rgb R{255, 0, 0}, W{255, 255, 255}, B{0, 0, 255}, K{0, 0, 0};
+  std::vector<Rgb> pixels;
+  const auto run = [&](int n, Rgb c) {
+    pixels.insert(pixels.end(), static_cast<std::size_t>(n), c);
+  };
+  run(18, W), run(3, K);  // top row
+  run(9, B), run(12, W);  // middle row
+  run(3, R), run(18, W);  // bottom row, scanned first
+  const Reduced r = Reduce(21, 3, pixels);
+  EXPECT_EQ(r.palette[0], W);
+  EXPECT_EQ(r.palette[1], B);
+  EXPECT_EQ(r.palette[2], R);  // red and black tie at 3: red was met first
+  EXPECT_EQ(r.palette[3], K);
+  EXPECT_EQ(r.palette[4], kGrey);
+  std::vector<std::uint8_t> expected;
+  const auto indices = [&](int n, std::uint8_t i) { expected.insert(expected.end(), n, i); };
+  indices(18, 0), indices(3, 3), indices(9, 1), indices(12, 0), indices(3, 2), indices(18, 0);
+  EXPECT_EQ(r.indices, expected);
+}
+
 TEST(ReduceToIndexed, OneColourAndOnePixel) {
   struct Case {
     int width, height;

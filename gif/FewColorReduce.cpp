@@ -1,0 +1,172 @@
+// One pass over the 24-bit rows writes each pixel's colour number in order of first occurrence and
+// counts the pixels of each colour a run at a time; the palette order then renumbers the rows.
+#include "gif/FewColorReduce.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace gif {
+namespace {
+
+constexpr unsigned kMaxColors = 256;
+
+// The colours met so far, numbered in order of first occurrence, found through a 1024-slot
+// open-addressing table (at most a quarter full).
+class FirstSeenColors {
+ public:
+  // The colour's number, a new one for a colour not met before; -1 for a 257th colour.
+  int Number(std::uint32_t key) {
+    for (unsigned slot = (key * 0x9E3779B1u) >> 22;; slot = (slot + 1) & 1023) {
+      if (keys_[slot] == (key | kUsed)) return numbers_[slot];
+      if (keys_[slot] == 0) {
+        if (count_ == kMaxColors) return -1;
+        keys_[slot] = key | kUsed;
+        numbers_[slot] = static_cast<std::uint8_t>(count_);
+        colors_[count_] = key;
+        return static_cast<int>(count_++);
+      }
+    }
+  }
+
+  unsigned Count() const { return count_; }
+  std::uint32_t Color(unsigned number) const { return colors_[number]; }
+
+ private:
+  static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
+  std::array<std::uint32_t, 1024> keys_{};
+  std::array<std::uint8_t, 1024> numbers_{};
+  std::array<std::uint32_t, kMaxColors> colors_{};
+  unsigned count_ = 0;
+};
+
+// The pixel at `p` as blue | green << 8 | red << 16. Inside a row the next pixel's first byte
+// follows, so one 4-byte load does; the last pixel of a row may end the buffer and is read
+// bytewise.
+std::uint32_t PixelAt(const std::uint8_t* p, bool lastInRow) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (!lastInRow) {
+      std::uint32_t word;
+      std::memcpy(&word, p, 4);
+      return word & 0xFFFFFF;
+    }
+  }
+  return p[0] | p[1] << 8 | p[2] << 16;
+}
+
+std::uint64_t Load64(const std::uint8_t* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return word;
+}
+
+// Eight pixels of one colour as the three 8-byte words they take in a row, so that a run is
+// checked 8 pixels at a time.
+struct EightPixels {
+  std::uint64_t Words[3] = {};
+
+  explicit EightPixels(std::uint32_t key) {
+    const std::uint64_t k = key;
+    if constexpr (std::endian::native == std::endian::little) {
+      Words[0] = k | k << 24 | k << 48;                 // b g r b g r b g
+      Words[1] = k >> 16 | k << 8 | k << 32 | k << 56;  // r b g r b g r b
+      Words[2] = k >> 8 | k << 16 | k << 40;            // g r b g r b g r
+    } else {
+      std::uint8_t bytes[24];
+      for (int i = 0; i < 8; ++i) {
+        bytes[3 * i] = static_cast<std::uint8_t>(key);
+        bytes[3 * i + 1] = static_cast<std::uint8_t>(key >> 8);
+        bytes[3 * i + 2] = static_cast<std::uint8_t>(key >> 16);
+      }
+      std::memcpy(Words, bytes, sizeof Words);
+    }
+  }
+
+  bool At(const std::uint8_t* p) const {
+    return ((Load64(p) ^ Words[0]) | (Load64(p + 8) ^ Words[1]) | (Load64(p + 16) ^ Words[2])) == 0;
+  }
+};
+
+// Renumbers the first width bytes of each row through `lut`, eight bytes at a time where they are
+// equal, as most are in a chart.
+void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& lut) {
+  const std::size_t width = static_cast<std::size_t>(image.Width);
+  for (std::int32_t row = 0; row < image.Height; ++row) {
+    std::uint8_t* index = image.Rows.data() + static_cast<std::size_t>(row) * image.RowBytes();
+    std::size_t x = 0;
+    for (; x + 8 <= width; x += 8) {
+      const std::uint64_t word = Load64(index + x);
+      const std::uint64_t first = word & 0xFF;
+      if (word == first * 0x0101010101010101u) {
+        const std::uint64_t renumbered = lut[first] * 0x0101010101010101u;
+        std::memcpy(index + x, &renumbered, 8);
+      } else {
+        for (std::size_t i = x; i < x + 8; ++i) index[i] = lut[index[i]];
+      }
+    }
+    for (; x < width; ++x) index[x] = lut[index[x]];
+  }
+}
+
+}  // namespace
+
+bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
+  FirstSeenColors colors;
+  std::array<std::int64_t, kMaxColors> counts{};
+  const std::size_t width = static_cast<std::size_t>(source.Width());
+  const std::size_t sourceRow = source.RowBytes();
+  const std::size_t destinationRow = destination.RowBytes();
+
+  // Whole blocks of 8 pixels of the last colour met are written and counted at once; other pixels
+  // one by one, without a test whether the colour changed (unpredictable where colours alternate).
+  int number = colors.Number(PixelAt(source.Bits(), width == 1));
+  EightPixels eight(colors.Color(0));
+  for (std::int32_t row = 0; row < source.Height(); ++row) {
+    const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+    std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
+    for (std::size_t x = 0; x < width;) {
+      if (x + 8 <= width && eight.At(pixels + 3 * x)) {
+        const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
+        std::memcpy(index + x, &fill, 8);
+        counts[static_cast<unsigned>(number)] += 8;
+        x += 8;
+        continue;
+      }
+      const std::size_t end = std::min(x + 8, width);
+      std::uint32_t pixel = 0;
+      for (; x < end; ++x) {
+        pixel = PixelAt(pixels + 3 * x, x + 1 == width);
+        number = colors.Number(pixel);
+        if (number < 0) return false;
+        index[x] = static_cast<std::uint8_t>(number);
+        ++counts[static_cast<unsigned>(number)];
+      }
+      eight = EightPixels(pixel);
+    }
+  }
+
+  // Palette positions by decreasing count; a stable sort keeps equal counts in the order their
+  // colours were first met.
+  std::array<std::uint8_t, kMaxColors> order;
+  const unsigned found = colors.Count();
+  for (unsigned i = 0; i < found; ++i) order[i] = static_cast<std::uint8_t>(i);
+  std::stable_sort(order.begin(), order.begin() + found,
+                   [&](std::uint8_t a, std::uint8_t b) { return counts[a] > counts[b]; });
+  std::array<std::uint8_t, kMaxColors> lut{};
+  bool renumber = false;
+  destination.Palette.assign(256, TRGBQuad{128, 128, 128, 0});
+  for (unsigned position = 0; position < found; ++position) {
+    const std::uint32_t color = colors.Color(order[position]);
+    destination.Palette[position] =
+        TRGBQuad{static_cast<std::uint8_t>(color), static_cast<std::uint8_t>(color >> 8),
+                 static_cast<std::uint8_t>(color >> 16), 0};
+    lut[order[position]] = static_cast<std::uint8_t>(position);
+    renumber |= order[position] != position;
+  }
+  if (renumber) Renumber(destination, lut);
+  return true;
+}
+
+}  // namespace gif
