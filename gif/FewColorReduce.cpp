@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "gif/TrueColorPixel.h"
+
 namespace gif {
 namespace {
 
@@ -42,37 +44,25 @@ class FirstSeenColors {
   unsigned count_ = 0;
 };
 
-// The pixel at `p` as blue | green << 8 | red << 16. Inside a row the next pixel's first byte
-// follows, so one 4-byte load does; the last pixel of a row may end the buffer and is read
-// bytewise.
-std::uint32_t PixelAt(const std::uint8_t* p, bool lastInRow) {
-  if constexpr (std::endian::native == std::endian::little) {
-    if (!lastInRow) {
-      std::uint32_t word;
-      std::memcpy(&word, p, 4);
-      return word & 0xFFFFFF;
-    }
-  }
-  return p[0] | p[1] << 8 | p[2] << 16;
-}
-
 std::uint64_t Load64(const std::uint8_t* p) {
   std::uint64_t word;
   std::memcpy(&word, p, 8);
   return word;
 }
 
-// Eight pixels of one colour as the three 8-byte words they take in a row, so that a run is
-// checked 8 pixels at a time.
-struct EightPixels {
-  std::uint64_t Words[3] = {};
-
+// Eight pixels of one colour as the 8-byte words they take in a row (three for 24-bit pixels, four
+// for 32-bit ones, whose unused bytes are masked off), so that a run is checked 8 pixels at a time.
+template <int Bytes>
+class EightPixels {
+ public:
   explicit EightPixels(std::uint32_t key) {
     const std::uint64_t k = key;
-    if constexpr (std::endian::native == std::endian::little) {
-      Words[0] = k | k << 24 | k << 48;                 // b g r b g r b g
-      Words[1] = k >> 16 | k << 8 | k << 32 | k << 56;  // r b g r b g r b
-      Words[2] = k >> 8 | k << 16 | k << 40;            // g r b g r b g r
+    if constexpr (Bytes == 4) {
+      for (std::uint64_t& word : words_) word = k | k << 32;
+    } else if constexpr (std::endian::native == std::endian::little) {
+      words_[0] = k | k << 24 | k << 48;                 // b g r b g r b g
+      words_[1] = k >> 16 | k << 8 | k << 32 | k << 56;  // r b g r b g r b
+      words_[2] = k >> 8 | k << 16 | k << 40;            // g r b g r b g r
     } else {
       std::uint8_t bytes[24];
       for (int i = 0; i < 8; ++i) {
@@ -80,13 +70,19 @@ struct EightPixels {
         bytes[3 * i + 1] = static_cast<std::uint8_t>(key >> 8);
         bytes[3 * i + 2] = static_cast<std::uint8_t>(key >> 16);
       }
-      std::memcpy(Words, bytes, sizeof Words);
+      std::memcpy(words_, bytes, sizeof words_);
     }
   }
 
   bool At(const std::uint8_t* p) const {
-    return ((Load64(p) ^ Words[0]) | (Load64(p + 8) ^ Words[1]) | (Load64(p + 16) ^ Words[2])) == 0;
+    std::uint64_t differ = 0;
+    for (int i = 0; i < Bytes; ++i) differ |= (Load64(p + 8 * i) & kMask) ^ words_[i];
+    return differ == 0;
   }
+
+ private:
+  static constexpr std::uint64_t kMask = Bytes == 4 ? 0x00FFFFFF00FFFFFFu : ~std::uint64_t{0};
+  std::uint64_t words_[Bytes] = {};
 };
 
 // Renumbers the first width bytes of each row through `lut`, eight bytes at a time where they are
@@ -110,24 +106,22 @@ void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& 
   }
 }
 
-}  // namespace
-
-bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
-  FirstSeenColors colors;
-  std::array<std::int64_t, kMaxColors> counts{};
+// Numbers the pixels and counts each colour; false at a 257th colour. Whole blocks of 8 pixels of
+// the last colour met are written and counted at once; other pixels one by one, without a test
+// whether the colour changed (unpredictable where colours alternate).
+template <int Bytes>
+bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
+                  std::array<std::int64_t, kMaxColors>& counts) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
   const std::size_t sourceRow = source.RowBytes();
   const std::size_t destinationRow = destination.RowBytes();
-
-  // Whole blocks of 8 pixels of the last colour met are written and counted at once; other pixels
-  // one by one, without a test whether the colour changed (unpredictable where colours alternate).
-  int number = colors.Number(PixelAt(source.Bits(), width == 1));
-  EightPixels eight(colors.Color(0));
+  int number = colors.Number(TrueColorPixel<Bytes>(source.Bits(), width == 1));
+  EightPixels<Bytes> eight(colors.Color(0));
   for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width;) {
-      if (x + 8 <= width && eight.At(pixels + 3 * x)) {
+      if (x + 8 <= width && eight.At(pixels + Bytes * x)) {
         const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
         std::memcpy(index + x, &fill, 8);
         counts[static_cast<unsigned>(number)] += 8;
@@ -137,15 +131,26 @@ bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
       const std::size_t end = std::min(x + 8, width);
       std::uint32_t pixel = 0;
       for (; x < end; ++x) {
-        pixel = PixelAt(pixels + 3 * x, x + 1 == width);
+        pixel = TrueColorPixel<Bytes>(pixels + Bytes * x, x + 1 == width);
         number = colors.Number(pixel);
         if (number < 0) return false;
         index[x] = static_cast<std::uint8_t>(number);
         ++counts[static_cast<unsigned>(number)];
       }
-      eight = EightPixels(pixel);
+      eight = EightPixels<Bytes>(pixel);
     }
   }
+  return true;
+}
+
+}  // namespace
+
+bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
+  FirstSeenColors colors;
+  std::array<std::int64_t, kMaxColors> counts{};
+  if (!(source.BitCount() == 32 ? NumberColors<4>(source, destination, colors, counts)
+                                : NumberColors<3>(source, destination, colors, counts)))
+    return false;
 
   // Palette positions by decreasing count; a stable sort keeps equal counts in the order their
   // colours were first met.

@@ -5,33 +5,20 @@
 #include <cstring>
 #include <memory>
 
+#include "gif/TrueColorPixel.h"
+
 namespace gif {
 namespace {
 
-// The pixel at `p` as blue | green << 8 | red << 16. Inside a row the next pixel's first byte
-// follows, so one 4-byte load does; the last pixel of a row may end the buffer and is read
-// bytewise.
-std::uint32_t PixelAt(const std::uint8_t* p, bool lastInRow) {
-  if constexpr (std::endian::native == std::endian::little) {
-    if (!lastInRow) {
-      std::uint32_t word;
-      std::memcpy(&word, p, 4);
-      return word & 0xFFFFFF;
-    }
-  }
-  return p[0] | p[1] << 8 | p[2] << 16;
-}
-
-// The three masks laid out like a pixel from PixelAt.
+// The three masks laid out like a pixel from TrueColorPixel.
 std::uint32_t MaskWord(const ColorHistogram& histogram) {
   return histogram.BlueMask | histogram.GreenMask << 8 | histogram.RedMask << 16;
 }
 
 std::uint8_t CoarserMask(std::uint8_t mask) { return static_cast<std::uint8_t>(mask << 1); }
 
-}  // namespace
-
-bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
+template <int Bytes>
+bool CountColorsOf(ColorHistogram& histogram, const TBitmap& source) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
   const std::size_t rowBytes = source.RowBytes();
   const std::uint8_t* rows = source.Bits();
@@ -43,8 +30,8 @@ bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
   std::int64_t runLength = 0;
   for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixel = rows + static_cast<std::size_t>(row) * rowBytes;
-    for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
+    for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
+      const std::uint32_t key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & masks;
       if (key == runKey) {
         ++runLength;
         continue;
@@ -65,6 +52,39 @@ bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
   }
   if (runLength > 0) histogram.Entries[runEntry].Count += runLength;
   return true;
+}
+
+template <int Bytes>
+void MapColorsOf(const ColorHistogram& histogram, const TBitmap& source,
+                 TIndexedImage& destination) {
+  const std::size_t width = static_cast<std::size_t>(source.Width());
+  const std::size_t sourceRow = source.RowBytes();
+  const std::size_t destinationRow = destination.RowBytes();
+  const std::uint32_t masks = MaskWord(histogram);
+  std::uint32_t lastKey = 0xFFFFFFFF;
+  std::uint8_t lastIndex = 0;
+  for (std::int32_t row = 0; row < source.Height(); ++row) {
+    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+    std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
+    for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
+      const std::uint32_t key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & masks;
+      if (key != lastKey) {
+        const std::uint16_t entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(
+            static_cast<std::uint8_t>(key >> 16), static_cast<std::uint8_t>(key >> 8),
+            static_cast<std::uint8_t>(key)))];
+        lastIndex = histogram.Entries[entry].PaletteIndex;
+        lastKey = key;
+      }
+      index[x] = lastIndex;
+    }
+  }
+}
+
+}  // namespace
+
+bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
+  return source.BitCount() == 32 ? CountColorsOf<4>(histogram, source)
+                                 : CountColorsOf<3>(histogram, source);
 }
 
 void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted) {
@@ -103,27 +123,10 @@ void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted
 }
 
 void MapColors(const ColorHistogram& histogram, const TBitmap& source, TIndexedImage& destination) {
-  const std::size_t width = static_cast<std::size_t>(source.Width());
-  const std::size_t sourceRow = source.RowBytes();
-  const std::size_t destinationRow = destination.RowBytes();
-  const std::uint32_t masks = MaskWord(histogram);
-  std::uint32_t lastKey = 0xFFFFFFFF;
-  std::uint8_t lastIndex = 0;
-  for (std::int32_t row = 0; row < source.Height(); ++row) {
-    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
-    std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
-    for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
-      if (key != lastKey) {
-        const std::uint16_t entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(
-            static_cast<std::uint8_t>(key >> 16), static_cast<std::uint8_t>(key >> 8),
-            static_cast<std::uint8_t>(key)))];
-        lastIndex = histogram.Entries[entry].PaletteIndex;
-        lastKey = key;
-      }
-      index[x] = lastIndex;
-    }
-  }
+  if (source.BitCount() == 32)
+    MapColorsOf<4>(histogram, source, destination);
+  else
+    MapColorsOf<3>(histogram, source, destination);
 }
 
 void HistogramReduce(const TBitmap& source, TIndexedImage& destination, int colorsWanted,

@@ -1,5 +1,5 @@
-// Popularity colour reduction of 24-bit rows: the most frequent colours become the palette, every
-// other colour takes its nearest palette colour, without dithering.
+// Popularity colour reduction of true-colour rows: the most frequent colours become the palette,
+// every other colour takes its nearest palette colour, without dithering.
 #pragma once
 
 #include <cstdint>
@@ -10,8 +10,8 @@
 
 namespace gif {
 
-// Counts the masked colours of a 24-bit bitmap, bottom row first, left to right. False when a
-// 2050th colour turns up (the histogram then holds the first 2049).
+// Counts the masked colours of a 24- or 32-bit bitmap, bottom row first, left to right. False when
+// a 2050th colour turns up (the histogram then holds the first 2049).
 bool CountColors(ColorHistogram& histogram, const TBitmap& source);
 
 // Gives the `colorsWanted` most frequent entries palette positions 0, 1, ... (ties to the entry met
@@ -19,8 +19,8 @@ bool CountColors(ColorHistogram& histogram, const TBitmap& source);
 // nearest palette colour (ties to the lower index). Chosen entries are left with a count of 0.
 void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted);
 
-// Writes one palette index per pixel of the 24-bit `source` into `destination`'s rows, which hold
-// 8-bit rows of the same size.
+// Writes one palette index per pixel of the 24- or 32-bit `source` into `destination`'s rows, which
+// hold 8-bit rows of the same size.
 void MapColors(const ColorHistogram& histogram, const TBitmap& source, TIndexedImage& destination);
 
 // Counts (coarsening the masks blue, red, green, ... after each overflow), chooses and maps: fills

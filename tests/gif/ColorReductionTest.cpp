@@ -1,5 +1,6 @@
 // The popularity reduction: which colours become the palette, in which order, and where the rest
 // go.
+#include <random>
 #include <set>
 
 #include "TestSupport.h"
@@ -176,6 +177,35 @@ TEST(ReduceToIndexed, MoreThan2049ColoursCoarsenBlueThenRedThenGreen) {
   // All counts are equal (8): entry 0 is the first pixel scanned, bottom row left, (31, 24, 0)
   // masked.
   EXPECT_EQ(reduced.palette[0], (Rgb{30, 24, 0}));
+}
+
+TEST(ReduceToIndexed, ThirtyTwoBitPixelsReduceLikeTheirTwentyFourBitColours) {
+  // The unused fourth byte varies and must not matter; few colours in runs, and many colours.
+  struct Case {
+    int width, height, colours;
+  } cases[] = {{37, 9, 5}, {64, 3, 1}, {41, 17, 300}, {50, 60, 2500}};
+  std::mt19937 random(32);
+  for (const Case& c : cases) {
+    std::vector<Rgb> ink(static_cast<std::size_t>(c.colours));
+    for (Rgb& i : ink)
+      i = {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+           static_cast<std::uint8_t>(random())};
+    std::vector<Rgb> pixels;
+    while (pixels.size() < static_cast<std::size_t>(c.width * c.height))
+      pixels.insert(pixels.end(), 1 + random() % 12, ink[random() % ink.size()]);
+    pixels.resize(static_cast<std::size_t>(c.width * c.height));
+    gif::TBitmap wide(c.width, c.height, gif::TPixelFormat::pf32bit);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) {
+        const Rgb& p = pixels[static_cast<std::size_t>(y * c.width + x)];
+        std::uint8_t* at = wide.ScanLine(y) + 4 * x;
+        at[0] = p[2], at[1] = p[1], at[2] = p[0], at[3] = static_cast<std::uint8_t>(random());
+      }
+    const Reduced narrow = Reduce(c.width, c.height, pixels);
+    const Reduced fromWide = ReadBack(gif::ReduceToIndexed(wide));
+    EXPECT_EQ(fromWide.palette, narrow.palette) << c.colours << " colours";
+    EXPECT_EQ(fromWide.indices, narrow.indices) << c.colours << " colours";
+  }
 }
 
 TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
