@@ -50,41 +50,6 @@ std::uint64_t Load64(const std::uint8_t* p) {
   return word;
 }
 
-// Eight pixels of one colour as the 8-byte words they take in a row (three for 24-bit pixels, four
-// for 32-bit ones, whose unused bytes are masked off), so that a run is checked 8 pixels at a time.
-template <int Bytes>
-class EightPixels {
- public:
-  explicit EightPixels(std::uint32_t key) {
-    const std::uint64_t k = key;
-    if constexpr (Bytes == 4) {
-      for (std::uint64_t& word : words_) word = k | k << 32;
-    } else if constexpr (std::endian::native == std::endian::little) {
-      words_[0] = k | k << 24 | k << 48;                 // b g r b g r b g
-      words_[1] = k >> 16 | k << 8 | k << 32 | k << 56;  // r b g r b g r b
-      words_[2] = k >> 8 | k << 16 | k << 40;            // g r b g r b g r
-    } else {
-      std::uint8_t bytes[24];
-      for (int i = 0; i < 8; ++i) {
-        bytes[3 * i] = static_cast<std::uint8_t>(key);
-        bytes[3 * i + 1] = static_cast<std::uint8_t>(key >> 8);
-        bytes[3 * i + 2] = static_cast<std::uint8_t>(key >> 16);
-      }
-      std::memcpy(words_, bytes, sizeof words_);
-    }
-  }
-
-  bool At(const std::uint8_t* p) const {
-    std::uint64_t differ = 0;
-    for (int i = 0; i < Bytes; ++i) differ |= (Load64(p + 8 * i) & kMask) ^ words_[i];
-    return differ == 0;
-  }
-
- private:
-  static constexpr std::uint64_t kMask = Bytes == 4 ? 0x00FFFFFF00FFFFFFu : ~std::uint64_t{0};
-  std::uint64_t words_[Bytes] = {};
-};
-
 // Renumbers the first width bytes of each row through `lut`, eight bytes at a time where they are
 // equal, as most are in a chart.
 void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& lut) {

@@ -46,8 +46,7 @@ TIndexedImage ReduceToIndexed(const TBitmap& bitmap) {
   indexed.Rows.resize(indexed.RowBytes() * static_cast<std::size_t>(indexed.Height));
   const TBitmap trueColor = bitmap.Indexed() ? TrueColorOf(bitmap) : bitmap;
   // Pictures of few colours, such as charts, take the one-pass way to the same result.
-  if (!ReduceFewColors(trueColor, indexed))
-    HistogramReduce(trueColor, indexed, 256, 0xFF, 0xFF, 0xFF);
+  if (!ReduceFewColors(trueColor, indexed)) HistogramReduce(trueColor, indexed, 256, TColorMasks{});
   return indexed;
 }
 
