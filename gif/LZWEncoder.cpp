@@ -278,7 +278,7 @@ class Encoder {
   void EncodeRow8(const std::uint8_t* at, const std::uint8_t* end) {
     while (at < end) {
       at = EncodePixels8(at, end);
-      Settle();
+      if (state_.untilSettle == 0) Settle();
       if (end - at >= 4 && RunAhead(at, state_.previous) && runs_.Length(state_.pending) != 0)
         at = ExtendRun(at, end);
     }
@@ -418,18 +418,19 @@ class Encoder {
       // that missed starts a new string.
       remaining -= longest - k + 1;
       s.pending = runs_.Tag(value, longest);
+      bool settle = false;
       if (s.pending == Tags::kOnePixel) {
         onePixel_.Add(OnePixelTable::At(value, value), s.nextTag);
-        NewCode<true>(s, value, value, value);
+        settle = NewCode<true>(s, value, value, value);
       } else {
         const unsigned key = StringTable::Key(s.pending, value);
         unsigned slot = StringTable::Home(s.pending, value);
         unsigned tag = 0;
         strings_.Find(key, slot, tag);
         strings_.Add(slot, key, s.nextTag);
-        NewCode<true>(s, Tags::CodeOf(s.pending), value, value);
+        settle = NewCode<true>(s, Tags::CodeOf(s.pending), value, value);
       }
-      Settle();
+      if (settle) Settle();
       if (s.pending == emptyTag_) return end - remaining;  // reset: the rest starts afresh
       k = 1;
       if (remaining == 0) return end;
