@@ -7,6 +7,7 @@
 #include <set>
 
 #include "TestSupport.h"
+#include "gif/ColorHistogram.h"
 #include "gif/GIFErrors.h"
 #include "gif/ReduceToIndexed.h"
 
@@ -307,6 +308,23 @@ TEST(ReduceToIndexed, AgreesWithThePlainReductionOverManyColourCounts) {
     const Reduced plain = PlainReduce(c.width, c.height, pixels);
     EXPECT_EQ(fast.palette, plain.palette);
     EXPECT_EQ(fast.indices, plain.indices);
+  }
+}
+
+TEST(ColorMasks, CoarsenBlueThenRedThenGreen) {
+  // (red, green, blue) after each overflow, starting from full masks.
+  // clang-format off
+  const std::uint8_t expected[][3] = {
+      {0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFE}, {0xFE, 0xFF, 0xFE}, {0xFE, 0xFE, 0xFE},
+      {0xFE, 0xFE, 0xFC}, {0xFC, 0xFE, 0xFC}, {0xFC, 0xFC, 0xFC}, {0xFC, 0xFC, 0xF8},
+      {0xF8, 0xFC, 0xF8}, {0xF8, 0xF8, 0xF8}, {0xF8, 0xF8, 0xF0},
+  };
+  // clang-format on
+  gif::TColorMasks masks;
+  for (const auto& m : expected) {
+    EXPECT_EQ((std::array<std::uint8_t, 3>{masks.Red, masks.Green, masks.Blue}),
+              (std::array<std::uint8_t, 3>{m[0], m[1], m[2]}));
+    masks = masks.Coarser();
   }
 }
 
