@@ -82,6 +82,9 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
   const std::size_t destinationRow = destination.RowBytes();
   int number = colors.Number(TrueColorPixel<Bytes>(source.Bits(), width == 1));
   EightPixels<Bytes> eight(colors.Color(0));
+  // Pixels counted one by one go to four tallies in turn: neighbours of one colour do not wait for
+  // each other's increment.
+  std::array<std::array<std::int64_t, kMaxColors>, 4> singles{};
   for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
@@ -100,11 +103,13 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
         number = colors.Number(pixel);
         if (number < 0) return false;
         index[x] = static_cast<std::uint8_t>(number);
-        ++counts[static_cast<unsigned>(number)];
+        ++singles[x & 3][static_cast<unsigned>(number)];
       }
       eight = EightPixels<Bytes>(pixel);
     }
   }
+  for (const auto& tally : singles)
+    for (unsigned n = 0; n < kMaxColors; ++n) counts[n] += tally[n];
   return true;
 }
 
