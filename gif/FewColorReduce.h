@@ -8,7 +8,7 @@
 namespace gif {
 
 // Fills the 256-entry palette and the rows of `destination`, an 8-bit image of the 24- or 32-bit
-// source's size, exactly as the histogram method does for such a picture: colours ordered by
+// source's size, with the same result HistogramReduce gives such a picture: colours ordered by
 // decreasing pixel count, equal counts by first occurrence (bottom row first, left to right), the
 // rest grey. False, with `destination` half written, when the picture has more than 256 colours.
 bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination);
