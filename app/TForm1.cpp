@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 
 #include "app/ChartView.h"
 #include "app/Cp1251Text.h"
@@ -119,6 +120,12 @@ void TForm1::CreateControls() {
   meAnalysis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   meAnalysis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   meAnalysis->setReadOnly(false);
+
+  sbSelfCheck = new QStatusBar(this);
+  sbSelfCheck->setObjectName(QStringLiteral("sbSelfCheck"));
+  sbSelfCheck->setSizeGripEnabled(false);
+  setStatusBar(sbSelfCheck);
+  sbSelfCheck->hide();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

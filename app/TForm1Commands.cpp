@@ -2,6 +2,7 @@
 // results.
 #include <QAction>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTextBlock>
 
 #include "analysis/RecordLoader.h"
@@ -14,8 +15,10 @@
 #include "app/UserPrompts.h"
 #include "app/WaitCursor.h"
 #include "chart/TChart.h"
+#include "group/SelfCheck.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/FormatSettings.h"
 
 namespace app {
 
@@ -61,6 +64,9 @@ bool TForm1::LoadRecordFile(const QString& fileName) {
     // wait cursor is gone before the error box shows.
     WaitCursor wait;
     analysis::LoadedRecord loaded = analysis::LoadRecordFile(PathOf(fileName));
+    const std::string selfCheck = group::DescribeMismatches(
+        group::CheckSummaries(loaded.Record, group::SummaryRowsOf(loaded)),
+        runtime::Cp1251ToUtf8(std::string(1, runtime::DecimalSeparator())));
     record_ = std::move(loaded.Record);
     {
       RedrawSuspended suspended(meAnalysis);
@@ -75,6 +81,8 @@ bool TForm1::LoadRecordFile(const QString& fileName) {
     mmOpen->setEnabled(true);
     SetRecordCommandsEnabled(true);
     paWork->show();
+    sbSelfCheck->showMessage(QString::fromStdString(selfCheck));
+    sbSelfCheck->setVisible(!selfCheck.empty());
     shown = true;
   });
   return shown;
