@@ -1,6 +1,6 @@
 // The shipped executable: exit statuses, the environment (display settings, Qt's options), the
-// file-size limit, interruption by signals, long codes, threads, the progress line and paths on
-// standard error.
+// file-size limit, interruption by signals, long codes, threads with the real charts, the progress
+// line and paths on standard error.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
@@ -246,18 +246,6 @@ TEST_F(ExportProcessTest, PathsOnStandardErrorAsGivenWithoutControls) {
   std::string expected;
   for (const std::string& p : shown) expected += p + ": Cannot open file " + p + "\n";
   EXPECT_EQ(run.err, expected);
-}
-
-TEST_F(ExportProcessTest, ARecordNamedLikeAnOutputIsNotOverwritten) {
-  const fs::path record = Record("0507 Stroop.txt", "0507");
-  const std::string before = Read(record);
-  const Finished run =
-      RunToEnd(Headless({"--export", folder_.Path().native(), folder_.Path().native()}));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, record.native() + ": Cannot create file " + record.native() +
-                         ": it is one of the records of this run\n");
-  EXPECT_EQ(Read(record), before);
-  EXPECT_TRUE(fs::exists(folder_ / "0507 4.Stroop.gif"));
 }
 
 }  // namespace
