@@ -48,7 +48,7 @@ class ExportProcessTest : public ::testing::Test {
     return {stem + " 1.Stroop.gif", stem + " 2.Stroop.gif", stem + " 3.Stroop.gif",
             stem + " 4.Stroop.gif", stem + " Stroop.txt"};
   }
-  std::string Read(const fs::path& path) const { return runtime::ReadFileBytes(path); }
+  std::string Read(const fs::path& path) const { return testsupport::ReadFile(path); }
 
   testsupport::TempFolder folder_{"stroop-process"};
 };

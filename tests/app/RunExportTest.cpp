@@ -49,7 +49,7 @@ class RunExportTest : public ::testing::Test {
     settings.folder = folder_ / "out";
     return settings;
   }
-  std::string Read(const fs::path& path) const { return runtime::ReadFileBytes(path); }
+  std::string Read(const fs::path& path) const { return testsupport::ReadFile(path); }
 
   runtime::SeparatorGuard guard_{'.', ','};
   testsupport::TempFolder folder_;

@@ -24,12 +24,12 @@ TEST(SummaryFile, RowByRowThenInPlaceKeepingThePermissions) {
   {
     SummaryFile file(path);
     file.Append("a,b\r\n");
-    EXPECT_EQ(runtime::ReadFileBytes(path), "old");  // nothing shows before the end
+    EXPECT_EQ(testsupport::ReadFile(path), "old");  // nothing shows before the end
     EXPECT_EQ(Entries(folder.Path()), 2u);           // the hidden temporary beside it
     file.Append(std::string(100000, 'x'));
     EXPECT_EQ(file.Commit(), "");
   }
-  EXPECT_EQ(runtime::ReadFileBytes(path), "a,b\r\n" + std::string(100000, 'x'));
+  EXPECT_EQ(testsupport::ReadFile(path), "a,b\r\n" + std::string(100000, 'x'));
   EXPECT_EQ(fs::status(path).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(Entries(folder.Path()), 1u);
@@ -66,7 +66,7 @@ TEST(SummaryFile, OnlyTheUsersOwnLinksAreFollowed) {
   SummaryFile own(folder / "own.csv");
   own.Append("new");
   EXPECT_EQ(own.Commit(), "");
-  EXPECT_EQ(runtime::ReadFileBytes(target), "new");
+  EXPECT_EQ(testsupport::ReadFile(target), "new");
   EXPECT_TRUE(fs::is_symlink(folder / "own.csv"));
 
   if (::geteuid() != 0) GTEST_SKIP() << "only an administrator can make another user's link";
@@ -76,7 +76,7 @@ TEST(SummaryFile, OnlyTheUsersOwnLinksAreFollowed) {
   planted.Append("evil");
   EXPECT_EQ(planted.Commit(), "Cannot create file " + (folder / "planted.csv").native() +
                                   ": it is a symbolic link another user made");
-  EXPECT_EQ(runtime::ReadFileBytes(target), "new");
+  EXPECT_EQ(testsupport::ReadFile(target), "new");
 }
 
 }  // namespace
