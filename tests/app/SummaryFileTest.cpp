@@ -25,7 +25,7 @@ TEST(SummaryFile, RowByRowThenInPlaceKeepingThePermissions) {
     SummaryFile file(path);
     file.Append("a,b\r\n");
     EXPECT_EQ(testsupport::ReadFile(path), "old");  // nothing shows before the end
-    EXPECT_EQ(Entries(folder.Path()), 2u);           // the hidden temporary beside it
+    EXPECT_EQ(Entries(folder.Path()), 2u);          // the hidden temporary beside it
     file.Append(std::string(100000, 'x'));
     EXPECT_EQ(file.Commit(), "");
   }
