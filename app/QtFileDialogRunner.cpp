@@ -1,10 +1,16 @@
 // QFileDialog behind TFileDialog, filtering through our own case-insensitive patterns.
 #include "app/QtFileDialogRunner.h"
 
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSortFilterProxyModel>
+#include <filesystem>
+#include <system_error>
 
 #include "app/FileFilter.h"
+#include "app/NativePath.h"
 
 namespace app {
 
@@ -37,10 +43,36 @@ class PatternProxy : public QSortFilterProxyModel {
   QStringList patterns_;
 };
 
+// Qt looks an existing file up by the name it shows, which for a name that is not valid UTF-8 is
+// not the file's; such a file is found by its bytes instead.
+class RecordFileDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    std::error_code error;
+    if (fileMode() == ExistingFile && files.size() == 1 && !QFileInfo::exists(files[0]) &&
+        std::filesystem::is_regular_file(PathFromDisplay(files[0]), error)) {
+      QDialog::accept();
+      return;
+    }
+    QFileDialog::accept();
+  }
+};
+
 }  // namespace
 
-std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget* parent) {
-  auto qt = std::make_unique<QFileDialog>(parent, dialog.Title);
+QSize InitialFileDialogSize(const QWidget* parent) {
+  QSize size(960, 600);
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  return size;
+}
+
+std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget* parent,
+                                              const FileDialogMemory& memory) {
+  std::unique_ptr<QFileDialog> qt = std::make_unique<RecordFileDialog>(parent, dialog.Title);
   qt->setOption(QFileDialog::DontUseNativeDialog);
   const bool save = dialog.kind() == TFileDialog::Kind::Save;
   qt->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -69,12 +101,27 @@ std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget
 
   if (!dialog.InitialDir.isEmpty()) qt->setDirectory(dialog.InitialDir);
   if (!dialog.FileName.isEmpty()) qt->selectFile(dialog.FileName);
+  if (!memory.folder.isEmpty()) {
+    qt->setDirectory(memory.folder);
+    if (!dialog.FileName.isEmpty())
+      qt->selectFile(memory.folder + u'/' + QFileInfo(dialog.FileName).fileName());
+  }
+  qt->resize(memory.size.isValid() ? memory.size : InitialFileDialogSize(parent));
   return qt;
 }
 
+void RememberFileDialog(const QFileDialog& qt, bool accepted, FileDialogMemory& memory) {
+  memory.size = qt.size();
+  if (accepted && !qt.selectedFiles().isEmpty())
+    memory.folder = QFileInfo(qt.selectedFiles().first()).absolutePath();
+}
+
 std::optional<QString> QtFileDialogRunner::Run(const TFileDialog& dialog, QWidget* parent) {
-  std::unique_ptr<QFileDialog> qt = MakeQtFileDialog(dialog, parent);
-  if (qt->exec() != QDialog::Accepted || qt->selectedFiles().isEmpty()) return std::nullopt;
+  FileDialogMemory& memory = dialog.kind() == TFileDialog::Kind::Open ? open_ : save_;
+  std::unique_ptr<QFileDialog> qt = MakeQtFileDialog(dialog, parent, memory);
+  const bool accepted = qt->exec() == QDialog::Accepted && !qt->selectedFiles().isEmpty();
+  RememberFileDialog(*qt, accepted, memory);
+  if (!accepted) return std::nullopt;
   return qt->selectedFiles().first();
 }
 
