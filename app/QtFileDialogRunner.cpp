@@ -6,11 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSortFilterProxyModel>
-#include <filesystem>
-#include <system_error>
 
 #include "app/FileFilter.h"
-#include "app/NativePath.h"
 
 namespace app {
 
@@ -43,24 +40,6 @@ class PatternProxy : public QSortFilterProxyModel {
   QStringList patterns_;
 };
 
-// Qt looks an existing file up by the name it shows, which for a name that is not valid UTF-8 is
-// not the file's; such a file is found by its bytes instead.
-class RecordFileDialog : public QFileDialog {
- public:
-  using QFileDialog::QFileDialog;
-
-  void accept() override {
-    const QStringList files = selectedFiles();
-    std::error_code error;
-    if (fileMode() == ExistingFile && files.size() == 1 && !QFileInfo::exists(files[0]) &&
-        std::filesystem::is_regular_file(PathFromDisplay(files[0]), error)) {
-      QDialog::accept();
-      return;
-    }
-    QFileDialog::accept();
-  }
-};
-
 }  // namespace
 
 QSize InitialFileDialogSize(const QWidget* parent) {
@@ -72,7 +51,7 @@ QSize InitialFileDialogSize(const QWidget* parent) {
 
 std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget* parent,
                                               const FileDialogMemory& memory) {
-  std::unique_ptr<QFileDialog> qt = std::make_unique<RecordFileDialog>(parent, dialog.Title);
+  std::unique_ptr<QFileDialog> qt = std::make_unique<QFileDialog>(parent, dialog.Title);
   qt->setOption(QFileDialog::DontUseNativeDialog);
   const bool save = dialog.kind() == TFileDialog::Kind::Save;
   qt->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -114,12 +114,16 @@ void TForm1::CreateShortcuts() {
 }
 
 void TForm1::OpenMenuBarByKeyboard() {
-  // The menu bar enters its keyboard navigation on Alt pressed and released alone; F10 sends it
-  // the same two events.
-  QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-  QCoreApplication::sendEvent(this, &press);
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-  QCoreApplication::sendEvent(this, &release);
+  // The menu bar enters its keyboard navigation on Alt pressed and released alone; F10 sends the
+  // window the same events.
+  const std::pair<QEvent::Type, Qt::KeyboardModifiers> steps[] = {
+      {QEvent::ShortcutOverride, Qt::AltModifier},
+      {QEvent::KeyPress, Qt::AltModifier},
+      {QEvent::KeyRelease, Qt::NoModifier}};
+  for (const auto& [type, modifiers] : steps) {
+    QKeyEvent alt(type, Qt::Key_Alt, modifiers);
+    QCoreApplication::sendEvent(this, &alt);
+  }
 }
 
 void TForm1::CreateControls() {

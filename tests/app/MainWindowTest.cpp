@@ -22,6 +22,7 @@
 #include "chart/TChart.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/TextFile.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestRecord.h"
@@ -344,6 +345,53 @@ TEST_F(Hover, TheSearchUsesTheCursorNotTheEventPosition) {
   f.cursor = f.form.Chart5secView->mapToGlobal(QPoint(x, y));
   f.form.Chart5secMouseMove(plot.Left, plot.Top);  // inside, far from the cursor's point
   EXPECT_EQ(BottomCaption(f.form), FromCp1251(Stimuli().PointLabel(7)));
+}
+
+TEST_F(Hover, EveryPlotAndLoadPutsTheAxisTitleBack) {
+  const auto onAMarker = [this] {
+    MoveTo(Stimuli().ScreenX(4), Stimuli().ScreenY(4));
+    ASSERT_NE(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  };
+  onAMarker();
+  f.form.mmPlot2->trigger();
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  RenderChartImage(f.form.Chart5sec());
+  onAMarker();
+  f.form.mmPlot2->trigger();  // the same subtest again
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  RenderChartImage(f.form.Chart5sec());
+  onAMarker();
+  f.Open(f.WriteRecord("empty.txt", RecordOf("0001", 0)));  // a chart without points
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+}
+
+TEST(MainWindow, ARecordNamedInCp1251Loads) {
+  WindowFixture f;
+  const std::filesystem::path folder = f.exeDir / "Data";
+  const std::string ivanov = "\xC8\xE2\xE0\xED\xEE\xE2.txt";  // "Иванов.txt" in CP1251
+  f.exeDir.Write(std::filesystem::path("Data") / ivanov, runtime::JoinLinesCrLf(RecordOf("0507")));
+  EXPECT_TRUE(f.form.LoadRecordFile(folder / ivanov));
+  EXPECT_TRUE(f.prompts.errors.empty());
+  EXPECT_FALSE(f.form.LoadRecordFile(folder / ("x" + ivanov)));
+  ASSERT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.prompts.errors[0], "Cannot open file " + f.Folder() + "Data/x??????.txt.");
+}
+
+TEST(MainWindow, TheAboutEntryRaisesAndActivatesTheOpenDialog) {
+  WindowFixture f;
+  f.form.show();
+  f.form.WMSysCommand(1025);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.about));
+  f.form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+  f.form.WMSysCommand(1025);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&f.about));
+  // Only a close button on the dialog's frame.
+  const Qt::WindowFlags flags = f.about.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint);  // nothing added by default
+  f.about.hide();
 }
 
 TEST(MainWindow, TheAboutEntryShowsTheSameDialogAndPassesEveryCommandOn) {
