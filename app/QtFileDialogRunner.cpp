@@ -1,6 +1,7 @@
 // QFileDialog behind TFileDialog, filtering through our own case-insensitive patterns.
 #include "app/QtFileDialogRunner.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
@@ -40,6 +41,29 @@ class PatternProxy : public QSortFilterProxyModel {
   QStringList patterns_;
 };
 
+// The folder itself when Qt can list it, else the nearest one above that it can.
+QString NearestExistingFolder(const QString& folder) {
+  QString dir = QDir::cleanPath(folder);
+  while (!dir.isEmpty() && !QFileInfo(dir).isDir()) {
+    const QString up = QFileInfo(dir).path();
+    if (up == dir) break;
+    dir = up;
+  }
+  return dir;
+}
+
+// Qt's dialog cannot open a folder that does not exist under the name it shows (the results folder
+// before the first save, a folder whose name is not valid UTF-8): it falls back to the working
+// folder and answers with the whole path appended to it. The dialog opens in the nearest folder
+// above that exists, and the rest of the path goes into the name field.
+void OpenAt(QFileDialog& qt, const QString& folder, const QString& name) {
+  const QString existing = NearestExistingFolder(folder);
+  if (!existing.isEmpty()) qt.setDirectory(existing);
+  if (name.isEmpty()) return;
+  const QString prefix = existing.endsWith(u'/') ? existing : existing + u'/';
+  qt.selectFile(!existing.isEmpty() && name.startsWith(prefix) ? name.mid(prefix.size()) : name);
+}
+
 }  // namespace
 
 QSize InitialFileDialogSize(const QWidget* parent) {
@@ -78,13 +102,12 @@ std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget
                      proxy->SelectEntry(description);
                    });
 
-  if (!dialog.InitialDir.isEmpty()) qt->setDirectory(dialog.InitialDir);
-  if (!dialog.FileName.isEmpty()) qt->selectFile(dialog.FileName);
-  if (!memory.folder.isEmpty()) {
-    qt->setDirectory(memory.folder);
-    if (!dialog.FileName.isEmpty())
-      qt->selectFile(memory.folder + u'/' + QFileInfo(dialog.FileName).fileName());
-  }
+  QString folder = memory.folder.isEmpty() ? dialog.InitialDir : memory.folder;
+  QString name = dialog.FileName;
+  if (!memory.folder.isEmpty() && !name.isEmpty())
+    name = memory.folder + u'/' + QFileInfo(name).fileName();
+  if (folder.isEmpty() && QFileInfo(name).isAbsolute()) folder = QFileInfo(name).path();
+  OpenAt(*qt, folder, name);
   qt->resize(memory.size.isValid() ? memory.size : InitialFileDialogSize(parent));
   return qt;
 }

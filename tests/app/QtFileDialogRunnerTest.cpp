@@ -81,6 +81,25 @@ TEST(QtFileDialog, SaveDialogKeepsTheProposedNameAndAsksBeforeReplacingOnlyWhenT
   EXPECT_FALSE(prompting->testOption(QFileDialog::DontConfirmOverwrite));
 }
 
+TEST(QtFileDialog, AFolderQtCannotOpenKeepsTheWholeProposedPath) {
+  const testsupport::TempFolder dir;
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Save, runner);
+  // A results folder not made yet, and a program folder whose name is not valid UTF-8 as Qt shows
+  // it.
+  for (const QString& folder :
+       {PathOf(dir) + "/Results",
+        PathOf(dir) + "/" + QString(3, QChar::ReplacementCharacter) + "/Results"}) {
+    dialog.InitialDir = folder;
+    dialog.FileName = folder + "/0507 1.Stroop.gif";
+    auto qt = MakeQtFileDialog(dialog, nullptr);
+    EXPECT_EQ(qt->directory().absolutePath(), PathOf(dir));
+    QMetaObject::invokeMethod(qt.get(), "accept");  // Enter
+    EXPECT_EQ(qt->result(), QDialog::Accepted);
+    EXPECT_EQ(qt->selectedFiles(), QStringList{dialog.FileName});
+  }
+}
+
 TEST(QtFileDialog, OpensLargeEnoughForItsColumns) {
   NoRunner runner;
   TFileDialog dialog(TFileDialog::Kind::Open, runner);
