@@ -253,11 +253,14 @@ TEST(SavingNames, AProgramFolderNamedInCp1251GetsItsResultsByteForByte) {
   TForm1 form(WindowServices{dialogs, prompts, [] { return QPoint(); }, root / "docs"},
               exeFolder / "");
   ASSERT_TRUE(form.LoadRecordFile(record));
-  form.mmSaveAnalysis->trigger();  // cancelled
-  dialogs.answers.push_back(dialogs.calls.back().fileName);
-  form.mmSaveAnalysis->trigger();
+  for (QAction* command : {form.mmSaveAnalysis, form.mmSaveChart5sec}) {
+    command->trigger();  // cancelled
+    dialogs.answers.push_back(dialogs.calls.back().fileName);
+    command->trigger();
+  }
   EXPECT_TRUE(prompts.errors.empty());
   EXPECT_TRUE(std::filesystem::is_regular_file(exeFolder / "Results" / "0507 Stroop.txt"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(exeFolder / "Results" / "0507 1.Stroop.gif"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root.Path()),
                           std::filesystem::directory_iterator()),
             2);  // the program's folder and the record: nothing made under another name
