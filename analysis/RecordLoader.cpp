@@ -39,8 +39,10 @@ uint8_t ColourCode(std::string_view line, int position) {
   return static_cast<uint8_t>(code);
 }
 
+// Fractional fields take "." or "," as the decimal separator: records made under either convention
+// open on any machine.
 double Fraction(std::string_view line, int position, int width) {
-  return runtime::StrToFloat(Copy(line, position, width));
+  return runtime::StrToFloatEitherSeparator(Copy(line, position, width));
 }
 
 void ReadHeader(const LineBuffer& lines, RecordData& record) {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "chart/ChartException.h"
-#include "chart/RecordingCanvas.h"
 #include "stroopchart/MainChartSetup.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 

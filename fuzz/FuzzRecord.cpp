@@ -11,10 +11,10 @@
 #include "analysis/LineBuffer.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/RecordingCanvas.h"
 #include "runtime/Errors.h"
 #include "runtime/FormatSettings.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 

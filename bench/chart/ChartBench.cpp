@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "chart/RecordingCanvas.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tools/render-chart/SampleChartData.h"
 
 #ifdef STROOP_BENCH_QPAINTER

@@ -22,7 +22,7 @@ TEST(ReportFile, SavesAndReplaces) {
   const auto file = folder / "0507 Stroop.txt";
   SaveReportFile(file, {"first", "version"});
   SaveReportFile(file, {"a \xC0\xDF", "b"});
-  EXPECT_EQ(runtime::ReadFileBytes(file), "a \xC0\xDF\r\nb\r\n");
+  EXPECT_EQ(testsupport::ReadFile(file), "a \xC0\xDF\r\nb\r\n");
   const auto nowhere = folder / "missing" / "x.txt";
   EXPECT_THROW_MSG(SaveReportFile(nowhere, {"x"}), runtime::EFCreateError,
                    "Cannot create file " + nowhere.string());

@@ -83,7 +83,7 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
   };
   std::vector<std::string> good = testsupport::StandardRecordLines();
   std::vector<std::string> bad = good;
-  bad[13] = "  0,75  0.30    40  0.42  2.88   3";
+  bad[13] = "  0.7x  0.30    40  0.42  2.88   3";
   std::vector<std::string> other = good;
   other[2] = "0911";
   const std::vector<std::filesystem::path> records = {write("good.txt", good),
@@ -92,10 +92,10 @@ TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
 
   std::ostringstream errors;
   EXPECT_EQ(RunExport(folder / "out", records, errors), 1);
-  EXPECT_EQ(errors.str(), records[1].string() + ": '  0,75' is not a valid floating point value\n" +
+  EXPECT_EQ(errors.str(), records[1].string() + ": '  0.7x' is not a valid floating point value\n" +
                               records[2].string() + ": Cannot open file " + records[2].string() +
                               "\n");
-  const std::string report = runtime::ReadFileBytes(folder / "out" / "0507 Stroop.txt");
+  const std::string report = testsupport::ReadFile(folder / "out" / "0507 Stroop.txt");
   EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u);
   EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
   EXPECT_TRUE(std::filesystem::exists(folder / "out" / "0911 Stroop.txt"));

@@ -81,7 +81,7 @@ TEST_F(FaultInjection, FolderThatIsAFileOrHasVanished) {
       }
     }
   }
-  EXPECT_EQ(runtime::ReadFileBytes(folder / "plain"), "a file, not a folder");
+  EXPECT_EQ(testsupport::ReadFile(folder / "plain"), "a file, not a folder");
   EXPECT_EQ(Entries(), std::vector<std::string>{"plain"});
 }
 
@@ -126,10 +126,10 @@ TEST_F(FaultInjection, FullDiskLeavesTheExistingFileAsItWas) {
     folder.Write(target.filename(), "previous contents");
     // 100 bytes: the report (over 5000) and the GIF (over 100) both run out of room.
     EXPECT_EQ(SaveWithFileSizeLimit(100, [&] { save(target); }), CannotCreate(target));
-    EXPECT_EQ(runtime::ReadFileBytes(target), "previous contents");
+    EXPECT_EQ(testsupport::ReadFile(target), "previous contents");
     // With room enough the same save goes through.
     EXPECT_EQ(SaveWithFileSizeLimit(1 << 20, [&] { save(target); }), "saved");
-    EXPECT_NE(runtime::ReadFileBytes(target), "previous contents");
+    EXPECT_NE(testsupport::ReadFile(target), "previous contents");
   }
   EXPECT_EQ(Entries(), (std::vector<std::string>{"chart.out", "report.out"}));
 }

@@ -73,7 +73,7 @@ TEST(MemoryGrowth, AThousandLoadPlotSaveCyclesKeepResidentMemoryFlat) {
   std::printf(
       "[ memory   ] %d load-plot-save cycles: resident %zu KiB before, %zu KiB after (%+ld KiB)\n",
       cycles, before, after, static_cast<long>(after) - static_cast<long>(before));
-  EXPECT_EQ(runtime::ReadFileBytes(folder / "report.txt").empty(), false);
+  EXPECT_EQ(testsupport::ReadFile(folder / "report.txt").empty(), false);
   if (kAddressSanitizer) return;
   ASSERT_GT(before, 0u);
   // A leak of even one chart image (about 1 MB of pixels) per cycle would add a gigabyte.

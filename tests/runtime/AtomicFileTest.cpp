@@ -15,13 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 class AtomicFileTest : public ::testing::Test {
  protected:
   std::size_t EntriesInDir() const {
@@ -35,11 +28,11 @@ TEST_F(AtomicFileTest, CreatesAndReplacesWithExactBytes) {
   const fs::path file = dir_ / "report.txt";
   const std::string bytes("a\r\nb\0c\xFF", 7);
   SaveFileAtomically(file, bytes);
-  EXPECT_EQ(ReadAll(file), bytes);
+  EXPECT_EQ(testsupport::ReadFile(file), bytes);
   SaveFileAtomically(file, "second");
-  EXPECT_EQ(ReadAll(file), "second");
+  EXPECT_EQ(testsupport::ReadFile(file), "second");
   SaveFileAtomically(file, "");
-  EXPECT_EQ(ReadAll(file), "");
+  EXPECT_EQ(testsupport::ReadFile(file), "");
   EXPECT_EQ(EntriesInDir(), 1u);  // no temporary file left behind
 }
 
@@ -60,7 +53,7 @@ TEST_F(AtomicFileTest, LinkKeepsPointingAtTheReplacedFile) {
   fs::create_symlink(fs::path("real") / "report.txt", link);
   SaveFileAtomically(link, "new");
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(ReadAll(target), "new");
+  EXPECT_EQ(testsupport::ReadFile(target), "new");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "real"), fs::directory_iterator()), 1);
 }
 
@@ -80,7 +73,7 @@ TEST_F(AtomicFileTest, ReadOnlyFolderLeavesExistingFileUntouched) {
   SaveFileAtomically(file, "precious");
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
   EXPECT_THROW(SaveFileAtomically(file, "replacement"), EFCreateError);
-  EXPECT_EQ(ReadAll(file), "precious");
+  EXPECT_EQ(testsupport::ReadFile(file), "precious");
 }
 
 TEST_F(AtomicFileTest, FullDeviceFailsTheWrite) {
@@ -105,7 +98,7 @@ TEST_F(AtomicFileTest, NamesAsLongAsTheFolderAllows) {
   for (const std::size_t length : {236, 237, 255}) {
     const fs::path file = dir_ / std::string(length, 'n');
     SaveFileAtomically(file, "bytes");
-    EXPECT_EQ(ReadAll(file), "bytes") << length;
+    EXPECT_EQ(testsupport::ReadFile(file), "bytes") << length;
   }
   EXPECT_EQ(EntriesInDir(), 3u);
 }
@@ -117,7 +110,7 @@ TEST_F(AtomicFileTest, RefusedLinkLeavesLinkAndTargetAlone) {
   fs::create_symlink(target, link);
   EXPECT_THROW_MSG(SaveFileAtomically(link, "report", LinkPolicy::RefuseLinks), EFCreateError,
                    "Cannot create file " + link.string() + ": it is a symbolic link");
-  EXPECT_EQ(ReadAll(target), "outside");
+  EXPECT_EQ(testsupport::ReadFile(target), "outside");
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(EntriesInDir(), 2u);
 }
@@ -138,16 +131,16 @@ TEST_F(AtomicFileTest, LinksInASharedStickyFolder) {
   EXPECT_THROW_MSG(SaveFileAtomically(planted, "chart"), EFCreateError,
                    "Cannot create file " + planted.string() +
                        ": it is a symbolic link another user made in a shared folder");
-  EXPECT_EQ(ReadAll(target), "precious");
+  EXPECT_EQ(testsupport::ReadFile(target), "precious");
 
   const fs::path own = shared / "own.gif";  // the user's own link there is followed
   fs::create_symlink(target, own);
   SaveFileAtomically(own, "chart");
-  EXPECT_EQ(ReadAll(target), "chart");
+  EXPECT_EQ(testsupport::ReadFile(target), "chart");
 
   fs::permissions(shared, fs::perms::sticky_bit, fs::perm_options::remove);
   SaveFileAtomically(planted, "again");  // outside a sticky folder a link is followed
-  EXPECT_EQ(ReadAll(target), "again");
+  EXPECT_EQ(testsupport::ReadFile(target), "again");
 }
 
 }  // namespace

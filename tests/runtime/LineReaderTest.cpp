@@ -106,5 +106,13 @@ TEST(LineReader, RefusedFiles) {
   LineReader atTheLimit(limit);  // exactly the limit is allowed
 }
 
+TEST(LineReader, UnreadableFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+  const testsupport::TempFolder folder("unreadable");
+  const fs::path file = folder.Write("record.txt", "140");
+  fs::permissions(file, fs::perms::none);
+  EXPECT_THROW_MSG(LineReader{file}, EFOpenError, "Cannot open file " + file.string());
+}
+
 }  // namespace
 }  // namespace runtime

@@ -44,28 +44,5 @@ TEST(JoinLinesCrLf, CrLfAfterEveryLine) {
   EXPECT_EQ(JoinLinesCrLf({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 
-TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
-  const testsupport::TempFolder temp("textfile");
-  const std::filesystem::path& folder = temp.Path();
-  const auto file = folder / "lines.txt";
-  const std::string bytes("a\r\nb\0\xFF\rc", 8);
-  std::ofstream(file, std::ios::binary) << bytes;
-  EXPECT_EQ(ReadFileBytes(file), bytes);
-
-  EXPECT_THROW_MSG(ReadFileBytes(folder / "missing.txt"), EFOpenError,
-                   "Cannot open file " + (folder / "missing.txt").string());
-  EXPECT_THROW_MSG(ReadFileBytes(folder), EFOpenError, "Cannot open file " + folder.string());
-  EXPECT_THROW_MSG(ReadFileBytes("/dev/zero"), EFOpenError, "Cannot open file /dev/zero");
-}
-
-TEST(ReadFileBytes, UnreadableFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
-  const testsupport::TempFolder folder("unreadable");
-  const auto file = folder / "record.txt";
-  std::ofstream(file) << "140";
-  std::filesystem::permissions(file, std::filesystem::perms::none);
-  EXPECT_THROW_MSG(ReadFileBytes(file), EFOpenError, "Cannot open file " + file.string());
-}
-
 }  // namespace
 }  // namespace runtime

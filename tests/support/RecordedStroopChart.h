@@ -2,8 +2,8 @@
 // what is drawn without fonts or pixels.
 #pragma once
 
-#include "chart/RecordingCanvas.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace testsupport {
 

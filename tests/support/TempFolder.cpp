@@ -41,4 +41,9 @@ TempFolder::~TempFolder() {
   fs::remove_all(path_, ignored);
 }
 
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace testsupport {
@@ -24,5 +25,8 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The whole file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
 
 }  // namespace testsupport

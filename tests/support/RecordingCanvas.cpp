@@ -1,5 +1,5 @@
 // The recording canvas: every call becomes a TCanvasOp; text is measured with fixed metrics.
-#include "chart/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 
