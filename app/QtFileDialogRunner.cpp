@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
 #include <QSortFilterProxyModel>
+#include <QTreeView>
 
 #include "app/FileFilter.h"
 
@@ -108,6 +110,14 @@ std::unique_ptr<QFileDialog> MakeQtFileDialog(const TFileDialog& dialog, QWidget
     name = memory.folder + u'/' + QFileInfo(name).fileName();
   if (folder.isEmpty() && QFileInfo(name).isAbsolute()) folder = QFileInfo(name).path();
   OpenAt(*qt, folder, name);
+  // The detail view's default columns cut the type and the date: they take their contents' width,
+  // the name the rest.
+  if (auto* view = qt->findChild<QTreeView*>()) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
   qt->resize(memory.size.isValid() ? memory.size : InitialFileDialogSize(parent));
   return qt;
 }
