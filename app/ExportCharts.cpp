@@ -43,7 +43,7 @@ std::string QtChartEncoder::Gif(const analysis::RecordData& record, int subtest)
   return bytes;
 }
 
-int RunExportCommand(const char* program, const CommandLine& line, char localeDecimal) {
+int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal) {
   ExportSettings settings;
   settings.folder = line.exportFolder;
   settings.summary = line.summaryFile;
@@ -64,8 +64,8 @@ int RunExportCommand(const char* program, const CommandLine& line, char localeDe
   ExitIfQtCannotStart(
       "stroop-analyser: the charts cannot be drawn: Qt's offscreen platform does "
       "not start");
-  QtArguments arguments(program);
-  QGuiApplication application(arguments.Count(), arguments.Values());
+  int qtArgc = 1;  // the program's name only
+  QGuiApplication application(qtArgc, argv);
   AfterQtStartup();
   return RunExport(settings, line.records, std::cerr,
                    [] { return std::make_unique<QtChartEncoder>(); });

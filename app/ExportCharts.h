@@ -30,8 +30,9 @@ class QtChartEncoder : public ChartEncoder {
 
 // The run of a command line in Export mode: starts Qt on the offscreen platform whatever the
 // environment asks for (the charts need fonts, never a display) when charts are to be drawn, then
-// RunExport. `program` is argv[0]; `localeDecimal` the locale's decimal separator (CP1251), which
-// --csv-locale writes numbers with. Returns the exit status.
-int RunExportCommand(const char* program, const CommandLine& line, char localeDecimal);
+// RunExport. `argv` is main's, of which Qt sees the program's name only; `localeDecimal` is the
+// locale's decimal separator (CP1251), which --csv-locale writes numbers with. Returns the exit
+// status.
+int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal);
 
 }  // namespace app

@@ -57,10 +57,6 @@ void AfterQtStartup() {
   QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 
-QtArguments::QtArguments(const char* program)
-    : program_(program != nullptr ? program : "stroop-analyser"),
-      values_{program_.data(), nullptr} {}
-
 void ExitIfQtCannotStart(std::string failureLine) {
   watch.failureLine = std::move(failureLine);
   if (watch.active) return;

@@ -6,7 +6,6 @@
 
 #include "app/CommandLine.h"
 #include "app/ExportCharts.h"
-#include "app/QtStartup.h"
 #include "app/RunWindow.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/TemporaryFiles.h"
@@ -27,15 +26,11 @@ int main(int argc, char** argv) {
   }
   if (line.decimalSeparator) runtime::ChooseDecimalSeparator(*line.decimalSeparator);
   switch (line.mode) {
-    case app::CommandLine::Mode::Export: return app::RunExportCommand(argv[0], line, localeDecimal);
+    case app::CommandLine::Mode::Export: return app::RunExportCommand(argv, line, localeDecimal);
     case app::CommandLine::Mode::Help: std::cout << app::Usage(); return 0;
     case app::CommandLine::Mode::Window: break;
   }
   std::optional<std::filesystem::path> record;
   if (!line.records.empty()) record = line.records.front();
-  app::ExitIfQtCannotStart(
-      "stroop-analyser: the window cannot open: no display is available (--export and --summary "
-      "work without one)");
-  app::QtArguments arguments(argv[0]);
-  return app::RunWindow(arguments.Count(), arguments.Values(), record);
+  return app::RunWindow(argc, argv, record);
 }

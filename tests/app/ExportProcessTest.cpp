@@ -96,8 +96,8 @@ TEST_F(ExportProcessTest, TheExportRunsOffScreenAndQtNeverSeesTheArguments) {
 
 TEST_F(ExportProcessTest, TheWindowWithoutADisplayExitsWithOneLine) {
   const std::string line =
-      "stroop-analyser: the window cannot open: no display is available (--export and --summary "
-      "work without one)\n";
+      "stroop-analyser: cannot open the window: no display can be used (--export DIR RECORD... "
+      "writes the results without one)\n";
   Launch xcbLaunch = Headless({});
   xcbLaunch.set = {{"QT_QPA_PLATFORM", "xcb"}};
   const Finished xcb = RunToEnd(xcbLaunch);
