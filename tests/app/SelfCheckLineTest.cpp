@@ -7,6 +7,7 @@
 #include <QTextBlock>
 
 #include "app/ChartView.h"
+#include "app/ReportView.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestRecord.h"
