@@ -8,10 +8,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
 #include <system_error>
-#include <vector>
 
 #include "app/ApplicationTitle.h"
 #include "app/Glyphs.h"
@@ -25,37 +22,6 @@
 namespace app {
 
 namespace {
-
-// While the application starts, Qt's platform messages are held back: when no display can be
-// used, Qt gives its reasons over several lines and then aborts, and the user gets one line and
-// status 1 instead. Once started, the held messages go out as usual.
-struct HeldMessage {
-  QtMsgType type;
-  QByteArray category;
-  QString text;
-};
-QtMessageHandler usualHandler = nullptr;
-std::vector<HeldMessage> heldMessages;
-
-void StartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) {
-    std::fputs(
-        "stroop-analyser: cannot open the window: no display can be used (--export DIR RECORD... "
-        "writes the results without one)\n",
-        stderr);
-    std::_Exit(1);
-  }
-  heldMessages.push_back({type, QByteArray(context.category), text});
-}
-
-void EndOfStartup() {
-  qInstallMessageHandler(usualHandler);
-  for (const HeldMessage& message : heldMessages) {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
-    qt_message_output(message.type, context, message.text);
-  }
-  heldMessages.clear();
-}
 
 std::filesystem::path FromQt(const QString& path) {
   return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -81,9 +47,10 @@ std::filesystem::path DocumentsFolder() {
 int RunWindow(int argc, char** argv, const std::optional<std::filesystem::path>& record) {
   // Qt sees the program's name only: a record named like one of Qt's options stays a record.
   int qtArgc = argc > 0 ? 1 : 0;
-  usualHandler = qInstallMessageHandler(StartupMessage);
+  ExitIfQtCannotStart(
+      "stroop-analyser: cannot open the window: no display can be used (--export DIR RECORD... "
+      "writes the results without one)");
   QApplication application(qtArgc, argv);
-  EndOfStartup();
   AfterQtStartup();
   QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QApplication::setWindowIcon(ApplicationIcon());

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include "app/ChartView.h"
 #include "app/Cp1251Text.h"
@@ -168,6 +169,12 @@ void TForm1::CreateControls() {
   meAnalysis->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   meAnalysis->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   meAnalysis->setReadOnly(false);
+
+  sbSelfCheck = new QStatusBar(this);
+  sbSelfCheck->setObjectName(QStringLiteral("sbSelfCheck"));
+  sbSelfCheck->setSizeGripEnabled(false);
+  setStatusBar(sbSelfCheck);
+  sbSelfCheck->hide();
 
   // A record file dropped anywhere on the window loads; the report view would paste its name.
   auto* drop = new RecordDrop([this](const auto& files) { DropFiles(files); }, this);

@@ -7,6 +7,7 @@
 //   mm  an item of the main menu (mmOpen is "Data", mmPlot1..mmPlot4 "Plot1".."Plot4")
 //   me  a memo, that is a multi-line text view (meAnalysis, the report)
 //   pa  a panel (paWork, the work area)
+//   sb  a status bar (sbSelfCheck, under the report)
 //   bt  a button: btSaveClick, the handler of "Save" > "Chart", keeps a button's prefix
 // A handler is named after its control and event: mmOpenClick runs when mmOpen is clicked.
 // Chart5sec is the reaction-time chart; its series are Series5sec (the stimuli), Series5secAv (the
@@ -28,6 +29,7 @@ class QAction;
 class QFrame;
 class QMenu;
 class QScrollArea;
+class QStatusBar;
 
 namespace chart {
 class TChart;
@@ -86,6 +88,8 @@ class TForm1 : public QMainWindow {
   QWidget* WorkArea;         // inside paWork: the chart at its fixed place and the report below
   ChartView* Chart5secView;  // the widget that shows Chart5sec
   ReportView* meAnalysis;    // the report, editable; grows with the work area
+  // Shown only for a record whose summary rows disagree with its stimulus rows, saying where.
+  QStatusBar* sbSelfCheck;
   chart::TChart& Chart5sec();
 
   // Menu items.

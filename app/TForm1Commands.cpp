@@ -2,6 +2,7 @@
 // results.
 #include <QAction>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTextBlock>
 
 #include "analysis/RecordLoader.h"
@@ -10,16 +11,18 @@
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
 #include "app/Cp1251Text.h"
+#include "app/ExportNames.h"
 #include "app/NativePath.h"
 #include "app/ReportView.h"
 #include "app/ResultsFolder.h"
-#include "app/RunExport.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
 #include "app/WaitCursor.h"
 #include "chart/TChart.h"
+#include "group/SelfCheck.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/FormatSettings.h"
 
 namespace app {
 
@@ -77,6 +80,9 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& fileName) {
     // wait cursor is gone before the error box shows.
     WaitCursor wait;
     analysis::LoadedRecord loaded = analysis::LoadRecordFile(fileName);
+    const std::string selfCheck = group::DescribeMismatches(
+        group::CheckSummaries(loaded.Record, group::SummaryRowsOf(loaded)),
+        runtime::Cp1251ToUtf8(std::string(1, runtime::DecimalSeparator())));
     record_ = std::move(loaded.Record);
     {
       RedrawSuspended suspended(meAnalysis);
@@ -90,6 +96,8 @@ bool TForm1::LoadRecordFile(const std::filesystem::path& fileName) {
     mmOpen->setEnabled(true);
     SetRecordCommandsEnabled(true);
     paWork->show();
+    sbSelfCheck->showMessage(QString::fromStdString(selfCheck));
+    sbSelfCheck->setVisible(!selfCheck.empty());
     shown = true;
   });
   return shown;

@@ -157,14 +157,12 @@ BENCHMARK(BM_ExportChartGifBytes)->Unit(benchmark::kMillisecond);
 // Every file goes through a temporary file, fsync and rename, so the wall time includes the disk.
 void BM_ExportOneRecordReportAndFourGifs(benchmark::State& state) {
   QTemporaryDir out;
-  const std::filesystem::path folder = out.path().toStdString();
+  app::ExportSettings settings;
+  settings.folder = out.path().toStdString();
   const std::vector<std::filesystem::path> records{kRecord.toStdString()};
   for (auto _ : state) {
-    const int status = app::RunExport(
-        folder, records, std::cerr,
-        [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
-          app::ExportCharts(loaded.Record, target);
-        });
+    const int status = app::RunExport(settings, records, std::cerr,
+                                      [] { return std::make_unique<app::QtChartEncoder>(); });
     if (status != 0) state.SkipWithError("export failed");
   }
 }
