@@ -49,7 +49,6 @@ struct RecordData {
   PerSubtest<double> SubtestSD;       // record lines 13..16
   PerSubtest<uint8_t> SubtestErrors;  // record lines 13..16
   std::vector<TStimulusRow> Stimuli;  // record lines 20..
-  int CurrentSubtest = 1;             // the subtest the chart shows, 1..4
   bool operator==(const RecordData&) const = default;
 };
 

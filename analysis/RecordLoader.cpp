@@ -1,13 +1,10 @@
 // Reads a record from fixed lines and columns into a fresh RecordData, then writes its report.
 #include "analysis/RecordLoader.h"
 
-#include <algorithm>
-
 #include "analysis/AnalysisReport.h"
 #include "runtime/Copy.h"
 #include "runtime/Errors.h"
 #include "runtime/NumberParse.h"
-#include "runtime/TextFile.h"
 
 namespace analysis {
 namespace {
@@ -42,8 +39,10 @@ uint8_t ColourCode(std::string_view line, int position) {
   return static_cast<uint8_t>(code);
 }
 
+// Fractional fields take "." or "," as the decimal separator: records made under either convention
+// open on any machine.
 double Fraction(std::string_view line, int position, int width) {
-  return runtime::StrToFloat(Copy(line, position, width));
+  return runtime::StrToFloatEitherSeparator(Copy(line, position, width));
 }
 
 void ReadHeader(const LineBuffer& lines, RecordData& record) {
@@ -74,10 +73,7 @@ TStimulusRow ReadStimulusRow(std::string_view line) {
 
 void ReadStimuli(const LineBuffer& lines, RecordData& record) {
   // Rows are added as they are read: a count far beyond the lines present fails on the first
-  // missing row without ever allocating for the count.
-  const long long present =
-      std::max<long long>(0, static_cast<long long>(lines.Count()) - FirstStimulusLine);
-  record.Stimuli.reserve(static_cast<size_t>(std::min<long long>(record.StimulusCount, present)));
+  // missing row without ever allocating for the count, and a file is read only as far as its rows.
   for (long long j = 0; j < record.StimulusCount; ++j) {
     record.Stimuli.push_back(ReadStimulusRow(lines.Line(FirstStimulusLine + j)));
   }
@@ -90,12 +86,11 @@ LoadedRecord LoadRecord(const LineBuffer& lines) {
   ReadHeader(lines, loaded.Record);
   WriteAnalysisReport(lines, loaded.Record, loaded.Report);
   ReadStimuli(lines, loaded.Record);
-  loaded.Record.CurrentSubtest = 1;
   return loaded;
 }
 
 LoadedRecord LoadRecordFile(const std::filesystem::path& path) {
-  return LoadRecord(LineBuffer(runtime::ReadTextFileLines(path)));
+  return LoadRecord(LineBuffer::FromFile(path));
 }
 
 }  // namespace analysis

@@ -1,4 +1,4 @@
-// Default result names, the ".gif" rule and the "Results" folder.
+// Result names and the ".gif" rule.
 #include "analysis/SaveNames.h"
 
 #include <filesystem>
@@ -10,28 +10,18 @@ namespace analysis {
 
 namespace {
 
-constexpr char kSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
-
-std::string ResultsPrefix(std::string_view exeFolder, std::string_view subjectCodeCp1251) {
-  return ResultsFolder(exeFolder) + kSeparator + runtime::Cp1251ToUtf8(subjectCodeCp1251);
-}
-
 std::filesystem::path FromUtf8(std::string_view text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 }  // namespace
 
-std::string ResultsFolder(std::string_view exeFolder) { return std::string(exeFolder) + "Results"; }
-
-std::string DefaultReportFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251) {
-  return ResultsPrefix(exeFolder, subjectCodeCp1251) + " Stroop.txt";
+std::string ReportFileName(std::string_view subjectCodeCp1251) {
+  return runtime::Cp1251ToUtf8(subjectCodeCp1251) + " Stroop.txt";
 }
 
-std::string DefaultChartFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251,
-                                 int subtest) {
-  return ResultsPrefix(exeFolder, subjectCodeCp1251) + ' ' + std::to_string(subtest) +
-         ".Stroop.gif";
+std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest) {
+  return runtime::Cp1251ToUtf8(subjectCodeCp1251) + ' ' + std::to_string(subtest) + ".Stroop.gif";
 }
 
 std::string WithGifExtension(std::string_view chosenName) {
@@ -44,11 +34,6 @@ bool NeedsReplaceQuestion(std::string_view chosenName, std::string_view finalNam
   if (chosenName == finalName) return false;
   std::error_code error;
   return std::filesystem::exists(FromUtf8(finalName), error);
-}
-
-void EnsureResultsFolder(std::string_view exeFolder) {
-  std::error_code error;
-  std::filesystem::create_directories(FromUtf8(ResultsFolder(exeFolder)), error);
 }
 
 }  // namespace analysis

@@ -6,8 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "chart/MainChartSetup.h"
-#include "chart/TChart.h"
+#include "stroopchart/StroopChart.h"
 
 namespace chart {
 class QImageCanvas;
@@ -18,12 +17,13 @@ namespace app {
 class ChartView : public QWidget {
   Q_OBJECT
  public:
-  // The chart is set up as the main window's form stores it, with its four series.
+  // The Stroop chart as the window shows it before any record, drawing into a QImage.
   explicit ChartView(QWidget* parent = nullptr);
   ~ChartView() override;
 
-  chart::TChart& Chart() { return chart_; }
-  chart::TMainChartSeries& Series() { return series_; }
+  stroopchart::StroopChart& Stroop() { return stroop_; }
+  chart::TChart& Chart() { return stroop_.Chart(); }
+  stroopchart::TMainChartSeries& Series() { return stroop_.Series(); }
 
   // Runs on every mouse move over the chart, with client coordinates.
   void SetMouseMoveHandler(std::function<void(int x, int y)> handler);
@@ -40,9 +40,8 @@ class ChartView : public QWidget {
  private:
   void SyncBounds();
 
-  chart::TChart chart_;
-  chart::TMainChartSeries series_;
-  chart::QImageCanvas* canvas_;
+  stroopchart::StroopChart stroop_;
+  chart::QImageCanvas* canvas_;  // owned by the chart
 };
 
 }  // namespace app

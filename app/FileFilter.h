@@ -1,6 +1,6 @@
-// File-dialog filters as the window writes them ("Description|pattern;pattern|..."), matched like
-// the original platform: '*' and '?' wildcards over the whole name, letters compared without regard
-// to case.
+// File-dialog filters as the window writes them ("Description|pattern;pattern|..."). A pattern
+// matches the whole file name, '*' standing for any run of characters and '?' for one, letters
+// compared without regard to case: "*CRY" offers "old.cry".
 #pragma once
 
 #include <QString>

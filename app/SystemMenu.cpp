@@ -5,7 +5,7 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include "runtime/Cp1251.h"
+#include "app/Cp1251Text.h"
 
 namespace app {
 
@@ -26,7 +26,8 @@ TSystemMenu::TSystemMenu(QWidget* window, QMenuBar* menuBar, CommandHandler hand
   QAction* close = AddCommand(QStringLiteral("Закрыть"), SC_CLOSE);
   close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
   connect(&menu_, &QMenu::aboutToShow, this, [this] {
-    // Restore and Maximize are offered only where they change something, as the native menu does.
+    // Restore and Maximize are offered only where they change something: Restore for a maximised or
+    // minimised window, Maximize for one that is not maximised.
     const bool maximised = window_->isMaximized();
     for (QAction* action : menu_.actions()) {
       const unsigned id = action->data().toUInt();
@@ -68,7 +69,7 @@ bool TSystemMenu::Insert(unsigned position, unsigned flags, std::uintptr_t comma
     item->setSeparator(true);
   } else {
     const auto id = static_cast<unsigned>(commandId);
-    item = new QAction(QString::fromStdString(runtime::Cp1251ToUtf8(text ? text : "")), &menu_);
+    item = new QAction(FromCp1251(text ? text : ""), &menu_);
     item->setData(id);
     connect(item, &QAction::triggered, this, [this, id] { Choose(id); });
   }

@@ -1,7 +1,7 @@
 // The window's system menu, as a menu of our own: the window system owns the title bar on most
 // desktops, so the window carries an equivalent menu (opened by right-clicking the menu bar or by
-// Alt+Space) whose items report command ids to one system-command handler, as the native system
-// menu does.
+// Alt+Space). Each item reports its command id to the window's one system-command handler, which
+// acts on the standard ones and on ours (1025 opens the about dialog).
 #pragma once
 
 #include <QMenu>
@@ -13,7 +13,8 @@ class QMenuBar;
 
 namespace app {
 
-// Menu flags and the standard commands, with the native values so ids never collide with ours.
+// Menu flags and the standard commands. The commands' ids (0xF010 and up) lie far above ours, so an
+// id tells them apart.
 inline constexpr unsigned MF_BYCOMMAND = 0x0000;
 inline constexpr unsigned MF_BYPOSITION = 0x0400;
 inline constexpr unsigned MF_SEPARATOR = 0x0800;

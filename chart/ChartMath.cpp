@@ -1,4 +1,4 @@
-// Device-style MulDiv, ties-to-even rounding and the 1-2-5 step sequence of the axes.
+// MulDiv with halves away from zero, ties-to-even rounding and the 1-2-5 steps of the axes.
 #include "chart/ChartMath.h"
 
 #include <cmath>
@@ -27,18 +27,18 @@ double NextNiceStep(double x) {
   // Split x into mantissa m in [1, 10) and decade p. Repeated multiplication by 10 would leave
   // 1e-12 just below 1 and step it to 1e-12 again, so the decade comes from the logarithm and a
   // mantissa within rounding noise of a step boundary counts as that boundary.
-  constexpr double noise = 1e-9;
+  constexpr double kNoise = 1e-9;
   double p = std::pow(10.0, std::floor(std::log10(x)));
   double m = x / p;
-  if (m >= 10.0 * (1.0 - noise)) {
+  if (m >= 10.0 * (1.0 - kNoise)) {
     m /= 10.0;
     p *= 10.0;
-  } else if (m < 1.0 - noise) {
+  } else if (m < 1.0 - kNoise) {
     m *= 10.0;
     p /= 10.0;
   }
-  if (m < 2.0 * (1.0 - noise)) return 2.0 * p;
-  if (m < 5.0 * (1.0 - noise)) return 5.0 * p;
+  if (m < 2.0 * (1.0 - kNoise)) return 2.0 * p;
+  if (m < 5.0 * (1.0 - kNoise)) return 5.0 * p;
   return 10.0 * p;
 }
 

@@ -1,4 +1,4 @@
-// Small pure helpers of the chart layout: device-style MulDiv, rounding and nice axis steps.
+// Small pure helpers of the chart layout: MulDiv, rounding and nice axis steps.
 #pragma once
 
 namespace chart {

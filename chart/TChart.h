@@ -1,5 +1,8 @@
 // The chart: a panel with title, foot, back wall, five axes and a list of series; it lays itself
 // out and draws itself completely on every paint into an off-screen canvas.
+// Names: a leading T marks an engine type (TChart, TChartAxis, TLineSeries); enumerators carry a
+// short prefix of their type (bvRaised is a TPanelBevel, psDot a TPenStyle, talValue a
+// TAxisLabelStyle).
 #pragma once
 
 #include <array>
@@ -9,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/StoreIfChanged.h"
 #include "chart/TChartAxis.h"
 #include "chart/TChartCanvas.h"
 #include "chart/TChartGradient.h"
@@ -23,9 +27,11 @@ namespace chart {
 
 class TChartSeries;
 
+// The panel's edge: none, sunk, raised or a flat gap.
 enum class TPanelBevel : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 using enum TPanelBevel;
 
+// The directions in which the mouse may drag the plot.
 enum class TPanningMode : std::uint8_t { pmNone, pmHorizontal, pmVertical, pmBoth };
 using enum TPanningMode;
 
@@ -41,6 +47,8 @@ struct TView3DOptions {
   friend bool operator==(const TView3DOptions&, const TView3DOptions&) = default;
 };
 
+// TChart: the chart control; it owns its axes, title, foot and walls and draws the series that
+// joined it.
 class TChart {
  public:
   TChart();
@@ -49,17 +57,57 @@ class TChart {
   TChart(const TChart&) = delete;
   TChart& operator=(const TChart&) = delete;
 
+  // ---- Painting ----
   // The host (a window, or a test) is told once per Invalidate that a repaint is due.
   void SetOnInvalidate(std::function<void()> callback) { onInvalidate_ = std::move(callback); }
   // The off-screen canvas the chart paints into; the chart owns it.
   void SetCanvas(std::unique_ptr<TChartCanvas> canvas);
   TChartCanvas* Canvas() const { return canvas_.get(); }
-
   // Marks the image dirty and asks the host for a repaint. Ignored during construction.
   void Invalidate();
   bool ImageDirty() const { return dirty_; }
   // A full layout and draw when the image is dirty; otherwise only copies the last image.
   void Paint();
+
+  // Rectangles of the last paint.
+  const TRect& PanelBounds() const { return panelBounds_; }
+  const TRect& PlotRect() const { return plotRect_; }
+  int PlotXCenter() const { return (plotRect_.Left + plotRect_.Right) / 2; }
+  int PlotYCenter() const { return (plotRect_.Top + plotRect_.Bottom) / 2; }
+
+  // ---- What the paint draws ----
+  // Series list, in the order the series joined. The chart does not own its series.
+  int CountSeries() const { return static_cast<int>(series_.size()); }
+  TChartSeries* SeriesAt(int index) const;
+  const std::vector<TChartSeries*>& SeriesList() const { return series_; }
+  // Appends a series not yet in the list and invalidates; called when a series joins the chart.
+  void AddSeries(TChartSeries* series);
+  // Removes the series from the list and invalidates; called when a series leaves the chart.
+  void RemoveSeries(TChartSeries* series);
+  bool Destroying() const { return destroying_; }
+
+  TChartAxis& BottomAxis() { return *axes_[0]; }
+  TChartAxis& TopAxis() { return *axes_[1]; }
+  TChartAxis& LeftAxis() { return *axes_[2]; }
+  TChartAxis& RightAxis() { return *axes_[3]; }
+  TChartAxis& DepthAxis() { return *axes_[4]; }
+  // Bottom, top, left, right, depth.
+  const std::array<std::unique_ptr<TChartAxis>, 5>& Axes() const { return axes_; }
+  // The chart draws and makes room for an axis only when this holds.
+  bool IsAxisShown(const TChartAxis& axis) const;
+
+  TChartTitle& Title() { return title_; }
+  TChartTitle& Foot() { return foot_; }
+  TChartWall& BackWall() { return backWall_; }
+  // The back wall's pen.
+  const TChartPen& Frame() const { return backWall_.Pen(); }
+  void SetFrame(const TChartPen& pen) { backWall_.Pen().Assign(pen); }
+  // The back wall's colour; outside loading, setting it also makes the wall brush solid.
+  TColor BackColor() const { return backWall_.Color(); }
+  void SetBackColor(TColor value);
+
+  // ---- Settings the layout and drawing read ----
+  // Each setter stores a changed value and invalidates.
 
   // Position and size of the control in its parent's client pixels.
   int Left() const { return left_; }
@@ -93,82 +141,21 @@ class TChart {
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int value) { SetProperty(borderWidth_, value); }
 
-  // 3-D settings (the chart draws the flat path only).
-  bool View3D() const { return view3D_; }
-  void SetView3D(bool value) { SetProperty(view3D_, value); }
-  int Chart3DPercent() const { return chart3DPercent_; }
-  // ChartException "3D effect percent must be between 1 and 100" outside 1..100.
-  void SetChart3DPercent(int value);
-  const TView3DOptions& View3DOptions() const { return view3DOptions_; }
-  void SetView3DOptions(const TView3DOptions& value) { SetProperty(view3DOptions_, value); }
-  bool View3DWalls() const { return view3DWalls_; }
-  void SetView3DWalls(bool value) { SetProperty(view3DWalls_, value); }
-
-  // Rectangles of the last paint.
-  const TRect& PanelBounds() const { return panelBounds_; }
-  const TRect& PlotRect() const { return plotRect_; }
-  int PlotXCenter() const { return (plotRect_.Left + plotRect_.Right) / 2; }
-  int PlotYCenter() const { return (plotRect_.Top + plotRect_.Bottom) / 2; }
-
-  // Settings kept for stored forms; zooming, panning and the gradient are not drawn.
-  TChartGradient& Gradient() { return gradient_; }
-  bool AllowZoom() const { return allowZoom_; }
-  void SetAllowZoom(bool value) { SetProperty(allowZoom_, value); }
-  TPanningMode AllowPanning() const { return allowPanning_; }
-  void SetAllowPanning(TPanningMode value) { SetProperty(allowPanning_, value); }
-  bool AnimatedZoom() const { return animatedZoom_; }
-  void SetAnimatedZoom(bool value) { SetProperty(animatedZoom_, value); }
-
-  // Series list, in the order the series joined. The chart does not own its series.
-  int CountSeries() const { return static_cast<int>(series_.size()); }
-  TChartSeries* SeriesAt(int index) const;
-  const std::vector<TChartSeries*>& SeriesList() const { return series_; }
-  // Appends a series not yet in the list and invalidates; called when a series joins the chart.
-  void AddSeries(TChartSeries* series);
-  // Removes the series from the list and invalidates; called when a series leaves the chart.
-  void RemoveSeries(TChartSeries* series);
-  bool Destroying() const { return destroying_; }
-
-  TChartAxis& BottomAxis() { return *axes_[0]; }
-  TChartAxis& TopAxis() { return *axes_[1]; }
-  TChartAxis& LeftAxis() { return *axes_[2]; }
-  TChartAxis& RightAxis() { return *axes_[3]; }
-  TChartAxis& DepthAxis() { return *axes_[4]; }
-  // Bottom, top, left, right, depth.
-  const std::array<std::unique_ptr<TChartAxis>, 5>& Axes() const { return axes_; }
-  // The chart draws and makes room for an axis only when this holds.
-  bool IsAxisShown(const TChartAxis& axis) const;
-
   bool AxisVisible() const { return axisVisible_; }
   void SetAxisVisible(bool value) { SetProperty(axisVisible_, value); }
   bool ClipPoints() const { return clipPoints_; }
   void SetClipPoints(bool value) { SetProperty(clipPoints_, value); }
-  int MaxPointsPerPage() const { return maxPointsPerPage_; }
-  // ChartException "MaxPointsPerPage must be >= 0" when negative.
-  void SetMaxPointsPerPage(int value);
-  bool ScaleLastPage() const { return scaleLastPage_; }
-  void SetScaleLastPage(bool value) { SetProperty(scaleLastPage_, value); }
-  int Page() const { return page_; }
+  // The chart always draws flat; View3D only decides whether the depth axis is shown.
+  bool View3D() const { return view3D_; }
+  void SetView3D(bool value) { SetProperty(view3D_, value); }
 
-  TChartWall& BackWall() { return backWall_; }
-  TChartWall& LeftWall() { return leftWall_; }
-  TChartWall& BottomWall() { return bottomWall_; }
-  TChartTitle& Title() { return title_; }
-  TChartTitle& Foot() { return foot_; }
-  TChartLegend& Legend() { return legend_; }
-  // The back wall's pen.
-  const TChartPen& Frame() const { return backWall_.Pen(); }
-  void SetFrame(const TChartPen& pen) { backWall_.Pen().Assign(pen); }
-  // The back wall's colour; outside loading, setting it also makes the wall brush solid.
-  TColor BackColor() const { return backWall_.Color(); }
-  void SetBackColor(TColor value);
-
-  // While a stored form is being applied: range checks between Minimum and Maximum are off,
+  // While stored settings are being applied: range checks between Minimum and Maximum are off,
   // Automatic does not touch its two halves and BackColor does not touch the wall brush.
   bool Loading() const { return loading_; }
   void SetLoading(bool value) { loading_ = value; }
 
-  // Events. The label event may replace an axis label's text (CP1251).
+  // ---- Events and the mouse ----
+  // The label event may replace an axis label's text (CP1251).
   std::function<void(TChartAxis&, TChartSeries*, int, std::string&)> OnGetAxisLabel;
   std::function<void()> OnBeforeDrawAxes;
   std::function<void()> OnBeforeDrawSeries;
@@ -180,12 +167,38 @@ class TChart {
   void MouseMove(int x, int y);
   int Cursor() const { return cursor_; }
 
+  // ---- Stored, not drawn ----
+  // Kept as settings only: the chart draws flat, without gradient, legend or side walls, and
+  // neither zooms, pans nor pages.
+  int Chart3DPercent() const { return chart3DPercent_; }
+  // ChartException "3D effect percent must be between 1 and 100" outside 1..100.
+  void SetChart3DPercent(int value);
+  const TView3DOptions& View3DOptions() const { return view3DOptions_; }
+  void SetView3DOptions(const TView3DOptions& value) { SetProperty(view3DOptions_, value); }
+  bool View3DWalls() const { return view3DWalls_; }
+  void SetView3DWalls(bool value) { SetProperty(view3DWalls_, value); }
+  TChartGradient& Gradient() { return gradient_; }
+  bool AllowZoom() const { return allowZoom_; }
+  void SetAllowZoom(bool value) { SetProperty(allowZoom_, value); }
+  TPanningMode AllowPanning() const { return allowPanning_; }
+  void SetAllowPanning(TPanningMode value) { SetProperty(allowPanning_, value); }
+  bool AnimatedZoom() const { return animatedZoom_; }
+  void SetAnimatedZoom(bool value) { SetProperty(animatedZoom_, value); }
+  int MaxPointsPerPage() const { return maxPointsPerPage_; }
+  // ChartException "MaxPointsPerPage must be >= 0" when negative.
+  void SetMaxPointsPerPage(int value);
+  bool ScaleLastPage() const { return scaleLastPage_; }
+  void SetScaleLastPage(bool value) { SetProperty(scaleLastPage_, value); }
+  int Page() const { return page_; }
+  TChartWall& LeftWall() { return leftWall_; }
+  TChartWall& BottomWall() { return bottomWall_; }
+  TChartLegend& Legend() { return legend_; }
+
  private:
+  // Stores a different value and invalidates.
   template <class T, class U>
   void SetProperty(T& field, const U& value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
+    StoreIfChanged(field, value, [this] { Invalidate(); });
   }
   void NormalizePlotRect();
   void DrawBackground();
@@ -202,6 +215,14 @@ class TChart {
   int cursor_ = 0;
   int originalCursor_ = 0;
 
+  TRect panelBounds_;
+  TRect plotRect_;
+  std::vector<TChartSeries*> series_;
+  std::array<std::unique_ptr<TChartAxis>, 5> axes_;
+  TChartTitle title_;
+  TChartTitle foot_;
+  TChartWall backWall_;
+
   int left_ = 0;
   int top_ = 0;
   int width_ = 400;
@@ -212,29 +233,21 @@ class TChart {
   TPanelBevel bevelInner_ = bvNone;
   int bevelWidth_ = 1;
   int borderWidth_ = 0;
+  bool axisVisible_ = true;
+  bool clipPoints_ = true;
   bool view3D_ = true;
+
+  // Stored, not drawn.
   int chart3DPercent_ = 15;
   TView3DOptions view3DOptions_;
   bool view3DWalls_ = true;
-  TRect panelBounds_;
-  TRect plotRect_;
-
   TChartGradient gradient_;
   bool allowZoom_ = true;
   TPanningMode allowPanning_ = pmBoth;
   bool animatedZoom_ = false;
-
-  std::vector<TChartSeries*> series_;
-  std::array<std::unique_ptr<TChartAxis>, 5> axes_;
-  bool axisVisible_ = true;
-  bool clipPoints_ = true;
   int maxPointsPerPage_ = 0;
   bool scaleLastPage_ = true;
   int page_ = 1;
-
-  TChartTitle title_;
-  TChartTitle foot_;
-  TChartWall backWall_;
   TChartWall leftWall_;
   TChartWall bottomWall_;
   TChartLegend legend_;

@@ -18,7 +18,7 @@ namespace chart {
 namespace {
 
 // Magnitudes at or beyond this are not converted to integers (pixel offsets, label counts).
-constexpr double IntegerLimit = 2147483647.0;
+constexpr double kIntegerLimit = 2147483647.0;
 
 }  // namespace
 
@@ -43,13 +43,13 @@ TChartAxis::TChartAxis(TChart* chart, bool horizontal, bool otherSide, bool dept
 bool TChartAxis::Loading() const { return chart_ && chart_->Loading(); }
 
 void TChartAxis::SetAutomatic(bool value) {
-  if (value == automatic_) return;
-  automatic_ = value;
-  if (!Loading()) {
-    automaticMaximum_ = value;
-    automaticMinimum_ = value;
-  }
-  Changed();
+  StoreIfChanged(automatic_, value, [&] {
+    if (!Loading()) {
+      automaticMaximum_ = value;
+      automaticMinimum_ = value;
+    }
+    Changed();
+  });
 }
 
 void TChartAxis::SetMaximum(double value) {
@@ -110,7 +110,7 @@ void TChartAxis::SetLabelsSeparation(int value) {
 int TChartAxis::ValueToPixel(double value) const {
   if (scaleRange_ != 0) {
     const double t = (value - scaleMin_) * pixelSize_ / scaleRange_;
-    if (std::fabs(t) < IntegerLimit) {
+    if (std::fabs(t) < kIntegerLimit) {
       const int offset = static_cast<int>(RoundHalfEven(t));
       // Horizontal axes run forward, vertical ones from the end (larger values higher up).
       return horizontal_ != inverted_ ? pixelStart_ + offset : pixelEnd_ - offset;
@@ -273,14 +273,14 @@ double TChartAxis::CalcIncrement(TChartCanvas& canvas) const {
         labelsSeparation_ > 0 ? size + RoundHalfEven(labelsSeparation_ * 0.01 * size) : size;
     n = RoundHalfEven(pixelSize_ / room);
   }
-  if (n < 1) return MinAxisIncrement;
+  if (n < 1) return kMinAxisIncrement;
 
-  double s = increment_ > 0 ? increment_ : (std::fabs(scaleRange_) >= 1 ? 1.0 : MinAxisIncrement);
+  double s = increment_ > 0 ? increment_ : (std::fabs(scaleRange_) >= 1 ? 1.0 : kMinAxisIncrement);
   if (labelsSeparation_ > 0) {
     double count = n + 1;
     do {
       const double q = scaleRange_ / s;
-      if (std::fabs(q) < IntegerLimit) {
+      if (std::fabs(q) < kIntegerLimit) {
         count = RoundHalfEven(q);
         if (count > n) s = NextNiceStep(s);
       } else {
@@ -288,7 +288,7 @@ double TChartAxis::CalcIncrement(TChartCanvas& canvas) const {
       }
     } while (count > n && std::isfinite(s));
   }
-  return std::max(s, MinAxisIncrement);
+  return std::max(s, kMinAxisIncrement);
 }
 
 int TChartAxis::SizeTitle(TChartCanvas& canvas) const {

@@ -17,26 +17,67 @@ namespace chart {
 class TChart;
 class TChartCanvas;
 
+// What an axis' labels show: decided from the series (talAuto), nothing, the values, or the
+// points' labels (talMark, talText).
 enum class TAxisLabelStyle : std::uint8_t { talAuto, talNone, talValue, talMark, talText };
 using enum TAxisLabelStyle;
 
 // The floor of every increment and the tolerance of the label loop.
-inline constexpr double MinAxisIncrement = 1e-12;
+inline constexpr double kMinAxisIncrement = 1e-12;
 // At most this many tick positions are kept per axis.
-inline constexpr int MaxAxisTicks = 2000;
+inline constexpr int kMaxAxisTicks = 2000;
 // Label values at or beyond this many increments across the range are not drawn at all.
-inline constexpr double MaxAxisLabels = 10000;
+inline constexpr double kMaxAxisLabels = 10000;
 
+// TChartAxis: one of the chart's five axes (bottom, top, left, right and the 3-D depth axis).
 class TChartAxis : public TChartPersistent {
  public:
   TChartAxis(TChart* chart, bool horizontal, bool otherSide, bool depthAxis = false);
 
+  // ---- Layout and drawing, called by the chart in this order on every paint ----
+  void AdjustMaxMin();                             // automatic range
+  void CalcRect(TChartCanvas& canvas, TRect& r);   // take room from a copy of the plot rect
+  void CalcPixelEnds(const TRect& plotRect);       // pixel ends from the final plot rect
+  void ApplySeriesMargins(const TRect& plotRect);  // widen the range by series pixel margins
+  void Draw(TChartCanvas& canvas, const TRect& plotRect);
+
+  // Value -> pixel (ties to even); a zero range, or a value too far out, gives PixelCentre.
+  int ValueToPixel(double value) const;
+  // Pixel -> value; 0 when the axis has no pixel length.
+  double PixelToValue(int pixel) const;
+
+  // Working state of the last layout.
+  double ScaleMin() const { return scaleMin_; }
+  double ScaleMax() const { return scaleMax_; }
+  double ScaleRange() const { return scaleRange_; }
+  int PixelStart() const { return pixelStart_; }
+  int PixelEnd() const { return pixelEnd_; }
+  int PixelSize() const { return pixelSize_; }
+  int PixelCentre() const { return pixelCentre_; }
+  int AxisLinePos() const { return axisLinePos_; }
+  int LabelsEdge() const { return labelsEdge_; }
+  int TitleEdge() const { return titleEdge_; }
+  bool DateTimeAxis() const { return dateTimeAxis_; }
+  // Pixel positions of the ticks of the last drawing, largest value first.
+  const std::vector<int>& TickPositions() const { return tickPositions_; }
+
+  // The label style in force: LabelStyle, with talAuto resolved from the attached series.
+  TAxisLabelStyle ResolvedLabelStyle() const;
+  // The label text of a value: AxisValuesFormat, the chart's label event, multi-line breaks.
+  std::string FormatAxisLabel(double value) const;
+  // The distance between labels for the current range and pixel length (font needed to measure).
+  double CalcIncrement(TChartCanvas& canvas) const;
+
+  // Fixed at creation.
   TChart* ParentChart() const { return chart_; }
   bool Horizontal() const { return horizontal_; }
   bool OtherSide() const { return otherSide_; }
   bool IsDepthAxis() const { return depthAxis_; }
 
-  // Settings. Each setter stores a changed value and invalidates the chart.
+  // ---- Settings the layout and drawing read ----
+  // Each setter stores a changed value and invalidates the chart.
+
+  // Range.
   bool Visible() const { return visible_; }
   void SetVisible(bool value) { SetProperty(visible_, value); }
   bool Automatic() const { return automatic_; }
@@ -59,14 +100,13 @@ class TChartAxis : public TChartPersistent {
   void SetIncrement(double value);
   bool Inverted() const { return inverted_; }
   void SetInverted(bool value) { SetProperty(inverted_, value); }
+  // The scale stays linear; a logarithmic axis only draws no minor ticks beyond its end labels.
   bool Logarithmic() const { return logarithmic_; }
   // "DateTime Axis cannot be Logarithmic" on a date-time axis; "Logarithmic Axis Min and Max
   // values should be >= 0" with a negative end.
   void SetLogarithmic(bool value);
-  int LogarithmicBase() const { return logarithmicBase_; }
-  // "Axis Logarithmic Base should be >= 2" below 2.
-  void SetLogarithmicBase(int value);
 
+  // Labels.
   bool Labels() const { return labels_; }
   void SetLabels(bool value) { SetProperty(labels_, value); }
   TChartFont& LabelsFont() { return labelsFont_; }
@@ -87,13 +127,10 @@ class TChartAxis : public TChartPersistent {
   void SetLabelStyle(TAxisLabelStyle value) { SetProperty(labelStyle_, value); }
   const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
   void SetAxisValuesFormat(std::string value) { SetProperty(axisValuesFormat_, std::move(value)); }
-  const std::string& DateTimeFormat() const { return dateTimeFormat_; }
-  void SetDateTimeFormat(std::string value) { SetProperty(dateTimeFormat_, std::move(value)); }
-  bool ExactDateTime() const { return exactDateTime_; }
-  void SetExactDateTime(bool value) { SetProperty(exactDateTime_, value); }
   bool RoundFirstLabel() const { return roundFirstLabel_; }
   void SetRoundFirstLabel(bool value) { SetProperty(roundFirstLabel_, value); }
 
+  // Axis line, ticks and grid.
   TChartAxisPen& Axis() { return axis_; }
   const TChartAxisPen& Axis() const { return axis_; }
   TDarkGrayPen& Ticks() { return ticks_; }
@@ -119,6 +156,7 @@ class TChartAxis : public TChartPersistent {
   TChartHiddenPen& MinorGrid() { return minorGrid_; }
   const TChartHiddenPen& MinorGrid() const { return minorGrid_; }
 
+  // Title and position.
   TChartAxisTitle& Title() { return title_; }
   const TChartAxisTitle& Title() const { return title_; }
   int TitleSize() const { return titleSize_; }
@@ -130,39 +168,15 @@ class TChartAxis : public TChartPersistent {
   double PositionPercent() const { return positionPercent_; }
   void SetPositionPercent(double value) { SetProperty(positionPercent_, value); }
 
-  // Working state of the last layout.
-  double ScaleMin() const { return scaleMin_; }
-  double ScaleMax() const { return scaleMax_; }
-  double ScaleRange() const { return scaleRange_; }
-  int PixelStart() const { return pixelStart_; }
-  int PixelEnd() const { return pixelEnd_; }
-  int PixelSize() const { return pixelSize_; }
-  int PixelCentre() const { return pixelCentre_; }
-  int AxisLinePos() const { return axisLinePos_; }
-  int LabelsEdge() const { return labelsEdge_; }
-  int TitleEdge() const { return titleEdge_; }
-  bool DateTimeAxis() const { return dateTimeAxis_; }
-  // Pixel positions of the ticks of the last drawing, largest value first.
-  const std::vector<int>& TickPositions() const { return tickPositions_; }
-
-  // Value -> pixel (ties to even); a zero range, or a value too far out, gives PixelCentre.
-  int ValueToPixel(double value) const;
-  // Pixel -> value; 0 when the axis has no pixel length.
-  double PixelToValue(int pixel) const;
-
-  // The label style in force: LabelStyle, with talAuto resolved from the attached series.
-  TAxisLabelStyle ResolvedLabelStyle() const;
-  // The label text of a value: AxisValuesFormat, the chart's label event, multi-line breaks.
-  std::string FormatAxisLabel(double value) const;
-  // The distance between labels for the current range and pixel length (font needed to measure).
-  double CalcIncrement(TChartCanvas& canvas) const;
-
-  // Layout steps, called by the chart in this order on every paint.
-  void AdjustMaxMin();                             // automatic range
-  void CalcRect(TChartCanvas& canvas, TRect& r);   // take room from a copy of the plot rect
-  void CalcPixelEnds(const TRect& plotRect);       // pixel ends from the final plot rect
-  void ApplySeriesMargins(const TRect& plotRect);  // widen the range by series pixel margins
-  void Draw(TChartCanvas& canvas, const TRect& plotRect);
+  // ---- Stored, not drawn ----
+  // Kept as settings only: the axis scales linearly and formats date-times as plain values.
+  int LogarithmicBase() const { return logarithmicBase_; }
+  // "Axis Logarithmic Base should be >= 2" below 2.
+  void SetLogarithmicBase(int value);
+  const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+  void SetDateTimeFormat(std::string value) { SetProperty(dateTimeFormat_, std::move(value)); }
+  bool ExactDateTime() const { return exactDateTime_; }
+  void SetExactDateTime(bool value) { SetProperty(exactDateTime_, value); }
 
  private:
   bool Loading() const;
@@ -185,7 +199,7 @@ class TChartAxis : public TChartPersistent {
   void AddTick(int position);
   void DrawAxisLine(TChartCanvas& canvas) const;
   // Lines across the axis line at every position: `offset` pixels from it, `length` long,
-  // outwards (or inwards for a negative direction).
+  // outwards, or inwards when `inwards` is set.
   void DrawTicks(TChartCanvas& canvas, const std::vector<int>& positions, int offset, int length,
                  bool inwards) const;
   void DrawGrid(TChartCanvas& canvas, const TChartPen& pen, const std::vector<int>& positions,
@@ -208,7 +222,6 @@ class TChartAxis : public TChartPersistent {
   double increment_ = 0.0;
   bool inverted_ = false;
   bool logarithmic_ = false;
-  int logarithmicBase_ = 10;
   bool labels_ = true;
   TChartFont labelsFont_;
   int labelsAngle_ = 0;
@@ -218,8 +231,6 @@ class TChartAxis : public TChartPersistent {
   bool labelsMultiLine_ = false;
   TAxisLabelStyle labelStyle_ = talAuto;
   std::string axisValuesFormat_ = "#,##0.###";
-  std::string dateTimeFormat_;
-  bool exactDateTime_ = true;
   bool roundFirstLabel_ = true;
   TChartAxisPen axis_;
   TDarkGrayPen ticks_;
@@ -238,6 +249,9 @@ class TChartAxis : public TChartPersistent {
   double startPosition_ = 0.0;
   double endPosition_ = 100.0;
   double positionPercent_ = 0.0;
+  int logarithmicBase_ = 10;
+  std::string dateTimeFormat_;
+  bool exactDateTime_ = true;
 
   double scaleMin_ = 0.0;
   double scaleMax_ = 0.0;

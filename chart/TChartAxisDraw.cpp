@@ -27,37 +27,37 @@ Placement PlaceText(Side side, int angle, int h) {
   switch (angle) {
     case 90:
       switch (side) {
-        case Side::Bottom: return {TA_RIGHT | TA_TOP, -h / 2, 0};
-        case Side::Top: return {TA_LEFT | TA_TOP, -h / 2, 0};
-        case Side::Left: return {TA_CENTER | TA_BOTTOM, 0, 0};
-        case Side::Right: return {TA_CENTER | TA_TOP, 0, 0};
+        case Side::Bottom: return {kAlignRight | kAlignTop, -h / 2, 0};
+        case Side::Top: return {kAlignLeft | kAlignTop, -h / 2, 0};
+        case Side::Left: return {kAlignCenter | kAlignBottom, 0, 0};
+        case Side::Right: return {kAlignCenter | kAlignTop, 0, 0};
       }
       break;
     case 270:
       switch (side) {
-        case Side::Bottom: return {TA_LEFT | TA_TOP, h / 2, 0};
-        case Side::Top: return {TA_RIGHT | TA_TOP, h / 2, 0};
-        case Side::Left: return {TA_CENTER | TA_TOP, 0, 0};
-        case Side::Right: return {TA_CENTER | TA_BOTTOM, 0, 0};
+        case Side::Bottom: return {kAlignLeft | kAlignTop, h / 2, 0};
+        case Side::Top: return {kAlignRight | kAlignTop, h / 2, 0};
+        case Side::Left: return {kAlignCenter | kAlignTop, 0, 0};
+        case Side::Right: return {kAlignCenter | kAlignBottom, 0, 0};
       }
       break;
     case 180:
       switch (side) {
-        case Side::Bottom: return {TA_CENTER | TA_TOP, 0, h};
-        case Side::Top: return {TA_CENTER | TA_TOP, 0, 0};
-        case Side::Left: return {TA_LEFT | TA_TOP, 0, h / 2};
-        case Side::Right: return {TA_RIGHT | TA_TOP, 0, h / 2};
+        case Side::Bottom: return {kAlignCenter | kAlignTop, 0, h};
+        case Side::Top: return {kAlignCenter | kAlignTop, 0, 0};
+        case Side::Left: return {kAlignLeft | kAlignTop, 0, h / 2};
+        case Side::Right: return {kAlignRight | kAlignTop, 0, h / 2};
       }
       break;
     default: break;
   }
   switch (side) {
-    case Side::Bottom: return {TA_CENTER | TA_TOP, 0, 0};
-    case Side::Top: return {TA_CENTER | TA_BOTTOM, 0, 0};
-    case Side::Left: return {TA_RIGHT | TA_TOP, 0, 0};
-    case Side::Right: return {TA_LEFT | TA_TOP, 0, 0};
+    case Side::Bottom: return {kAlignCenter | kAlignTop, 0, 0};
+    case Side::Top: return {kAlignCenter | kAlignBottom, 0, 0};
+    case Side::Left: return {kAlignRight | kAlignTop, 0, 0};
+    case Side::Right: return {kAlignLeft | kAlignTop, 0, 0};
   }
-  return {TA_LEFT | TA_TOP, 0, 0};
+  return {kAlignLeft | kAlignTop, 0, 0};
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ void TChartAxis::DrawTitle(TChartCanvas& canvas) const {
 }
 
 void TChartAxis::AddTick(int position) {
-  if (static_cast<int>(tickPositions_.size()) < MaxAxisTicks) tickPositions_.push_back(position);
+  if (static_cast<int>(tickPositions_.size()) < kMaxAxisTicks) tickPositions_.push_back(position);
 }
 
 void TChartAxis::PlaceLabel(TChartCanvas& canvas, double value, const std::string* pointText) {
@@ -122,7 +122,7 @@ void TChartAxis::PlaceLabel(TChartCanvas& canvas, double value, const std::strin
 
 void TChartAxis::GenerateValueLabels(TChartCanvas& canvas) {
   const double increment = CalcIncrement(canvas);
-  if (std::fabs(scaleRange_ / increment) >= MaxAxisLabels) return;
+  if (std::fabs(scaleRange_ / increment) >= kMaxAxisLabels) return;
   double v = scaleMax_;
   if (scaleMin_ != scaleMax_ && roundFirstLabel_) v = increment * std::trunc(scaleMax_ / increment);
   // Each step must change v: a value too large for the increment would never move.
@@ -133,7 +133,7 @@ void TChartAxis::GenerateValueLabels(TChartCanvas& canvas) {
     PlaceLabel(canvas, v, nullptr);
     return;
   }
-  const double bound = (scaleMin_ - MinAxisIncrement) / 1.000000000001;
+  const double bound = (scaleMin_ - kMinAxisIncrement) / 1.000000000001;
   while (v >= bound) {
     PlaceLabel(canvas, v, nullptr);
     const double next = v - increment;

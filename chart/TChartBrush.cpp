@@ -4,10 +4,10 @@
 namespace chart {
 
 void TChartBrush::SetColor(TColor value) {
-  if (value == color_) return;
-  color_ = value;
-  if (style_ == bsClear) style_ = bsSolid;
-  Changed();
+  StoreIfChanged(color_, value, [this] {
+    if (style_ == bsClear) style_ = bsSolid;
+    Changed();
+  });
 }
 
 void TChartBrush::Assign(const TChartBrush& source) {

@@ -8,6 +8,7 @@
 
 namespace chart {
 
+// How an area is filled: solid, not at all (bsClear) or hatched.
 enum class TBrushStyle : std::uint8_t {
   bsSolid,
   bsClear,
@@ -26,7 +27,7 @@ class TChartBrush : public TChartPersistent {
   explicit TChartBrush(TBrushStyle style) : style_(style) {}
 
   TColor Color() const { return color_; }
-  // Giving a clear brush a colour makes it solid, as the device brush does.
+  // Giving a clear brush a colour makes it solid, so that the colour shows.
   void SetColor(TColor value);
   TBrushStyle Style() const { return style_; }
   void SetStyle(TBrushStyle value) { SetProperty(style_, value); }

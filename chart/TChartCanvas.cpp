@@ -1,4 +1,4 @@
-// Device-state helpers shared by every canvas: selecting chart pens and fonts, the reset step.
+// State helpers shared by every canvas: selecting chart pens and fonts, the reset step.
 #include "chart/TChartCanvas.h"
 
 #include "chart/TChartFont.h"
@@ -29,7 +29,7 @@ void TChartCanvas::ResetState() {
   font_ = TCanvasFont{};
   backColor_ = clWhite;
   backMode_ = bmTransparent;
-  textAlign_ = TA_LEFT | TA_TOP;
+  textAlign_ = kAlignLeft | kAlignTop;
 }
 
 }  // namespace chart

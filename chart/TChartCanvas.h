@@ -1,4 +1,5 @@
-// The drawing surface the chart, its axes and its series draw on: device state plus 2-D primitives.
+// The drawing surface the chart, its axes and its series draw on: pen, brush and font state plus
+// 2-D primitives.
 #pragma once
 
 #include <span>
@@ -15,12 +16,13 @@ namespace chart {
 class TChartFont;
 
 // Text alignment flags of TextOut, combinable: horizontal (left, right, centre) with vertical.
-inline constexpr unsigned TA_LEFT = 0;
-inline constexpr unsigned TA_TOP = 0;
-inline constexpr unsigned TA_RIGHT = 2;
-inline constexpr unsigned TA_CENTER = 6;
-inline constexpr unsigned TA_BOTTOM = 8;
+inline constexpr unsigned kAlignLeft = 0;
+inline constexpr unsigned kAlignTop = 0;
+inline constexpr unsigned kAlignRight = 2;
+inline constexpr unsigned kAlignCenter = 6;
+inline constexpr unsigned kAlignBottom = 8;
 
+// Whether the gaps of text, dashes and hatches show the background colour (opaque) or not.
 enum class TBackMode : unsigned char { bmTransparent, bmOpaque };
 using enum TBackMode;
 
@@ -31,7 +33,7 @@ struct TCanvasPoint {
   friend bool operator==(const TCanvasPoint&, const TCanvasPoint&) = default;
 };
 
-// The state of the device pen, brush and font (plain values, no notifications).
+// The canvas' current pen, brush and font (plain values, no notifications).
 struct TCanvasPen {
   TColor Color = clBlack;
   TPenStyle Style = psSolid;
@@ -64,7 +66,7 @@ class TChartCanvas {
   // Hands the finished image to the window; a clean chart calls only this.
   virtual void CopyToWindow() = 0;
 
-  // Device state. Drawing primitives read it when they run.
+  // Current pen, brush, font, background and text alignment; drawing calls read them.
   TCanvasPen& Pen() { return pen_; }
   const TCanvasPen& Pen() const { return pen_; }
   TCanvasBrush& Brush() { return brush_; }
@@ -120,7 +122,7 @@ class TChartCanvas {
   TCanvasFont font_;
   TBackMode backMode_ = bmTransparent;
   TColor backColor_ = clWhite;
-  unsigned textAlign_ = TA_LEFT | TA_TOP;
+  unsigned textAlign_ = kAlignLeft | kAlignTop;
 };
 
 }  // namespace chart

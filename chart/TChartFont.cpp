@@ -5,9 +5,9 @@
 
 namespace chart {
 
-int TChartFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch); }
+int TChartFont::Size() const { return -MulDiv(height_, 72, kScreenPixelsPerInch); }
 
-void TChartFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch, 72)); }
+void TChartFont::SetSize(int points) { SetHeight(-MulDiv(points, kScreenPixelsPerInch, 72)); }
 
 void TChartFont::Assign(const TChartFont& source) {
   if (name_ == source.name_ && height_ == source.height_ && color_ == source.color_ &&

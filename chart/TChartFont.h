@@ -19,7 +19,7 @@ enum TFontStyle : std::uint8_t {
 using TFontStyles = std::uint8_t;
 
 // The screen resolution the point sizes are converted with.
-inline constexpr int ScreenPixelsPerInch = 96;
+inline constexpr int kScreenPixelsPerInch = 96;
 
 class TChartFont : public TChartPersistent {
  public:

@@ -13,6 +13,7 @@ using enum TGradientDirection;
 
 class TChartGradient : public TChartPersistent {
  public:
+  // ---- Stored, not drawn ----
   bool Visible() const { return visible_; }
   void SetVisible(bool value) { SetProperty(visible_, value); }
   TColor StartColor() const { return startColor_; }

@@ -7,6 +7,7 @@ namespace chart {
 
 class TChartLegend : public TChartPersistent {
  public:
+  // ---- Stored, not drawn ----
   bool Visible() const { return visible_; }
   void SetVisible(bool value) { SetProperty(visible_, value); }
 

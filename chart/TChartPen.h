@@ -1,5 +1,4 @@
-// Chart pens: the device pen's colour, style and width plus Visible and SmallDots, in five
-// defaults.
+// Chart pens: colour, style and width plus Visible and SmallDots, in five sets of defaults.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +8,7 @@
 
 namespace chart {
 
+// How a line is drawn: solid, dashed or dotted patterns, or not at all (psClear).
 enum class TPenStyle : std::uint8_t {
   psSolid,
   psDash,

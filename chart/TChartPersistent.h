@@ -1,11 +1,14 @@
-// Base of every chart setting object: a change notification and the store-if-changed setter rule.
+// Base of every chart setting object: a change notification its owner wires to a repaint.
 #pragma once
 
 #include <functional>
 #include <utility>
 
+#include "chart/StoreIfChanged.h"
+
 namespace chart {
 
+// TChartPersistent: every setting object (pen, font, title, axis) reports its changes through it.
 class TChartPersistent {
  public:
   // Called after any stored setting changes; the owner wires it to the chart's Invalidate.
@@ -21,12 +24,10 @@ class TChartPersistent {
     if (onChange_) onChange_();
   }
 
-  // Stores a different value and notifies; an equal value does nothing.
+  // Stores a different value and notifies the owner.
   template <class T, class U>
   void SetProperty(T& field, U&& value) {
-    if (field == value) return;
-    field = std::forward<U>(value);
-    Changed();
+    StoreIfChanged(field, std::forward<U>(value), [this] { Changed(); });
   }
 
  private:

@@ -12,7 +12,7 @@ namespace chart {
 
 TColor PaletteColor(int index) {
   const int k = ((index % 16) + 16) % 16;
-  return PaletteColors[k];
+  return kPaletteColors[k];
 }
 
 TChartSeries::TChartSeries()
@@ -125,17 +125,17 @@ void TChartSeries::SetColorEachPoint(bool value) {
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value) {
-  if (value == horizAxis_) return;
-  horizAxis_ = value;
-  ResolveAxes();
-  RepaintChart();
+  StoreIfChanged(horizAxis_, value, [this] {
+    ResolveAxes();
+    RepaintChart();
+  });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value) {
-  if (value == vertAxis_) return;
-  vertAxis_ = value;
-  ResolveAxes();
-  RepaintChart();
+  StoreIfChanged(vertAxis_, value, [this] {
+    ResolveAxes();
+    RepaintChart();
+  });
 }
 
 void TChartSeries::SetCustomHorizAxis(TChartAxis* axis) {
@@ -188,8 +188,8 @@ void TChartSeries::SetParentChart(TChart* chart) {
   if (seriesColor_ == clNotSet) {
     // The first palette colour no other series of the chart uses and that differs from the
     // panel and back colours; when all are taken, the first one.
-    seriesColor_ = PaletteColors[0];
-    for (TColor candidate : PaletteColors) {
+    seriesColor_ = kPaletteColors[0];
+    for (TColor candidate : kPaletteColors) {
       const auto& others = parentChart_->SeriesList();
       const bool taken =
           candidate == parentChart_->Color() || candidate == parentChart_->BackColor() ||

@@ -17,7 +17,7 @@ class TChartStrings : public TChartPersistent {
   const std::string& Strings(int index) const;
   const std::vector<std::string>& Lines() const { return lines_; }
 
-  // Every one of these notifies, even when the list ends up as it was (as a string list does).
+  // Every one of these notifies, even when the list ends up as it was.
   void Clear();
   int Add(std::string line);
   void SetStrings(int index, std::string line);

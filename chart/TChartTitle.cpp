@@ -19,11 +19,7 @@ TChartTitle::TChartTitle() {
 
 bool TChartTitle::Clicked(int x, int y) const { return visible_ && titleRect_.Contains(x, y); }
 
-void TChartTitle::DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFoot) {
-  canvas.AssignFont(font_);
-  const int h = canvas.FontHeight();
-
-  // Brush and background.
+void TChartTitle::SelectBrush(TChartCanvas& canvas) {
   if (color_ == clNotSet) {
     if (brush_.Style() != bsSolid) {
       canvas.Brush().Style = brush_.Style();
@@ -43,30 +39,68 @@ void TChartTitle::DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFo
   } else {
     canvas.Brush() = {color_, bsSolid};
   }
+}
 
-  // Frame: counts only when visible with a colour.
-  const bool frameCounts = frame_.Visible() && frame_.Color() != clNotSet;
-  int f = 0;
-  if (frameCounts) {
+bool TChartTitle::SelectFrame(TChartCanvas& canvas) const {
+  // A frame without a colour is not drawn and takes no room.
+  const bool counts = frame_.Visible() && frame_.Color() != clNotSet;
+  if (counts)
     canvas.AssignChartPen(frame_);
-    f = frame_.Width();
-  } else {
+  else
     canvas.Pen().Style = psClear;
-  }
+  return counts;
+}
 
-  // The working rectangle starts 5 pixels "inside out", so that a block without lines takes no
-  // room beyond its frame once the gap is added back below.
+TRect TChartTitle::TextRect(const TRect& plotRect, int frame, int lineHeight, bool isFoot) const {
+  // Without lines the rectangle is 5 pixels "inside out", so that the block takes no room
+  // beyond its frame once the gap to the plot is added back.
   const int lines = text_.Count();
-  TRect r{plotRect.Left + f, 0, plotRect.Right - f, 0};
+  TRect r{plotRect.Left + frame, 0, plotRect.Right - frame, 0};
   if (isFoot) {
-    r.Bottom = plotRect.Bottom - f;
-    r.Top = r.Bottom + TitleFootDistance;
-    if (lines > 0) r.Top = r.Bottom - lines * h;
+    r.Bottom = plotRect.Bottom - frame;
+    r.Top = lines > 0 ? r.Bottom - lines * lineHeight : r.Bottom + kTitleFootDistance;
   } else {
-    r.Top = plotRect.Top + f;
-    r.Bottom = r.Top - TitleFootDistance;
-    if (lines > 0) r.Bottom = r.Top + lines * h;
+    r.Top = plotRect.Top + frame;
+    r.Bottom = lines > 0 ? r.Top + lines * lineHeight : r.Top - kTitleFootDistance;
   }
+  return r;
+}
+
+void TChartTitle::FitFrameToText(int textWidth) {
+  if (alignment_ == taLeftJustify) {
+    titleRect_.Right = titleRect_.Left + textWidth;
+  } else if (alignment_ == taRightJustify) {
+    titleRect_.Left = titleRect_.Right - textWidth;
+  } else {
+    const int c = (titleRect_.Left + titleRect_.Right) / 2;
+    titleRect_.Left = c - textWidth / 2;
+    titleRect_.Right = c + textWidth / 2;
+  }
+}
+
+void TChartTitle::DrawLines(TChartCanvas& canvas, const TRect& r, int lineHeight, int wWidth,
+                            const std::vector<int>& widths, bool isFoot) const {
+  canvas.SetTextAlign(kAlignLeft | kAlignTop);
+  const int lines = text_.Count();
+  // The foot grows upwards from the plot, so it draws its last line first.
+  for (int k = 0; k < lines; ++k) {
+    const int i = isFoot ? lines - 1 - k : k;
+    const int width = widths[static_cast<std::size_t>(i)];
+    int x = (r.Left + r.Right) / 2 - width / 2;
+    if (alignment_ == taLeftJustify) x = r.Left + wWidth / 2;
+    if (alignment_ == taRightJustify) x = r.Right - width - wWidth / 2;
+    canvas.TextOut(x, r.Top + i * lineHeight, text_.Strings(i));
+  }
+}
+
+void TChartTitle::DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFoot) {
+  canvas.AssignFont(font_);
+  const int h = canvas.FontHeight();
+  SelectBrush(canvas);
+  const bool frameCounts = SelectFrame(canvas);
+  const int f = frameCounts ? frame_.Width() : 0;
+
+  const TRect r = TextRect(plotRect, f, h, isFoot);
   titleRect_ = r;
   titleRect_.Inflate(f, f);
 
@@ -78,43 +112,16 @@ void TChartTitle::DrawTitleFoot(TChartCanvas& canvas, TRect& plotRect, bool isFo
   if (frameCounts || canvas.Brush().Style != bsClear) {
     if (adjustFrame_) {
       const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
-      const int w = wWidth + widest;
-      if (alignment_ == taLeftJustify) {
-        titleRect_.Right = titleRect_.Left + w;
-      } else if (alignment_ == taRightJustify) {
-        titleRect_.Left = titleRect_.Right - w;
-      } else {
-        const int c = (titleRect_.Left + titleRect_.Right) / 2;
-        titleRect_.Left = c - w / 2;
-        titleRect_.Right = c + w / 2;
-      }
+      FitFrameToText(wWidth + widest);
     }
     canvas.Rectangle(titleRect_);
   }
+  DrawLines(canvas, r, h, wWidth, widths, isFoot);
 
-  canvas.SetTextAlign(TA_LEFT | TA_TOP);
-  auto lineX = [&](int width) {
-    if (alignment_ == taLeftJustify) return r.Left + wWidth / 2;
-    if (alignment_ == taRightJustify) return r.Right - width - wWidth / 2;
-    return (r.Left + r.Right) / 2 - width / 2;
-  };
-  if (isFoot) {
-    int bottom = r.Bottom;
-    for (int i = lines - 1; i >= 0; --i) {
-      canvas.TextOut(lineX(widths[static_cast<std::size_t>(i)]), bottom - h, text_.Strings(i));
-      bottom -= h;
-    }
-    r.Top -= f;
-    plotRect.Bottom = r.Top - TitleFootDistance;
-  } else {
-    int top = r.Top;
-    for (int i = 0; i < lines; ++i) {
-      canvas.TextOut(lineX(widths[static_cast<std::size_t>(i)]), top, text_.Strings(i));
-      top += h;
-    }
-    r.Bottom += f;
-    plotRect.Top = r.Bottom + TitleFootDistance;
-  }
+  if (isFoot)
+    plotRect.Bottom = r.Top - f - kTitleFootDistance;
+  else
+    plotRect.Top = r.Bottom + f + kTitleFootDistance;
 }
 
 }  // namespace chart

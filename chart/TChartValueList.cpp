@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "chart/StoreIfChanged.h"
 #include "chart/TChartSeries.h"
 #include "runtime/Errors.h"
 
@@ -15,15 +16,17 @@ TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
 }
 
 void TChartValueList::SetMultiplier(double value) {
-  if (value == multiplier_) return;
-  multiplier_ = value;
-  MarkChanged();
-  if (owner_) owner_->RepaintChart();
+  StoreIfChanged(multiplier_, value, [this] {
+    MarkChanged();
+    RepaintOwner();
+  });
 }
 
 void TChartValueList::SetDateTime(bool value) {
-  if (value == dateTime_) return;
-  dateTime_ = value;
+  StoreIfChanged(dateTime_, value, [this] { RepaintOwner(); });
+}
+
+void TChartValueList::RepaintOwner() const {
   if (owner_) owner_->RepaintChart();
 }
 

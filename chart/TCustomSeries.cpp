@@ -12,11 +12,11 @@ namespace chart {
 
 namespace {
 
-// Pixels beyond this are not drawn: the device coordinate space ends there.
-constexpr int MaxDrawablePixel = 32766;
+// Points beyond this pixel are not drawn: canvas coordinates are 16-bit.
+constexpr int kMaxDrawablePixel = 32766;
 
 bool Drawable(int x, int y) {
-  return std::abs(x) <= MaxDrawablePixel && std::abs(y) <= MaxDrawablePixel;
+  return std::abs(x) <= kMaxDrawablePixel && std::abs(y) <= kMaxDrawablePixel;
 }
 
 }  // namespace

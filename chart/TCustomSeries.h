@@ -11,57 +11,64 @@
 
 namespace chart {
 
+// TCustomSeries: the line-and-marker drawing and hit test that TLineSeries switches on.
 class TCustomSeries : public TChartSeries {
  public:
   TCustomSeries();
 
-  // Style and width of the connecting line; each segment takes the colour of the point it ends at.
-  TChartPen& LinePen() { return linePen_; }
-  const TChartPen& LinePen() const { return linePen_; }
-  TSeriesPointer& Pointer() { return pointer_; }
-  const TSeriesPointer& Pointer() const { return pointer_; }
-
-  bool Stairs() const { return stairs_; }
-  void SetStairs(bool value) { SetProperty(stairs_, value); }
-  bool InvertedStairs() const { return invertedStairs_; }
-  void SetInvertedStairs(bool value) { SetProperty(invertedStairs_, value); }
-  // 3-D ribbon and area settings, stored only.
-  TBrushStyle LineBrush() const { return lineBrush_; }
-  void SetLineBrush(TBrushStyle value) { SetProperty(lineBrush_, value); }
-  int LineHeight() const { return lineHeight_; }
-  void SetLineHeight(int value) { SetProperty(lineHeight_, value); }
-  bool Dark3D() const { return dark3D_; }
-  void SetDark3D(bool value) { SetProperty(dark3D_, value); }
-  bool DrawArea() const { return drawArea_; }
-  void SetDrawArea(bool value) { SetProperty(drawArea_, value); }
-  TColor AreaColor() const { return areaColor_; }
-  void SetAreaColor(TColor value) { SetProperty(areaColor_, value); }
-  TBrushStyle AreaBrush() const { return areaBrush_; }
-  void SetAreaBrush(TBrushStyle value) { SetProperty(areaBrush_, value); }
-  TChartPen& AreaLinesPen() { return areaLinesPen_; }
-
-  // Line segments take part in the hit test.
-  bool HitTestsLines() const { return true; }
-  // The connecting line is drawn (line series).
-  bool DrawsLine() const { return drawsLine_; }
-
-  // Chooses a point's marker shape instead of Pointer.Style when assigned.
-  std::function<TSeriesPointerStyle(TCustomSeries&, int valueIndex)> OnGetPointerStyle;
-  // Fired by the hit test when it finds a point by its marker.
-  std::function<void(TCustomSeries&, int valueIndex, int x, int y)> OnClickPointer;
-
+  // ---- Drawing and hit testing ----
   // One pass over the visible points: every segment, then the markers on top of it.
   void DrawAllPoints(TChartCanvas& canvas) override;
   void DrawPoint(TChartCanvas& canvas, int valueIndex) override;
   // Draws the pointer of one point at pixel (x, y).
   void DrawMarker(TChartCanvas& canvas, int x, int y, TColor color, int valueIndex);
-
   void GetHorizMargins(int& left, int& right) const override;
   void GetVertMargins(int& top, int& bottom) const override;
 
   int PointAtPixel(int x, int y) override;
   // (px, py) is the point's pixel, (x, y) the tested one: strictly inside the half-sizes.
   bool PointerHit(int valueIndex, int px, int py, int x, int y) const;
+
+  // ---- Settings the drawing reads ----
+  // Style and width of the connecting line; each segment takes the colour of the point it ends at.
+  TChartPen& LinePen() { return linePen_; }
+  const TChartPen& LinePen() const { return linePen_; }
+  TSeriesPointer& Pointer() { return pointer_; }
+  const TSeriesPointer& Pointer() const { return pointer_; }
+  bool Stairs() const { return stairs_; }
+  void SetStairs(bool value) { SetProperty(stairs_, value); }
+  bool InvertedStairs() const { return invertedStairs_; }
+  void SetInvertedStairs(bool value) { SetProperty(invertedStairs_, value); }
+  // The area itself is not filled; an area series starts its line at the point left of the plot
+  // instead of at the plot's edge, and its ribbon height asks for no room.
+  bool DrawArea() const { return drawArea_; }
+  void SetDrawArea(bool value) { SetProperty(drawArea_, value); }
+  // The 3-D ribbon is not drawn, but its height asks the vertical axis for room below.
+  int LineHeight() const { return lineHeight_; }
+  void SetLineHeight(int value) { SetProperty(lineHeight_, value); }
+
+  // Line segments take part in the hit test.
+  bool HitTestsLines() const { return true; }
+  // The connecting line is drawn (line series).
+  bool DrawsLine() const { return drawsLine_; }
+
+  // ---- Events ----
+  // Chooses a point's marker shape instead of Pointer.Style when assigned.
+  std::function<TSeriesPointerStyle(TCustomSeries&, int valueIndex)> OnGetPointerStyle;
+  // Fired by the hit test when it finds a point by its marker.
+  std::function<void(TCustomSeries&, int valueIndex, int x, int y)> OnClickPointer;
+
+  // ---- Stored, not drawn ----
+  // Kept as settings only: 3-D ribbons and area fills are not drawn.
+  TBrushStyle LineBrush() const { return lineBrush_; }
+  void SetLineBrush(TBrushStyle value) { SetProperty(lineBrush_, value); }
+  bool Dark3D() const { return dark3D_; }
+  void SetDark3D(bool value) { SetProperty(dark3D_, value); }
+  TColor AreaColor() const { return areaColor_; }
+  void SetAreaColor(TColor value) { SetProperty(areaColor_, value); }
+  TBrushStyle AreaBrush() const { return areaBrush_; }
+  void SetAreaBrush(TBrushStyle value) { SetProperty(areaBrush_, value); }
+  TChartPen& AreaLinesPen() { return areaLinesPen_; }
 
  protected:
   bool KeepsPointBeyondEdge() const override { return true; }
@@ -78,14 +85,16 @@ class TCustomSeries : public TChartSeries {
   TSeriesPointer pointer_;
   bool stairs_ = false;
   bool invertedStairs_ = false;
-  TBrushStyle lineBrush_ = bsSolid;
-  int lineHeight_ = 0;
-  bool dark3D_ = true;
   bool drawArea_ = false;
+  int lineHeight_ = 0;
+  bool drawsLine_ = false;
+
+  // Stored, not drawn.
+  TBrushStyle lineBrush_ = bsSolid;
+  bool dark3D_ = true;
   TColor areaColor_ = clNotSet;
   TBrushStyle areaBrush_ = bsSolid;
   TChartPen areaLinesPen_;
-  bool drawsLine_ = false;
 
   // Drawing state of one DrawAllPoints pass: the pixel, colour and index of the last point drawn.
   int prevX_ = 0;

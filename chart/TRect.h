@@ -1,5 +1,5 @@
-// An integer rectangle in client pixels, right and bottom exclusive as the drawing device treats
-// them.
+// An integer rectangle in client pixels, right and bottom exclusive: (0, 0, 10, 5) covers pixels
+// 0..9 across and 0..4 down.
 #pragma once
 
 namespace chart {

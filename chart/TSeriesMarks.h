@@ -1,4 +1,4 @@
-// The marks (value captions) of a series: kept as settings only, since the analyser hides them.
+// The marks (value captions) of a series: kept as settings only; the chart draws no marks.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +25,7 @@ using enum TSeriesMarksStyle;
 
 class TSeriesMarks : public TChartPersistent {
  public:
+  // ---- Stored, not drawn ----
   bool Visible() const { return visible_; }
   void SetVisible(bool value) { SetProperty(visible_, value); }
   TSeriesMarksStyle Style() const { return style_; }

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "chart/ChartException.h"
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "stroopchart/MainChartSetup.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 
@@ -43,8 +43,8 @@ double Value(FuzzedDataProvider& in) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
+  stroopchart::TMainChartSeries series;
+  stroopchart::SetUpMainChart(chart, series);
   chart.SetCanvas(std::make_unique<chart::RecordingCanvas>());
   if (in.ConsumeBool())
     chart.SetBounds(in.ConsumeIntegralInRange(-5, 3000), in.ConsumeIntegralInRange(-5, 3000),

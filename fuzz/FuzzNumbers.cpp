@@ -1,6 +1,6 @@
 // Fuzz target: number conversion and formatting. StrToFloat and StrToInt are checked against the C
 // library's own scanners on the texts both should accept; Format and FormatFloat must give text or
-// the framework's conversion error, and a value shown in its general form must read back as itself.
+// runtime::EConvertError, and a value shown in its general form must read back as itself.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cerrno>
@@ -20,7 +20,7 @@
 
 namespace {
 
-// Texts refused with the framework's message and texts converted, printed when the run ends.
+// Texts refused with a conversion error and texts converted, printed when the run ends.
 long long refused = 0;
 long long converted = 0;
 

@@ -1,6 +1,6 @@
 // Fuzz target: a record as raw bytes through loading, the report, its file bytes, and the plot,
 // paint and hit test of all four subtests on the recording canvas. Refused records must raise the
-// framework's errors.
+// conversion and arithmetic errors the window shows (runtime::Exception), nothing else.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -9,13 +9,12 @@
 #include <string_view>
 
 #include "analysis/LineBuffer.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "runtime/Errors.h"
 #include "runtime/FormatSettings.h"
+#include "stroopchart/StroopChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace {
 
@@ -33,26 +32,21 @@ void CheckLoaded(const analysis::LoadedRecord& loaded) {
   if (loaded.Report.size() != 31 && loaded.Report.size() != 32) std::abort();
 }
 
-void PlotAllSubtests(analysis::RecordData record) {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  chart.SetCanvas(std::make_unique<chart::RecordingCanvas>());
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(record.SubjectLine);
+void PlotAllSubtests(const analysis::RecordData& record) {
+  stroopchart::StroopChart chart(std::make_unique<chart::RecordingCanvas>());
+  chart::TLineSeries& stimuli = chart.Series().Series5sec;
   const chart::TRect probes[] = {{0, 0, 0, 0}, {60, 40, 0, 0}, {500, 180, 0, 0}, {1000, 350, 0, 0}};
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    record.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, record);
-    chart.Paint();
+    chart.ShowSubtest(record, s);
+    chart.Chart().Paint();
     for (const chart::TRect& p : probes) {
-      const int index = series.Series5sec.PointAtPixel(p.Left, p.Top);
-      if (index < -1 || index >= series.Series5sec.PointCount()) std::abort();
+      const int index = stimuli.PointAtPixel(p.Left, p.Top);
+      if (index < -1 || index >= stimuli.PointCount()) std::abort();
     }
   }
 }
 
-// Inputs refused with the framework's message and inputs loaded, printed when the run ends.
+// Inputs refused with an error message and inputs loaded, printed when the run ends.
 long long refused = 0;
 long long loadedCount = 0;
 

@@ -8,7 +8,9 @@
 #include <cerrno>
 #include <string>
 
+#include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/TemporaryFiles.h"
 
 namespace runtime {
 namespace {
@@ -39,7 +41,7 @@ mode_t ModeFor(const std::filesystem::path& path) {
 // pipe's reader.
 void WriteThrough(const std::filesystem::path& path, const std::filesystem::path& chosen,
                   std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) throw CannotCreateFileError(chosen.string());
   const int flags = ::fcntl(fd, F_GETFL);
   bool ok = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, bytes);
@@ -47,18 +49,39 @@ void WriteThrough(const std::filesystem::path& path, const std::filesystem::path
   if (!ok) throw CannotCreateFileError(chosen.string());
 }
 
-// A link is followed, so the file it points to gets the new content and the link itself stays.
-std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+EFCreateError RefusedLink(const std::filesystem::path& chosen, const char* reason) {
+  return EFCreateError("Cannot create file " + Cp1251FromUtf8(chosen.string()) + ": " + reason);
+}
+
+// A link in a folder where anyone may create files but only remove their own (sticky and
+// world-writable, like /tmp) is followed only when it belongs to the user or to the folder's owner:
+// anyone else may have planted it there to redirect the write.
+bool PlantedByAnotherUser(const std::filesystem::path& chosen, const struct stat& link) {
+  const std::filesystem::path folder = chosen.has_parent_path() ? chosen.parent_path() : ".";
+  struct stat parent {};
+  if (::stat(folder.c_str(), &parent) != 0) return true;
+  const bool shared = (parent.st_mode & S_ISVTX) != 0 && (parent.st_mode & S_IWOTH) != 0;
+  return shared && link.st_uid != ::geteuid() && link.st_uid != parent.st_uid;
+}
+
+// The path the bytes go to: the chosen one, or the file a followed link points to.
+std::filesystem::path FinalTarget(const std::filesystem::path& chosen, LinkPolicy links) {
+  struct stat link {};
+  if (::lstat(chosen.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return chosen;
+  if (links == LinkPolicy::RefuseLinks) throw RefusedLink(chosen, "it is a symbolic link");
+  if (PlantedByAnotherUser(chosen, link)) {
+    throw RefusedLink(chosen, "it is a symbolic link another user made in a shared folder");
+  }
   std::error_code error;
-  if (!std::filesystem::is_symlink(path, error)) return path;
-  auto resolved = std::filesystem::weakly_canonical(path, error);
-  return error ? path : resolved;
+  auto resolved = std::filesystem::weakly_canonical(chosen, error);
+  return error ? chosen : resolved;
 }
 
 }  // namespace
 
-void SaveFileAtomically(const std::filesystem::path& chosen, std::string_view bytes) {
-  const std::filesystem::path path = FinalTarget(chosen);
+void SaveFileAtomically(const std::filesystem::path& chosen, std::string_view bytes,
+                        LinkPolicy links) {
+  const std::filesystem::path path = FinalTarget(chosen, links);
   struct stat existing {};
   if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
       !S_ISDIR(existing.st_mode)) {
@@ -66,17 +89,18 @@ void SaveFileAtomically(const std::filesystem::path& chosen, std::string_view by
     return;
   }
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
+  // rename() replaces whatever is at the path, a link planted after the check included, and never
+  // writes through it.
+  std::string temp = (folder / ".stroop-XXXXXX").string();
+  const int fd = CreateRegisteredTemporary(temp);
   if (fd < 0) throw CannotCreateFileError(chosen.string());
 
   bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(path)) == 0 && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    throw CannotCreateFileError(chosen.string());
-  }
+  if (!ok) ::unlink(temp.c_str());
+  UnregisterTemporary(temp);
+  if (!ok) throw CannotCreateFileError(chosen.string());
 }
 
 }  // namespace runtime

@@ -7,9 +7,22 @@
 
 namespace runtime {
 
-// Replaces (or creates) `path` with `bytes`; a link is followed and a device or pipe is written
-// through. On any failure the previous file, if there was one, is left as it was, no temporary file
-// remains, and runtime::EFCreateError "Cannot create file <path>" is raised.
-void SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// What a symbolic link at the target path means.
+enum class LinkPolicy {
+  // The user chose the path: a link is followed (the file it points to gets the new content and the
+  // link stays), except one that another user made in a shared sticky folder such as /tmp, where
+  // it may have been planted to redirect the write.
+  FollowOwnLinks,
+  // The program made up the path inside a folder: a link there is never followed.
+  RefuseLinks,
+};
+
+// Replaces (or creates) `path` with `bytes`; a device or pipe is written through. On any failure
+// the previous file, if there was one, is left as it was, no temporary file remains, and
+// runtime::EFCreateError is raised: "Cannot create file <path>", with the reason added for a
+// refused link. The temporary file has a short name, so a target name of any length the folder
+// allows can be written.
+void SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                        LinkPolicy links = LinkPolicy::FollowOwnLinks);
 
 }  // namespace runtime

@@ -33,6 +33,12 @@ char ThousandSeparator() { return thousandSeparator; }
 void SetDecimalSeparator(char separator) { decimalSeparator = separator; }
 void SetThousandSeparator(char separator) { thousandSeparator = separator; }
 
+void ChooseDecimalSeparator(char separator) {
+  decimalSeparator = separator;
+  if (thousandSeparator == decimalSeparator)
+    thousandSeparator = decimalSeparator == ',' ? '.' : ',';
+}
+
 void LoadFormatSettingsFromLocale() {
   const char* current = std::setlocale(LC_NUMERIC, nullptr);
   const std::string saved = current != nullptr ? current : "C";
@@ -45,10 +51,8 @@ void LoadFormatSettingsFromLocale() {
   }
   std::setlocale(LC_NUMERIC, saved.c_str());
 
-  decimalSeparator = decimal.value_or('.');
   thousandSeparator = thousands.value_or(',');
-  if (thousandSeparator == decimalSeparator)
-    thousandSeparator = decimalSeparator == ',' ? '.' : ',';
+  ChooseDecimalSeparator(decimal.value_or('.'));
 }
 
 }  // namespace runtime

@@ -51,9 +51,9 @@ EConvertError NotInteger(std::string_view text) {
   return EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
-}  // namespace
-
-double StrToFloat(std::string_view text) {
+// The scanner behind StrToFloat; `isSeparator` tells which characters stand for the decimal point.
+template <typename IsSeparator>
+double ParseFloat(std::string_view text, IsSeparator isSeparator) {
   size_t i = 0;
   const size_t n = text.size();
   while (i < n && text[i] == ' ') ++i;
@@ -66,7 +66,7 @@ double StrToFloat(std::string_view text) {
   }
   size_t digits = 0;
   for (; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
-  if (i < n && text[i] == DecimalSeparator()) {
+  if (i < n && isSeparator(text[i])) {
     plain += '.';
     for (++i; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
   }
@@ -93,6 +93,16 @@ double StrToFloat(std::string_view text) {
     throw NotFloat(text);
   }
   return value;
+}
+
+}  // namespace
+
+double StrToFloat(std::string_view text) {
+  return ParseFloat(text, [](char c) { return c == DecimalSeparator(); });
+}
+
+double StrToFloatEitherSeparator(std::string_view text) {
+  return ParseFloat(text, [](char c) { return c == '.' || c == ',' || c == DecimalSeparator(); });
 }
 
 int32_t StrToInt(std::string_view text) {

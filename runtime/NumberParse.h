@@ -1,4 +1,4 @@
-// Text to number with the framework's rules and messages.
+// Text to number: blanks, sign, exponent and the messages of the program's conversions.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,11 @@ namespace runtime {
 // of a double, raises EConvertError "'<text>' is not a valid floating point value" quoting the text
 // as given.
 double StrToFloat(std::string_view text);
+
+// StrToFloat that also takes "." and "," as the decimal separator, so a record reads the same
+// whichever convention the machine that wrote it had. No record field has a thousands separator, so
+// a comma can only be a decimal one.
+double StrToFloatEitherSeparator(std::string_view text);
 
 // Blanks before only, an optional sign, decimal digits or "$" and hexadecimal digits, within the
 // 32-bit signed range. Anything else raises EConvertError "'<text>' is not a valid integer value".

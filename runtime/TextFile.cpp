@@ -1,20 +1,7 @@
-// Text files in and out: whole-file reads with the framework's error, line splitting and joining.
+// Line splitting at every line-end convention, and CR LF joining.
 #include "runtime/TextFile.h"
 
-#include <fstream>
-#include <system_error>
-
-#include "runtime/Cp1251.h"
-#include "runtime/Errors.h"
-
 namespace runtime {
-namespace {
-
-EFOpenError CannotOpen(const std::filesystem::path& path) {
-  return EFOpenError("Cannot open file " + Cp1251FromUtf8(path.string()));
-}
-
-}  // namespace
 
 std::vector<std::string> SplitTextLines(std::string_view bytes) {
   std::vector<std::string> lines;
@@ -32,25 +19,6 @@ std::vector<std::string> SplitTextLines(std::string_view bytes) {
   }
   if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
   return lines;
-}
-
-std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::error_code error;
-  // Only regular files: a folder or a device (which could be endless) is not a text file.
-  if (!std::filesystem::is_regular_file(path, error)) throw CannotOpen(path);
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > MaxTextFileSize) throw CannotOpen(path);
-
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CannotOpen(path);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad() || in.gcount() != static_cast<std::streamsize>(bytes.size())) throw CannotOpen(path);
-  return bytes;
-}
-
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path) {
-  return SplitTextLines(ReadFileBytes(path));
 }
 
 std::string JoinLinesCrLf(const std::vector<std::string>& lines) {

@@ -1,8 +1,6 @@
-// Reading text files as CP1251 lines.
+// Text as CP1251 lines: splitting bytes at any line end, and joining lines with CR LF.
 #pragma once
 
-#include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,17 +10,6 @@ namespace runtime {
 // Splits bytes into lines. CR LF ends a line, and so do a lone LF and a lone CR, so files edited on
 // any system read the same. Line ends are not kept; a final line end does not start another line.
 std::vector<std::string> SplitTextLines(std::string_view bytes);
-
-// The whole file as bytes. Raises EFOpenError "Cannot open file <path>" when the file cannot be
-// opened or read (missing, unreadable, a folder, or larger than MaxTextFileSize).
-std::string ReadFileBytes(const std::filesystem::path& path);
-
-// Files larger than this are refused rather than read into memory; records are a few megabytes at
-// most.
-inline constexpr std::uintmax_t MaxTextFileSize = 256u * 1024 * 1024;
-
-// ReadFileBytes, then SplitTextLines.
-std::vector<std::string> ReadTextFileLines(const std::filesystem::path& path);
 
 // The lines with CR LF after every one, the last included.
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

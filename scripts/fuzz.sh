@@ -8,6 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${1:-60}
+"$root/scripts/install-deps.sh"
 targets=(${FUZZ_TARGETS:-fuzz_record fuzz_numbers fuzz_gif fuzz_chart})
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++-14 -DSTROOP_SANITIZE=address,undefined,fuzzer-no-link \

@@ -16,20 +16,20 @@
 #include <optional>
 #include <string>
 
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
 #include "app/ExportCharts.h"
 #include "app/QtStartup.h"
+#include "app/ReportView.h"
 #include "app/RunExport.h"
 #include "app/TAboutBox.h"
 #include "app/TFileDialog.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
 #include "gif/GIFAnimator.h"
+#include "stroopchart/StroopChart.h"
 
 namespace {
 
@@ -45,6 +45,7 @@ class NoPrompts : public app::UserPrompts {
   void ShowError(QWidget*, const QString& text) override {
     std::fprintf(stderr, "error box: %s\n", text.toStdString().c_str());
   }
+  void ShowNote(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
 };
 
@@ -53,7 +54,7 @@ NoPrompts prompts;
 QPoint cursor;
 
 app::WindowServices Services() {
-  return {dialogs, prompts, [] { return cursor; }};
+  return {dialogs, prompts, [] { return cursor; }, QDir::tempPath().toStdString()};
 }
 
 const QString kRecord = QStringLiteral(STROOP_SAMPLE_RECORD);
@@ -80,7 +81,7 @@ double PeakResidentMegabytes() {
 
 void BM_WindowCreatedAndShown(benchmark::State& state) {
   for (auto _ : state) {
-    app::TForm1 form(Services(), QDir::tempPath() + "/");
+    app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
     app::TAboutBox about;
     form.SetAboutBox(&about);
     ShowAndPaint(form);
@@ -89,10 +90,10 @@ void BM_WindowCreatedAndShown(benchmark::State& state) {
 BENCHMARK(BM_WindowCreatedAndShown)->Unit(benchmark::kMillisecond);
 
 void BM_DataToPaintedChartAndReport140(benchmark::State& state) {
-  app::TForm1 form(Services(), QDir::tempPath() + "/");
+  app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
   ShowAndPaint(form);
   for (auto _ : state) {
-    form.LoadRecordFile(kRecord);
+    form.LoadRecordFile(kRecord.toStdString());
     PaintWorkArea(form);
   }
   state.counters["stimuli"] = form.Record().StimulusCount;
@@ -102,9 +103,9 @@ BENCHMARK(BM_DataToPaintedChartAndReport140)->Unit(benchmark::kMillisecond);
 // One readout: the mouse moves alternately onto a marker and onto an empty spot, so every move
 // changes the caption. With `paint` the chart's repaint that shows it is included.
 void Readout(benchmark::State& state, bool paint) {
-  app::TForm1 form(Services(), QDir::tempPath() + "/");
+  app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
   ShowAndPaint(form);
-  form.LoadRecordFile(kRecord);
+  form.LoadRecordFile(kRecord.toStdString());
   PaintWorkArea(form);
   app::ChartView* view = form.Chart5secView;
   auto& stimuli = view->Series().Series5sec;
@@ -129,24 +130,19 @@ BENCHMARK(BM_MouseMoveReadoutPainted)->Unit(benchmark::kMicrosecond);
 // The pieces of one chart image in the export: drawing the chart, and turning the picture into GIF
 // bytes (colour reduction, LZW, the file layout) without the file system.
 struct ExportChart {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  ExportChart() {
-    chart::SetUpMainChart(chart, series);
-    chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
-    analysis::PlotSubtest(chart, series, analysis::LoadRecordFile(kRecord.toStdString()).Record);
-  }
+  stroopchart::StroopChart chart{std::make_unique<chart::QImageCanvas>()};
+  ExportChart() { chart.ShowSubtest(analysis::LoadRecordFile(kRecord.toStdString()).Record, 1); }
 };
 
 void BM_ExportChartRender(benchmark::State& state) {
   ExportChart c;
-  for (auto _ : state) benchmark::DoNotOptimize(app::RenderChartImage(c.chart));
+  for (auto _ : state) benchmark::DoNotOptimize(app::RenderChartImage(c.chart.Chart()));
 }
 BENCHMARK(BM_ExportChartRender)->Unit(benchmark::kMillisecond);
 
 void BM_ExportChartGifBytes(benchmark::State& state) {
   ExportChart c;
-  const QImage image = app::RenderChartImage(c.chart);
+  const QImage image = app::RenderChartImage(c.chart.Chart());
   for (auto _ : state) {
     const gif::TBitmap bitmap = app::BitmapFromImage(image);
     gif::TGIFAnimator holder;
@@ -161,14 +157,12 @@ BENCHMARK(BM_ExportChartGifBytes)->Unit(benchmark::kMillisecond);
 // Every file goes through a temporary file, fsync and rename, so the wall time includes the disk.
 void BM_ExportOneRecordReportAndFourGifs(benchmark::State& state) {
   QTemporaryDir out;
-  const std::filesystem::path folder = out.path().toStdString();
+  app::ExportSettings settings;
+  settings.folder = out.path().toStdString();
   const std::vector<std::filesystem::path> records{kRecord.toStdString()};
   for (auto _ : state) {
-    const int status = app::RunExport(
-        folder, records, std::cerr,
-        [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
-          app::ExportCharts(loaded.Record, target);
-        });
+    const int status = app::RunExport(settings, records, std::cerr,
+                                      [] { return std::make_unique<app::QtChartEncoder>(); });
     if (status != 0) state.SkipWithError("export failed");
   }
 }
@@ -192,7 +186,7 @@ int main(int argc, char** argv) {
   app::AfterQtStartup();
   double firstWindowMs;
   {
-    app::TForm1 form(Services(), QDir::tempPath() + "/");
+    app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
     app::TAboutBox about;
     form.SetAboutBox(&about);
     ShowAndPaint(form);

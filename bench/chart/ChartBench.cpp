@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "stroopchart/StroopChart.h"
+#include "tests/support/RecordingCanvas.h"
 #include "tools/render-chart/SampleChartData.h"
 
 #ifdef STROOP_BENCH_QPAINTER
@@ -18,14 +18,13 @@ namespace {
 
 // The main window's chart filled with `count` sample stimuli, painted once.
 struct MainChart {
-  MainChart(std::unique_ptr<chart::TChartCanvas> canvas, int count) {
-    chart.SetCanvas(std::move(canvas));
-    chart::SetUpMainChart(chart, series);
-    samples::FillSampleChart(chart, series, count);
+  MainChart(std::unique_ptr<chart::TChartCanvas> canvas, int count) : stroop(std::move(canvas)) {
+    stroop.ShowSubtest(samples::SampleChartRecord(count), 1);
     chart.Paint();
   }
-  chart::TChart chart;
-  chart::TMainChartSeries series;
+  stroopchart::StroopChart stroop;
+  chart::TChart& chart = stroop.Chart();
+  stroopchart::TMainChartSeries& series = stroop.Series();
 };
 
 void PaintLoop(benchmark::State& state, MainChart& main) {

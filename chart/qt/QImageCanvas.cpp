@@ -40,7 +40,7 @@ Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
   return Qt::SolidPattern;
 }
 
-// Dash patterns of the device's 1-pixel styled pens, in pixels (on, off, ...).
+// Dash patterns of 1-pixel styled pens, in pixels (on, off, ...).
 QList<qreal> DashPattern(TPenStyle style) {
   switch (style) {
     case psDash: return {18, 6};
@@ -95,7 +95,7 @@ const QFontMetrics& QImageCanvas::Metrics() {
     metricsFont_ = Font();
     const QFont font = QtFont(Font());
     metrics_ = std::make_unique<QFontMetrics>(font);
-    // The whole cell, rounded up as the device reports it: 13 pixels for an 11-pixel Arial,
+    // The whole cell, ascent plus descent rounded up once: 13 pixels for an 11-pixel Arial,
     // where rounding ascent and descent separately would give 12.
     const QFontMetricsF exact(font);
     cellHeight_ = static_cast<int>(std::ceil(exact.ascent() + exact.descent()));
@@ -140,7 +140,7 @@ void QImageCanvas::ApplyPen() {
     else if (const QList<qreal> dashes = DashPattern(p.Style); !dashes.isEmpty())
       pen.setDashPattern(dashes);
   } else {
-    // Wider device pens are always solid.
+    // Pens wider than one pixel always draw solid lines.
     pen.setWidth(p.Width);
   }
   painter.setPen(pen);
@@ -175,11 +175,11 @@ void QImageCanvas::DrawAlignedText(int x, int y, const QString& text, bool opaqu
   const QFontMetrics& fm = Metrics();
   const unsigned align = TextAlign();
   int left = x;
-  if ((align & TA_CENTER) == TA_CENTER)
+  if ((align & kAlignCenter) == kAlignCenter)
     left = x - fm.horizontalAdvance(text) / 2;
-  else if (align & TA_RIGHT)
+  else if (align & kAlignRight)
     left = x - fm.horizontalAdvance(text);
-  const int top = (align & TA_BOTTOM) ? y - cellHeight_ : y;
+  const int top = (align & kAlignBottom) ? y - cellHeight_ : y;
   QPainter& painter = Painter();
   // An opaque background fills the text's cell in the background colour first.
   if (opaque)
@@ -212,7 +212,8 @@ void QImageCanvas::Rectangle(int x0, int y0, int x1, int y1) {
   ApplyBackground();
   QPainter& painter = Painter();
   if (Pen().Style == psClear) {
-    // Without a pen the device fills one pixel less on the right and at the bottom.
+    // Without a pen the fill is one pixel smaller on the right and at the bottom, where the
+    // outline would have been.
     painter.fillRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), painter.brush());
     return;
   }
@@ -240,7 +241,7 @@ void QImageCanvas::Line(int x0, int y0, int x1, int y1) {
 
 void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
   // Stepped here rather than by QPainter, which leaves out the pixel with the larger coordinate
-  // whichever way the line runs; the device leaves out the end point itself.
+  // whichever way the line runs; a chart line leaves out its end point itself.
   const TCanvasPen& p = Pen();
   const QList<qreal> pattern = p.SmallDots ? QList<qreal>{1, 1} : DashPattern(p.Style);
   std::vector<QPoint>& ink = inkPixels_;

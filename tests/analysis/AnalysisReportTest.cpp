@@ -4,9 +4,9 @@
 #include "analysis/AnalysisReport.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
-#include "tests/analysis/TestRecord.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TestRecord.h"
 
 namespace analysis {
 namespace {
@@ -23,7 +23,7 @@ const char* const ImageryStart =
 
 // The report for a record whose totals are given; the other inputs are the standard test record's.
 std::vector<std::string> ReportFor(double t1, double t2, double t3, double t4) {
-  const LineBuffer lines(test::StandardRecordLines());
+  const LineBuffer lines(testsupport::StandardRecordLines());
   RecordData record;
   record.SubjectLine = std::string(lines.Line(1));
   record.SubtestTime[1] = t1;
@@ -36,7 +36,7 @@ std::vector<std::string> ReportFor(double t1, double t2, double t3, double t4) {
 TEST(AnalysisReport, FullReportByteForByte) {
   runtime::SeparatorGuard guard('.', ',');
   const std::vector<std::string> report = ReportFor(105, 92, 107, 117);
-  const std::vector<std::string> record = test::StandardRecordLines();
+  const std::vector<std::string> record = testsupport::StandardRecordLines();
   const std::vector<std::string> expected = {
       record[0],
       record[1],
@@ -129,7 +129,7 @@ TEST(AnalysisReport, UsesTheCurrentDecimalSeparator) {
 
 TEST(AnalysisReport, ZeroSecondTotalStopsAfterLine29) {
   runtime::SeparatorGuard guard('.', ',');
-  const LineBuffer lines(test::StandardRecordLines());
+  const LineBuffer lines(testsupport::StandardRecordLines());
   for (const double t1 : {105.0, 0.0}) {
     RecordData record;
     record.SubtestTime[1] = t1;

@@ -7,6 +7,7 @@
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TempFolder.h"
 
 namespace analysis {
 namespace {
@@ -17,18 +18,14 @@ TEST(ReportFile, CrLfAfterEveryLineTheLastIncluded) {
 }
 
 TEST(ReportFile, SavesAndReplaces) {
-  const auto folder =
-      std::filesystem::temp_directory_path() /
-      ("stroop-report-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
+  const testsupport::TempFolder folder;
   const auto file = folder / "0507 Stroop.txt";
   SaveReportFile(file, {"first", "version"});
   SaveReportFile(file, {"a \xC0\xDF", "b"});
-  EXPECT_EQ(runtime::ReadFileBytes(file), "a \xC0\xDF\r\nb\r\n");
+  EXPECT_EQ(testsupport::ReadFile(file), "a \xC0\xDF\r\nb\r\n");
   const auto nowhere = folder / "missing" / "x.txt";
   EXPECT_THROW_MSG(SaveReportFile(nowhere, {"x"}), runtime::EFCreateError,
                    "Cannot create file " + nowhere.string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The scripted services and the fixture that builds the real main window around them.
 #include "tests/app/WindowFixture.h"
 
-#include <QFile>
+#include <QApplication>
 
-#include "runtime/Cp1251.h"
-#include "tests/analysis/TestRecord.h"
+#include "runtime/TextFile.h"
 
 namespace app::test {
 
@@ -20,6 +19,11 @@ std::optional<QString> ScriptedDialogs::Run(const TFileDialog& dialog, QWidget*)
   return name;
 }
 
+void RecordingPrompts::ShowError(QWidget*, const QString& text) {
+  errors.push_back(text);
+  waitCursorAtError.push_back(QApplication::overrideCursor() != nullptr);
+}
+
 bool RecordingPrompts::Confirm(QWidget*, const QString& text) {
   questions.push_back(text);
   if (answers.empty()) return false;
@@ -29,42 +33,21 @@ bool RecordingPrompts::Confirm(QWidget*, const QString& text) {
 }
 
 WindowFixture::WindowFixture()
-    : form(WindowServices{dialogs, prompts, [this] { return cursor; }}, Folder()) {
+    : form(WindowServices{dialogs, prompts, [this] { return cursor; }, documentsDir.Path()},
+           exeDir.Path() / "") {
   form.SetAboutBox(&about);
-  QDir(exeDir.path()).mkdir("Data");
+  std::filesystem::create_directory(exeDir / "Data");
 }
 
 QString WindowFixture::WriteRecord(const QString& name, const std::vector<std::string>& lines) {
-  const QString path = Folder() + "Data/" + name;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return path;
-  for (const std::string& line : lines) {
-    file.write(line.data(), static_cast<qint64>(line.size()));
-    file.write("\r\n");
-  }
-  return path;
+  const std::filesystem::path path = exeDir.Write(
+      std::filesystem::path("Data") / name.toStdString(), runtime::JoinLinesCrLf(lines));
+  return QString::fromStdString(path.string());
 }
 
 void WindowFixture::Open(const QString& path) {
   dialogs.answers.push_back(path);
   form.mmOpen->trigger();
-}
-
-std::vector<std::string> RecordOf(const std::string& code, int stimuli) {
-  const char* totals[4] = {"105", " 92", "107", "117"};
-  std::vector<analysis::test::Row> rows;
-  for (int i = 0; i < stimuli; ++i)
-    rows.push_back({i % 3, i % 3, 0.5 + 0.01 * i, (i + 1) % 3, (i + 1) % 3, 0.6, (i + 1) % 3, 0.7,
-                    i % 2 == 0 ? i % 3 : (i + 2) % 3, 0.8 + 0.02 * i});
-  std::vector<std::string> lines = analysis::test::RecordLines(totals, rows);
-  lines[1] =
-      runtime::Cp1251FromUtf8("Код: " + code + "  Имя: Петров П.П.  Дата ПФО: 01.02.2026 10:00:00");
-  lines[2] = code;
-  return lines;
-}
-
-QString FromCp1251(const std::string& bytes) {
-  return QString::fromStdString(runtime::Cp1251ToUtf8(bytes));
 }
 
 }  // namespace app::test

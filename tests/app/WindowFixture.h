@@ -1,11 +1,9 @@
 // The real main window with its desktop services replaced: scripted file dialogs, recorded message
-// boxes and a cursor position the test sets. Records are written into a temporary executable
-// folder.
+// boxes, a cursor position the test sets and a documents folder of its own. Records are written
+// into a temporary executable folder.
 #pragma once
 
-#include <QDir>
 #include <QPoint>
-#include <QTemporaryDir>
 #include <deque>
 #include <optional>
 #include <string>
@@ -15,6 +13,7 @@
 #include "app/TFileDialog.h"
 #include "app/TForm1.h"
 #include "app/UserPrompts.h"
+#include "tests/support/TempFolder.h"
 
 namespace app::test {
 
@@ -32,13 +31,17 @@ class ScriptedDialogs : public FileDialogRunner {
   std::optional<QString> Run(const TFileDialog& dialog, QWidget*) override;
 };
 
-// Keeps every error text and question; answers questions from a script (No when it runs out).
+// Keeps every error text, whether the wait cursor was still up when it showed, every note and
+// every question; answers questions from a script (No when it runs out).
 class RecordingPrompts : public UserPrompts {
  public:
   std::vector<QString> errors;
+  std::vector<bool> waitCursorAtError;
+  std::vector<QString> notes;
   std::vector<QString> questions;
   std::deque<bool> answers;
-  void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+  void ShowError(QWidget*, const QString& text) override;
+  void ShowNote(QWidget*, const QString& text) override { notes.push_back(text); }
   bool Confirm(QWidget*, const QString& text) override;
 };
 
@@ -50,20 +53,16 @@ class WindowFixture {
   QString WriteRecord(const QString& name, const std::vector<std::string>& lines);
   // "Data" with the file chosen in the dialog.
   void Open(const QString& path);
-  QString Folder() const { return QDir(exeDir.path()).absolutePath() + "/"; }
+  QString Folder() const { return QString::fromStdString(exeDir.Path().string()) + "/"; }
+  QString Documents() const { return QString::fromStdString(documentsDir.Path().string()) + "/"; }
 
-  QTemporaryDir exeDir;
+  testsupport::TempFolder exeDir;
+  testsupport::TempFolder documentsDir;
   ScriptedDialogs dialogs;
   RecordingPrompts prompts;
   QPoint cursor;
   TForm1 form;
   TAboutBox about;
 };
-
-// The standard test record (totals 105, 92, 107, 117; two stimuli) with another subject's code and
-// line.
-std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
-
-QString FromCp1251(const std::string& bytes);
 
 }  // namespace app::test

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 

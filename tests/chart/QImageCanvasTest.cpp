@@ -162,7 +162,7 @@ TEST_F(QImageCanvasTest, TextAlignmentPlacesTheInkAroundTheReferencePoint) {
   canvas.Brush() = {clWhite, bsSolid};
   canvas.FillRect(TRect{0, 0, 60, 40});
   canvas.Font() = TCanvasFont{"Arial", -11, clBlack, 0};
-  canvas.SetTextAlign(TA_RIGHT | TA_BOTTOM);
+  canvas.SetTextAlign(kAlignRight | kAlignBottom);
   canvas.TextOut(30, 20, "W");
   Done();
   int minX = 99, maxX = -1, minY = 99, maxY = -1;

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "chart/ChartException.h"
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {
@@ -109,7 +109,7 @@ TEST_F(AxisTest, ExplicitIncrementIsOnlyEverSteppedUp) {
 TEST_F(AxisTest, NoPixelLengthGivesTheMinimumIncrement) {
   TChartAxis& left = chart.LeftAxis();
   Place(left, 0, 10, TRect{0, 0, 50, 0});
-  EXPECT_DOUBLE_EQ(left.CalcIncrement(canvas), MinAxisIncrement);
+  EXPECT_DOUBLE_EQ(left.CalcIncrement(canvas), kMinAxisIncrement);
 }
 
 TEST_F(AxisTest, LabelsRunFromTheTopDownWithTicksAtEach) {
@@ -181,7 +181,7 @@ TEST_F(AxisTest, TenThousandLabelsOrMoreDrawNone) {
   EXPECT_TRUE(bottom.TickPositions().empty());
   Place(bottom, 0, 9999, TRect{0, 0, 500, 50});
   bottom.Draw(canvas, TRect{0, 0, 500, 50});
-  EXPECT_EQ(bottom.TickPositions().size(), static_cast<std::size_t>(MaxAxisTicks));
+  EXPECT_EQ(bottom.TickPositions().size(), static_cast<std::size_t>(kMaxAxisTicks));
 }
 
 TEST_F(AxisTest, LabelFormatsRoundHalvesAwayFromZero) {

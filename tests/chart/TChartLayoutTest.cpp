@@ -10,12 +10,15 @@
 #include <string>
 
 #include "chart/ChartException.h"
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
+#include "stroopchart/MainChartSetup.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {
+
+using stroopchart::SetUpMainChart;
+using stroopchart::TMainChartSeries;
 
 class ChartLayout : public ::testing::Test {
  protected:
@@ -73,10 +76,8 @@ TEST_F(ChartLayout, MarginsArePercentagesRoundedLikeMulDiv) {
 
 TEST_F(ChartLayout, MarginIndexOrderIsLeftTopRightBottom) {
   for (int i = 0; i < 4; ++i) chart.SetMargin(i, i + 1);
-  EXPECT_EQ(chart.MarginLeft(), 1);
-  EXPECT_EQ(chart.MarginTop(), 2);
-  EXPECT_EQ(chart.MarginRight(), 3);
-  EXPECT_EQ(chart.MarginBottom(), 4);
+  // 1 % of 1023, 2 % of 369, 3 % of 1023 (30.69), 4 % of 369 (14.76).
+  EXPECT_EQ(PaintAndGetPlotRect(), (TRect{10, 7, 1023 - 31, 369 - 15}));
   EXPECT_THROW(chart.SetMargin(4, 1), runtime::EListError);
 }
 
@@ -199,6 +200,10 @@ TEST_F(ChartLayout, EveryChangeInvalidatesOnceAndEqualValuesNotAtAll) {
       {"axis caption", [&] { chart.BottomAxis().Title().SetCaption("a"); }, 1},
       {"same caption", [&] { chart.BottomAxis().Title().SetCaption("a"); }, 0},
       {"axis grid", [&] { chart.LeftAxis().Grid().SetVisible(false); }, 1},
+      {"automatic", [&] { chart.LeftAxis().SetAutomatic(false); }, 1},
+      {"same automatic", [&] { chart.LeftAxis().SetAutomatic(false); }, 0},
+      {"wall brush", [&] { chart.BackWall().Brush().SetColor(clRed); }, 1},
+      {"same wall brush", [&] { chart.BackWall().Brush().SetColor(clRed); }, 0},
       {"labels font", [&] { chart.LeftAxis().LabelsFont().SetColor(clRed); }, 1},
       {"legend", [&] { chart.Legend().SetVisible(false); }, 1},
       {"3-D percent", [&] { chart.SetChart3DPercent(20); }, 1},
@@ -326,7 +331,7 @@ TEST(MainChartLayout, EveryStepTakesItsRoomInOrder) {
       rotatedTitle = true;
       EXPECT_EQ(op.Angle, 90);
       EXPECT_EQ(op.Points[0], (TCanvasPoint{25, (46 + 306) / 2}));
-      EXPECT_EQ(op.TextAlign, TA_CENTER | TA_BOTTOM);
+      EXPECT_EQ(op.TextAlign, kAlignCenter | kAlignBottom);
     }
   EXPECT_TRUE(rotatedTitle);
 }
@@ -391,7 +396,7 @@ TEST(ChartExtremes, HugeInfiniteAndNaNValuesStillFinishThePaint) {
     chart.Invalidate();
     chart.Paint();  // the second layout measures labels with the first one's lengths
     EXPECT_FALSE(chart.ImageDirty()) << c[0] << " " << c[1];
-    EXPECT_LE(chart.LeftAxis().TickPositions().size(), static_cast<std::size_t>(MaxAxisTicks));
+    EXPECT_LE(chart.LeftAxis().TickPositions().size(), static_cast<std::size_t>(kMaxAxisTicks));
   }
 }
 

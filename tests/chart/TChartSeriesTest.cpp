@@ -2,13 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
-#include "chart/RecordingCanvas.h"
 #include "chart/TChart.h"
 #include "chart/TChartSeries.h"
 #include "chart/TLineSeries.h"
 #include "runtime/Errors.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {
@@ -220,6 +222,52 @@ TEST_F(SeriesInChart, JoiningResolvesAxesAndTakesAFreePaletteColour) {
   EXPECT_EQ(chart.CountSeries(), 3);
 }
 
+TEST_F(SeriesInChart, AxesTheSeriesIsDrawnAgainstAndTheAxesShown) {
+  // B, T, L, R: bottom, top, left, right. A custom choice without a custom axis falls back to
+  // the bottom or left axis; "both" shows the two axes of that direction.
+  struct Case {
+    THorizAxis horiz;
+    TVertAxis vert;
+    bool customAxes;  // the top and right axes given as the custom ones
+    std::string drawnAgainst, shown;
+  };
+  const Case cases[] = {
+      // clang-format off
+      {aBottomAxis,      aLeftAxis,       false, "BL", "BL"},
+      {aTopAxis,         aRightAxis,      false, "TR", "TR"},
+      {aBothHorizAxis,   aLeftAxis,       false, "BL", "BTL"},
+      {aBottomAxis,      aBothVertAxis,   false, "BL", "BLR"},
+      {aCustomHorizAxis, aCustomVertAxis, false, "BL", "BL"},
+      {aCustomHorizAxis, aCustomVertAxis, true,  "TR", "TR"},
+      // clang-format on
+  };
+  const std::pair<char, TChartAxis*> axes[] = {{'B', &chart.BottomAxis()},
+                                               {'T', &chart.TopAxis()},
+                                               {'L', &chart.LeftAxis()},
+                                               {'R', &chart.RightAxis()}};
+  auto name = [&](const TChartAxis* axis) {
+    for (const auto& [letter, a] : axes)
+      if (a == axis) return std::string(1, letter);
+    return std::string("?");
+  };
+  for (const Case& c : cases) {
+    TLineSeries s;
+    s.AddPoint(1, 1);
+    s.SetParentChart(&chart);
+    if (c.customAxes) {
+      s.SetCustomHorizAxis(&chart.TopAxis());
+      s.SetCustomVertAxis(&chart.RightAxis());
+    }
+    s.SetHorizAxis(c.horiz);
+    s.SetVertAxis(c.vert);
+    EXPECT_EQ(name(s.HorzAxisObj()) + name(s.VertAxisObj()), c.drawnAgainst);
+    std::string shown;
+    for (const auto& [letter, axis] : axes)
+      if (chart.IsAxisShown(*axis)) shown += letter;
+    EXPECT_EQ(shown, c.shown) << c.drawnAgainst;
+  }
+}
+
 TEST_F(SeriesInChart, LeavingOnDestruction) {
   {
     TLineSeries s;
@@ -259,6 +307,11 @@ TEST_F(SeriesInChart, ChangesRepaintOnlyWhenSomethingChanged) {
       {"line pen style", [&] { s.LinePen().SetStyle(psDashDot); }, 1},
       {"marks arrow", [&] { s.Marks().SetArrowLength(0); }, 1},
       {"multiplier", [&] { s.YValues().SetMultiplier(2); }, 1},
+      {"same multiplier", [&] { s.YValues().SetMultiplier(2); }, 0},
+      {"date-time", [&] { s.XValues().SetDateTime(true); }, 1},
+      {"same date-time", [&] { s.XValues().SetDateTime(true); }, 0},
+      {"vertical axis", [&] { s.SetVertAxis(aRightAxis); }, 1},
+      {"same vertical axis", [&] { s.SetVertAxis(aRightAxis); }, 0},
       {"order only", [&] { s.XValues().SetOrder(loNone); }, 0},
       {"clear", [&] { s.RemoveAllPoints(); }, 1},
   };

@@ -1,6 +1,7 @@
 // Line series drawing: segment colours, markers on top, null and off-range points, edges, stairs.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "PixelChart.h"
@@ -176,6 +177,48 @@ TEST_F(LineDraw, FirstVisiblePointJoinsTheLeftEdge) {
                     }));
   EXPECT_EQ(series.FirstVisible(), 1);
   EXPECT_EQ(series.LastVisible(), 2);
+}
+
+TEST(LineDrawStart, FirstVisiblePointStartsAtTheEdgeOrAtItsNeighbour) {
+  // X 100..500 on 400 pixels; points at X 50 (off the plot), 150 and 250. The segment into the
+  // first visible point starts where the line from its left neighbour crosses the plot edge.
+  struct Case {
+    const char* what;
+    std::function<void(PixelChart&, TLineSeries&)> set;
+    std::vector<Op> ops;
+  };
+  const Case cases[] = {
+      {"at the left edge",
+       [](auto&, auto&) {},
+       {Segment(0, 150, 50, 100, clRed), Segment(50, 100, 150, 150, clGreen),
+        Marker(50, 100, clRed), Marker(150, 150, clGreen)}},
+      {"area: at the neighbour itself",
+       [](auto&, auto& s) { s.SetDrawArea(true); },
+       {Segment(-50, 200, 50, 100, clRed), Segment(50, 100, 150, 150, clGreen),
+        Marker(50, 100, clRed), Marker(150, 150, clGreen)}},
+      {"stairs: at the neighbour's height",
+       [](auto&, auto& s) { s.SetStairs(true); },
+       {Segment(0, 200, 50, 200, clRed), Segment(50, 200, 50, 100, clRed),
+        Segment(50, 100, 150, 100, clGreen), Segment(150, 100, 150, 150, clGreen),
+        Marker(50, 100, clRed), Marker(150, 150, clGreen)}},
+      {"inverted axis: at the right edge",
+       [](auto& view, auto&) { view.chart.BottomAxis().SetInverted(true); },
+       {Segment(400, 150, 350, 100, clRed), Segment(350, 100, 250, 150, clGreen),
+        Marker(350, 100, clRed), Marker(250, 150, clGreen)}},
+  };
+  for (const Case& c : cases) {
+    PixelChart view;
+    view.SetRanges(100, 500, 0, 250);
+    TLineSeries series;
+    series.Pointer().SetVisible(true);
+    series.SetParentChart(&view.chart);
+    series.AddPoint(50, 50, "", clGreen);
+    series.AddPoint(150, 150, "", clRed);
+    series.AddPoint(250, 100, "", clGreen);
+    c.set(view, series);
+    view.Paint();
+    EXPECT_EQ(Compact(view.SeriesOps()), c.ops) << c.what;
+  }
 }
 
 TEST_F(LineDraw, NoEdgeSegmentFromANullPoint) {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "chart/ChartException.h"
-#include "chart/RecordingCanvas.h"
 #include "chart/TLineSeries.h"
 #include "chart/TSeriesPointer.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace chart {
 namespace {

@@ -25,13 +25,6 @@ std::string SaveBitmap(const gif::TBitmap& bitmap) {
   return Save(animator.Image());
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
-
 TEST(GIFImage, OnePixelIsExactly799Bytes) {
   const std::string file = SaveBitmap(TrueColor(1, 1, {{10, 20, 30}}));
   std::string expected = "GIF87a" + Bytes({0x01, 0x00, 0x01, 0x00, 0xF7, 0x00, 0x00, 10, 20, 30});
@@ -236,10 +229,10 @@ TEST(GIFImage, WriterErrors) {
       {5, 2, 8, std::vector<gif::TRGBQuad>(256), std::vector<std::uint8_t>(15)},
       {65536, 1, 1, std::vector<gif::TRGBQuad>(2), std::vector<std::uint8_t>(8192)},
   };
-  for (const gif::TIndexedImage& image : unfit) {
+  for (const gif::TIndexedImage& indexed : unfit) {
     gif::TGIFImage holder;
     holder.AddFrame(gif::TBitmap());
-    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(image), gif::EInvalidGraphicOperation,
+    EXPECT_THROW_MSG(holder.Frames()[0]->EncodeIndexedImage(indexed), gif::EInvalidGraphicOperation,
                      Cp("Ошибка кодировки данных в формат GIF"));
   }
   EXPECT_TRUE(out.empty());
@@ -292,7 +285,7 @@ TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
   }
   gif::TGIFImage empty;
   EXPECT_THROW(empty.SaveToFile(path), gif::EInvalidGraphicOperation);
-  EXPECT_EQ(ReadFile(path), "old contents");
+  EXPECT_EQ(testsupport::ReadFile(path), "old contents");
   empty.AddFrame(gif::TBitmap());  // a frame without pixels: no file at all, not an empty one
   EXPECT_THROW(empty.SaveToFile(folder / "new.gif"), gif::EInvalidGraphicOperation);
   EXPECT_FALSE(std::filesystem::exists(folder / "new.gif"));
@@ -301,7 +294,7 @@ TEST(GIFImage, SaveToFileReplacesOnlyWhenComplete) {
   const gif::TBitmap bitmap = TrueColor(1, 1, {{10, 20, 30}});
   image.Assign(&bitmap);
   image.SaveToFile(path);
-  EXPECT_EQ(ReadFile(path), SaveBitmap(bitmap));
+  EXPECT_EQ(testsupport::ReadFile(path), SaveBitmap(bitmap));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                           std::filesystem::directory_iterator()),
             1);

@@ -6,32 +6,29 @@
 #include <memory>
 #include <string>
 
-#include "ExtremeRecord.h"
 #include "analysis/LineBuffer.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
 #include "gif/GIFImage.h"
+#include "stroopchart/StroopChart.h"
+#include "tests/support/ExtremeRecord.h"
 
 namespace reliability {
 namespace {
 
+using testsupport::ExtremeRecord;
+
 // Plots, renders and encodes the chart of every subtest of the record.
 void DrawAllSubtests(const ExtremeRecord& source) {
-  analysis::RecordData record =
+  const analysis::RecordData record =
       analysis::LoadRecord(analysis::LineBuffer::FromBytes(source.Bytes())).Record;
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    record.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, record);
-    const QImage image = app::RenderChartImage(chart);
-    EXPECT_EQ(image.width(), chart.Width());
-    EXPECT_EQ(image.height(), chart.Height());
+    chart.ShowSubtest(record, s);
+    const QImage image = app::RenderChartImage(chart.Chart());
+    EXPECT_EQ(image.width(), chart.Chart().Width());
+    EXPECT_EQ(image.height(), chart.Chart().Height());
     const gif::TBitmap bitmap = app::BitmapFromImage(image);
     gif::TGIFImage gifImage;
     gifImage.Assign(&bitmap);

@@ -1,21 +1,21 @@
 // Extreme records: huge, negative and equal reaction times, 100,000 stimuli, every answer wrong,
 // one stimulus, overflowing SD bands. Each loads, reports, plots and paints all four subtests
-// without a crash or a hang, and nothing is drawn beyond the device's pixel range.
+// without a crash or a hang, and no line reaches beyond the pixel range the chart draws in.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "ExtremeRecord.h"
 #include "analysis/LineBuffer.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
+#include "stroopchart/StroopChart.h"
+#include "tests/support/ExtremeRecord.h"
+#include "tests/support/RecordedStroopChart.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 using analysis::LoadedRecord;
 
@@ -23,8 +23,8 @@ LoadedRecord Load(const ExtremeRecord& record) {
   return analysis::LoadRecord(analysis::LineBuffer::FromBytes(record.Bytes()));
 }
 
-// The device draws only within -32766..32766; the line series skips points whose pixel is further
-// out.
+// The chart draws only within -32766..32766 pixels; the line series skips points whose pixel is
+// further out.
 bool OnDevice(int v) { return v > -32767 && v < 32767; }
 
 struct PaintedSubtest {
@@ -35,24 +35,17 @@ struct PaintedSubtest {
 };
 
 // Plots and paints every subtest as the window does, and checks each paint's recorded lines.
-std::vector<PaintedSubtest> PaintAll(analysis::RecordData record) {
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  auto owned = std::make_unique<chart::RecordingCanvas>();
-  chart::RecordingCanvas* canvas = owned.get();
-  chart.SetCanvas(std::move(owned));
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(record.SubjectLine);
+std::vector<PaintedSubtest> PaintAll(const analysis::RecordData& record) {
+  testsupport::RecordedStroopChart stroop;
+  chart::TChart& chart = stroop.Chart();
+  chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   std::vector<PaintedSubtest> out;
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    record.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, record);
-    canvas->ClearOps();
-    chart.Paint();
+    stroop.ShowSubtest(record, s);
+    stroop.Repaint();
     PaintedSubtest p;
-    p.points = series.Series5sec.PointCount();
-    for (const chart::TCanvasOp& op : canvas->Ops())
+    p.points = stimuli.PointCount();
+    for (const chart::TCanvasOp& op : stroop.Canvas().Ops())
       if (op.Kind == chart::TCanvasOpKind::Line &&
           !(OnDevice(op.Box.Left) && OnDevice(op.Box.Top) && OnDevice(op.Box.Right) &&
             OnDevice(op.Box.Bottom)))
@@ -60,11 +53,11 @@ std::vector<PaintedSubtest> PaintAll(analysis::RecordData record) {
     // Hit test a sample of the points (all of them for small records).
     const int step = p.points > 200 ? p.points / 200 : 1;
     for (int i = 0; i < p.points; i += step) {
-      const int x = series.Series5sec.ScreenX(i);
-      const int y = series.Series5sec.ScreenY(i);
+      const int x = stimuli.ScreenX(i);
+      const int y = stimuli.ScreenY(i);
       if (!chart.PlotRect().Contains(x, y)) continue;
       ++p.pointsInside;
-      p.pointsFound += series.Series5sec.PointAtPixel(x, y) >= 0;
+      p.pointsFound += stimuli.PointAtPixel(x, y) >= 0;
     }
     out.push_back(p);
   }
@@ -133,16 +126,12 @@ TEST(ExtremeRecords, EveryAnswerWrongMarksEveryPointRed) {
   ExtremeRecord record(140);
   record.AllAnswersWrong();
   const LoadedRecord loaded = Load(record);
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  analysis::RecordData shown = loaded.Record;
+  stroopchart::StroopChart stroop;
+  const chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   for (int s = 1; s <= 4; ++s) {
-    shown.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, shown);
-    for (int i = 0; i < series.Series5sec.PointCount(); ++i)
-      ASSERT_EQ(series.Series5sec.PointColor(i), chart::clRed)
-          << "subtest " << s << ", point " << i;
+    stroop.ShowSubtest(loaded.Record, s);
+    for (int i = 0; i < stimuli.PointCount(); ++i)
+      ASSERT_EQ(stimuli.PointColor(i), chart::clRed) << "subtest " << s << ", point " << i;
   }
   ExpectDrawnSafely(loaded, 140);
 }

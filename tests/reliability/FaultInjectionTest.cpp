@@ -1,7 +1,7 @@
 // Fault injection on the save and load paths: a folder that is a file, a folder that vanished, a
 // full disk (a file size limit, which stops root too, and /dev/full), a pipe and a device as
-// targets, and records that cannot be read. Each failure raises the framework's message and leaves
-// existing files intact.
+// targets, and records that cannot be read. Each failure raises "Cannot create file" or "Cannot
+// open file" with the path and leaves existing files intact.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -10,49 +10,40 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "ExtremeRecord.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "gif/Bitmap.h"
 #include "gif/GIFImage.h"
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
+#include "tests/support/ExtremeRecord.h"
+#include "tests/support/TempFolder.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 namespace fs = std::filesystem;
 
 class FaultInjection : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("stroop-faults-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
-  static void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
   // Every entry of the test folder, so a stray temporary file shows.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
+    for (const auto& entry : fs::directory_iterator(folder.Path()))
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
 
-  fs::path folder;
+  testsupport::TempFolder folder;
 };
 
 const std::vector<std::string> kReport = {"Результаты", "line two", std::string(5000, 'x')};
@@ -75,7 +66,7 @@ const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> 
 };
 
 TEST_F(FaultInjection, FolderThatIsAFileOrHasVanished) {
-  Write(folder / "plain", "a file, not a folder");
+  folder.Write("plain", "a file, not a folder");
   const fs::path vanished = folder / "Results";
   fs::create_directory(vanished);
   fs::remove(vanished);  // chosen in the dialog, then removed before the save
@@ -90,7 +81,7 @@ TEST_F(FaultInjection, FolderThatIsAFileOrHasVanished) {
       }
     }
   }
-  EXPECT_EQ(runtime::ReadFileBytes(folder / "plain"), "a file, not a folder");
+  EXPECT_EQ(testsupport::ReadFile(folder / "plain"), "a file, not a folder");
   EXPECT_EQ(Entries(), std::vector<std::string>{"plain"});
 }
 
@@ -132,13 +123,13 @@ TEST_F(FaultInjection, FullDiskLeavesTheExistingFileAsItWas) {
         entry.second;  // a plain reference: lambdas cannot capture structured bindings
     SCOPED_TRACE(what);
     const fs::path target = folder / (what + ".out");
-    Write(target, "previous contents");
+    folder.Write(target.filename(), "previous contents");
     // 100 bytes: the report (over 5000) and the GIF (over 100) both run out of room.
     EXPECT_EQ(SaveWithFileSizeLimit(100, [&] { save(target); }), CannotCreate(target));
-    EXPECT_EQ(runtime::ReadFileBytes(target), "previous contents");
+    EXPECT_EQ(testsupport::ReadFile(target), "previous contents");
     // With room enough the same save goes through.
     EXPECT_EQ(SaveWithFileSizeLimit(1 << 20, [&] { save(target); }), "saved");
-    EXPECT_NE(runtime::ReadFileBytes(target), "previous contents");
+    EXPECT_NE(testsupport::ReadFile(target), "previous contents");
   }
   EXPECT_EQ(Entries(), (std::vector<std::string>{"chart.out", "report.out"}));
 }
@@ -179,12 +170,13 @@ TEST_F(FaultInjection, DevicesAndPipesAreWrittenThroughNeverReplaced) {
 
 TEST_F(FaultInjection, RecordsThatCannotBeRead) {
   const fs::path vanished = folder / "vanished.txt";
-  Write(vanished, ExtremeRecord(3).Bytes());
+  folder.Write("vanished.txt", ExtremeRecord(3).Bytes());
   fs::remove(vanished);
   const fs::path pipe = folder / "pipe.txt";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   const fs::path missingFolder = folder / "gone" / "record.txt";
-  for (const fs::path& path : {vanished, pipe, folder, missingFolder, fs::path("/dev/zero")}) {
+  for (const fs::path& path :
+       {vanished, pipe, folder.Path(), missingFolder, fs::path("/dev/zero")}) {
     SCOPED_TRACE(path.string());
     try {
       analysis::LoadRecordFile(path);
@@ -196,7 +188,7 @@ TEST_F(FaultInjection, RecordsThatCannotBeRead) {
   // A record cut short (the disk filled while it was written) fails on its first missing field.
   const std::string whole = ExtremeRecord(3).Bytes();
   for (size_t cut : {size_t{0}, size_t{40}, whole.size() / 2, whole.size() - 30}) {
-    Write(folder / "cut.txt", whole.substr(0, cut));
+    folder.Write("cut.txt", whole.substr(0, cut));
     EXPECT_THROW(analysis::LoadRecordFile(folder / "cut.txt"), runtime::EConvertError) << cut;
   }
 }

@@ -3,29 +3,31 @@
 // chart image when the application is built). The figures are printed; only a generous bound is
 // asserted.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 
-#include "ExtremeRecord.h"
 #include "ProcessMemory.h"
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
-#include "chart/MainChartSetup.h"
-#include "chart/RecordingCanvas.h"
 #include "gif/GIFImage.h"
 #include "runtime/TextFile.h"
+#include "stroopchart/StroopChart.h"
+#include "tests/support/ExtremeRecord.h"
+#include "tests/support/RecordedStroopChart.h"
+#include "tests/support/TempFolder.h"
 
 #ifdef STROOP_RELIABILITY_WITH_APP
+#include <memory>
+
 #include "app/ChartImage.h"
 #include "chart/qt/QImageCanvas.h"
 #endif
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 namespace fs = std::filesystem;
 
@@ -47,48 +49,31 @@ void SaveChartImage(chart::TChart& chart, const fs::path& path) {
 void Cycle(const fs::path& record, const fs::path& out) {
   const analysis::LoadedRecord loaded = analysis::LoadRecordFile(record);
   analysis::SaveReportFile(out / "report.txt", loaded.Report);
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
 #ifdef STROOP_RELIABILITY_WITH_APP
-  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
 #else
-  chart.SetCanvas(std::make_unique<chart::RecordingCanvas>());
+  testsupport::RecordedStroopChart chart;
 #endif
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(loaded.Record.SubjectLine);
-  analysis::RecordData shown = loaded.Record;
   for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    shown.CurrentSubtest = s;
-    analysis::PlotSubtest(chart, series, shown);
-    SaveChartImage(chart, out / ("chart" + std::to_string(s) + ".gif"));
+    chart.ShowSubtest(loaded.Record, s);
+    SaveChartImage(chart.Chart(), out / ("chart" + std::to_string(s) + ".gif"));
   }
 }
 
 TEST(MemoryGrowth, AThousandLoadPlotSaveCyclesKeepResidentMemoryFlat) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("stroop-growth-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  const fs::path record = folder / "7001.txt";
-  {
-    const std::string bytes = ExtremeRecord(140).Bytes();
-    std::FILE* file = std::fopen(record.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
+  const testsupport::TempFolder folder;
+  const fs::path record = folder.Write("7001.txt", ExtremeRecord(140).Bytes());
   // The sanitizer build keeps freed memory in quarantine, so it runs few cycles and LeakSanitizer
   // judges leaks instead.
   const int cycles = kAddressSanitizer ? 30 : 1000;
-  for (int i = 0; i < 20; ++i) Cycle(record, folder);  // caches, fonts and allocator pools settle
+  for (int i = 0; i < 20; ++i) Cycle(record, folder.Path());  // caches, fonts, pools settle
   const std::size_t before = ResidentKiB();
-  for (int i = 0; i < cycles; ++i) Cycle(record, folder);
+  for (int i = 0; i < cycles; ++i) Cycle(record, folder.Path());
   const std::size_t after = ResidentKiB();
   std::printf(
       "[ memory   ] %d load-plot-save cycles: resident %zu KiB before, %zu KiB after (%+ld KiB)\n",
       cycles, before, after, static_cast<long>(after) - static_cast<long>(before));
-  EXPECT_EQ(runtime::ReadFileBytes(folder / "report.txt").empty(), false);
-  fs::remove_all(folder);
+  EXPECT_EQ(testsupport::ReadFile(folder / "report.txt").empty(), false);
   if (kAddressSanitizer) return;
   ASSERT_GT(before, 0u);
   // A leak of even one chart image (about 1 MB of pixels) per cycle would add a gigabyte.

@@ -10,14 +10,16 @@
 #include <QFile>
 #include <functional>
 
-#include "ExtremeRecord.h"
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
 #include "chart/TChart.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/support/ExtremeRecord.h"
 
 namespace reliability {
 namespace {
+
+using testsupport::ExtremeRecord;
 
 using app::test::WindowFixture;
 
@@ -61,7 +63,7 @@ class WindowFaults : public ::testing::Test {
   void ExpectUsable() {
     const size_t errorsBefore = f.prompts.errors.size();
     f.form.mmPlot2->trigger();
-    EXPECT_EQ(f.form.Record().CurrentSubtest, 2);
+    EXPECT_EQ(f.form.CurrentSubtest(), 2);
     chart::TChart& chart = f.form.Chart5sec();
     app::RenderChartImage(chart);  // the hit test works on the last paint
     auto& stimuli = f.form.Chart5secView->Series().Series5sec;

@@ -22,6 +22,21 @@ TEST(FormatSettings, SettersReplaceTheSeparators) {
   EXPECT_EQ(DecimalSeparator(), '.');
 }
 
+TEST(FormatSettings, AChosenDecimalSeparatorMovesAClashingThousandsSeparatorAside) {
+  const struct {
+    char thousands, chosen, thousandsAfter;
+  } cases[] = {
+      {',', ',', '.'}, {'.', '.', ','}, {';', ';', ','},        // a clash
+      {',', '.', ','}, {'.', ',', '.'}, {'\xA0', ',', '\xA0'},  // none: the thousands stay
+  };
+  for (const auto& c : cases) {
+    SeparatorGuard guard('.', c.thousands);
+    ChooseDecimalSeparator(c.chosen);
+    EXPECT_EQ(DecimalSeparator(), c.chosen);
+    EXPECT_EQ(ThousandSeparator(), c.thousandsAfter) << c.thousands << " then " << c.chosen;
+  }
+}
+
 TEST(FormatSettings, CLocaleGivesPointAndCommaAndKeepsTheProcessLocale) {
   SeparatorGuard guard(';', ';');
   setenv("LC_ALL", "C", 1);

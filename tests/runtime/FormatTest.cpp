@@ -4,8 +4,8 @@
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 #include "runtime/Format.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace runtime {
 namespace {

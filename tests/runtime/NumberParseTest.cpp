@@ -3,8 +3,8 @@
 
 #include "runtime/Errors.h"
 #include "runtime/NumberParse.h"
-#include "tests/support/ExpectThrowMessage.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/ExpectThrowMessage.h"
 
 namespace runtime {
 namespace {
@@ -41,6 +41,22 @@ TEST(StrToFloat, UsesTheCurrentDecimalSeparator) {
   EXPECT_EQ(StrToFloat("-1,5E1"), -15);
   EXPECT_THROW_MSG(StrToFloat("  0.75"), EConvertError,
                    "'  0.75' is not a valid floating point value");
+}
+
+TEST(StrToFloatEitherSeparator, TakesAPointOrACommaWhateverTheSetting) {
+  for (const char separator : {'.', ',', ';'}) {
+    SeparatorGuard guard(separator, separator == ',' ? '.' : ',');
+    EXPECT_EQ(StrToFloatEitherSeparator("  0.985"), 0.985) << separator;
+    EXPECT_EQ(StrToFloatEitherSeparator("  0,985"), 0.985) << separator;
+    EXPECT_EQ(StrToFloatEitherSeparator("-1,5E1 "), -15) << separator;
+    const char* refused[] = {"1,000.5", "1.5,", "1,,5", "0;7x", ",", "1 ,5"};
+    for (const char* text : refused) {
+      EXPECT_THROW_MSG(StrToFloatEitherSeparator(text), EConvertError,
+                       std::string("'") + text + "' is not a valid floating point value");
+    }
+  }
+  SeparatorGuard guard(';', ',');  // a separator set on the command line is still taken
+  EXPECT_EQ(StrToFloatEitherSeparator("0;5"), 0.5);
 }
 
 TEST(StrToInt, Accepts) {

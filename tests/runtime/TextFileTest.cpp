@@ -8,6 +8,7 @@
 #include "runtime/Errors.h"
 #include "runtime/TextFile.h"
 #include "tests/support/ExpectThrowMessage.h"
+#include "tests/support/TempFolder.h"
 
 namespace runtime {
 namespace {
@@ -41,35 +42,6 @@ TEST(JoinLinesCrLf, CrLfAfterEveryLine) {
   EXPECT_EQ(JoinLinesCrLf({}), "");
   EXPECT_EQ(JoinLinesCrLf({""}), "\r\n");
   EXPECT_EQ(JoinLinesCrLf({"a", "", "b"}), "a\r\n\r\nb\r\n");
-}
-
-TEST(ReadFileBytes, ReadsExactBytesOrRaisesOpenError) {
-  const auto folder =
-      std::filesystem::temp_directory_path() /
-      ("stroop-textfile-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
-  const auto file = folder / "lines.txt";
-  const std::string bytes("a\r\nb\0\xFF\rc", 8);
-  std::ofstream(file, std::ios::binary) << bytes;
-  EXPECT_EQ(ReadFileBytes(file), bytes);
-  EXPECT_EQ(ReadTextFileLines(file), (Lines{"a", std::string("b\0\xFF", 3), "c"}));
-
-  EXPECT_THROW_MSG(ReadFileBytes(folder / "missing.txt"), EFOpenError,
-                   "Cannot open file " + (folder / "missing.txt").string());
-  EXPECT_THROW_MSG(ReadFileBytes(folder), EFOpenError, "Cannot open file " + folder.string());
-  EXPECT_THROW_MSG(ReadFileBytes("/dev/zero"), EFOpenError, "Cannot open file /dev/zero");
-  std::filesystem::remove_all(folder);
-}
-
-TEST(ReadFileBytes, UnreadableFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
-  const auto file =
-      std::filesystem::temp_directory_path() /
-      ("stroop-unreadable-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  std::ofstream(file) << "140";
-  std::filesystem::permissions(file, std::filesystem::perms::none);
-  EXPECT_THROW_MSG(ReadFileBytes(file), EFOpenError, "Cannot open file " + file.string());
-  std::filesystem::remove(file);
 }
 
 }  // namespace

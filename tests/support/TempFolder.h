@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace testsupport {
@@ -18,8 +19,14 @@ class TempFolder {
   const std::filesystem::path& Path() const { return path_; }
   std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
 
+  // Writes `bytes` into the file `name` in the folder, replacing it, and returns its path.
+  std::filesystem::path Write(const std::filesystem::path& name, std::string_view bytes) const;
+
  private:
   std::filesystem::path path_;
 };
+
+// The whole file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
 
 }  // namespace testsupport

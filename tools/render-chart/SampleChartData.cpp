@@ -1,13 +1,12 @@
-// Deterministic synthetic reaction times, answers and labels for the main chart.
+// Deterministic synthetic reaction times and answers for the main chart.
 #include "tools/render-chart/SampleChartData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "runtime/Cp1251.h"
-#include "runtime/Format.h"
 
 namespace samples {
 
@@ -52,45 +51,31 @@ std::vector<Stimulus> MakeStimuli(int count) {
 
 }  // namespace
 
-void FillSampleChart(chart::TChart& chart, chart::TMainChartSeries& series, int count) {
-  const std::string names[3] = {runtime::Cp1251FromUtf8("Красный"),
-                                runtime::Cp1251FromUtf8("Синий"),
-                                runtime::Cp1251FromUtf8("Зеленый")};
-  const std::string stimulusPiece = runtime::Cp1251FromUtf8("[НЦ] Стимул - ");
-  const std::string answerPiece = runtime::Cp1251FromUtf8(", Ответ - ");
-
+analysis::RecordData SampleChartRecord(int count) {
   const std::vector<Stimulus> stimuli = MakeStimuli(count);
+  analysis::RecordData record;
+  record.SubjectCode = "0507";
+  record.SubjectLine = runtime::Cp1251FromUtf8("0507 Образец О.О. 07.05.2026 10:15:00");
+  record.StimulusCount = count;
   double total = 0;
   int errors = 0;
   for (const Stimulus& s : stimuli) {
+    analysis::TStimulusRow row;
+    row.Stimul1 = static_cast<std::uint8_t>(s.shown);
+    row.Answer[1] = static_cast<std::uint8_t>(s.answer);
+    row.Time[1] = s.time;
+    record.Stimuli.push_back(row);
     total += s.time;
     errors += s.answer != s.shown;
   }
   const double mean = count > 0 ? total / count : 0;
   double squares = 0;
   for (const Stimulus& s : stimuli) squares += (s.time - mean) * (s.time - mean);
-  const double sd = count > 1 ? std::sqrt(squares / (count - 1)) : 0;
-
-  for (int i = 0; i < chart.CountSeries(); ++i) chart.SeriesAt(i)->RemoveAllPoints();
-  for (int c = 1; c <= count; ++c) {
-    const Stimulus& s = stimuli[static_cast<std::size_t>(c - 1)];
-    const std::string label = stimulusPiece + names[s.shown] + answerPiece + names[s.answer];
-    series.Series5sec.AddPoint(c, s.time, label,
-                               s.answer == s.shown ? chart::clGreen : chart::clRed);
-    series.Series5secAv.AddPoint(c, mean, "", chart::clNotSet);
-    series.Series5sec2Dp.AddPoint(c, 2 * sd + mean, "", chart::clNotSet);
-    series.Series5sec2Dm.AddPoint(c, mean - 2 * sd, "", chart::clNotSet);
-  }
-
-  chart.Title().Text().Clear();
-  chart.Title().Text().Add(runtime::Cp1251FromUtf8(
-      "График времени реакции на стимулы - \"Название цвета прямоугольника\" [НЦ]"));
-  chart.Title().Text().Add(runtime::Format(
-      runtime::Cp1251FromUtf8(
-          "Время выполнения - %3.0f сек, Mean - %4.2f сек, SD - %4.2f сек, N ошибок - %d"),
-      {total, mean, sd, errors}));
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(runtime::Cp1251FromUtf8("0507 Образец О.О. 07.05.2026 10:15:00"));
+  record.SubtestTime[1] = total;
+  record.SubtestMean[1] = mean;
+  record.SubtestSD[1] = count > 1 ? std::sqrt(squares / (count - 1)) : 0;
+  record.SubtestErrors[1] = static_cast<std::uint8_t>(std::min(errors, 255));
+  return record;
 }
 
 }  // namespace samples

@@ -1,14 +1,15 @@
-// Synthetic stimuli for the main chart: the render tool and the chart benchmark plot them.
+// A synthetic record for the main chart: the render tool and the chart benchmark show its
+// subtest 1.
 #pragma once
 
-#include "chart/MainChartSetup.h"
+#include "analysis/RecordData.h"
 
 namespace samples {
 
-// Refills the four series with `count` stimuli of subtest 1 the way the subtest plot does: one
-// red (wrong) or green (correct) point per stimulus with its readout label, and the mean and
-// mean +- 2 SD lines with a point per stimulus; then writes the two title lines and a foot line.
-// The same count always gives the same chart.
-void FillSampleChart(chart::TChart& chart, chart::TMainChartSeries& series, int count);
+// `count` stimuli of subtest 1 (the colour shown, the answer, now and then a wrong one, and the
+// reaction time), the subtest's total time, mean, SD and error count (at most 255, the record's
+// field), and a sample subject's identification line. The same count always gives the same
+// record.
+analysis::RecordData SampleChartRecord(int count);
 
 }  // namespace samples

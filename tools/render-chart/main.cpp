@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
+#include "stroopchart/StroopChart.h"
 #include "tools/render-chart/SampleChartData.h"
 
 int main(int argc, char** argv) {
@@ -26,14 +26,11 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  chart::TChart chart;
   auto canvas = std::make_unique<chart::QImageCanvas>();
   chart::QImageCanvas& image = *canvas;
-  chart.SetCanvas(std::move(canvas));
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  samples::FillSampleChart(chart, series, count);
-  chart.Paint();
+  stroopchart::StroopChart chart(std::move(canvas));
+  chart.ShowSubtest(samples::SampleChartRecord(count), 1);
+  chart.Chart().Paint();
 
   if (!image.Image().save(output, "PNG")) {
     std::fprintf(stderr, "render-chart: cannot write %s\n", output.toLocal8Bit().constData());

@@ -1,0 +1,238 @@
+// The main window's chart as the window sets it up: what its settings put on the canvas (size,
+// panel and back wall, the fonts of titles, foot and axis titles, whole-number axis labels, the
+// four series' pens and markers in list order), the markers' margins, a single point, the hover
+// readout, and the settings that draw nothing.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "analysis/RecordData.h"
+#include "runtime/Cp1251.h"
+#include "tests/runtime/SeparatorGuard.h"
+#include "tests/support/RecordedStroopChart.h"
+
+namespace stroopchart {
+namespace {
+
+using namespace chart;
+
+std::string U(const char* utf8) { return runtime::Cp1251FromUtf8(utf8); }
+
+class MainChart : public ::testing::Test {
+ protected:
+  testsupport::RecordedStroopChart stroop;
+  TChart& chart = stroop.Chart();
+  TMainChartSeries& series = stroop.Series();
+};
+
+// Subtest 1 with three stimuli: blue shown and named, red shown and green named (wrong), green
+// shown and named.
+analysis::RecordData ThreeStimuli() {
+  analysis::RecordData r;
+  r.SubjectLine = U("Код: 0507  Имя: Иванов И.И.");
+  r.StimulusCount = 3;
+  const int shown[] = {1, 0, 2}, named[] = {1, 2, 2};
+  const double times[] = {0.6, 1.4, 0.9};
+  for (int c = 0; c < 3; ++c) {
+    analysis::TStimulusRow row;
+    row.Stimul1 = static_cast<uint8_t>(shown[c]);
+    row.Answer[1] = static_cast<uint8_t>(named[c]);
+    row.Time[1] = times[c];
+    r.Stimuli.push_back(row);
+  }
+  r.SubtestTime[1] = 105;
+  r.SubtestMean[1] = 0.8;
+  r.SubtestSD[1] = 0.1;
+  r.SubtestErrors[1] = 1;
+  return r;
+}
+
+// The operations drawn between each ClipRectangle and its UnClipRectangle: one group per series.
+std::vector<std::vector<TCanvasOp>> SeriesGroups(const std::vector<TCanvasOp>& ops) {
+  std::vector<std::vector<TCanvasOp>> groups;
+  bool inside = false;
+  for (const TCanvasOp& op : ops) {
+    if (op.Kind == TCanvasOpKind::ClipRectangle) {
+      groups.emplace_back();
+      inside = true;
+    } else if (op.Kind == TCanvasOpKind::UnClipRectangle) {
+      inside = false;
+    } else if (inside) {
+      groups.back().push_back(op);
+    }
+  }
+  return groups;
+}
+
+TEST_F(MainChart, PanelWallTitlesFootAndAxisTextsAsTheWindowShowsThem) {
+  runtime::SeparatorGuard guard('.', ',');
+  stroop.ShowSubtest(ThreeStimuli(), 1);
+  stroop.Repaint();
+  const std::vector<TCanvasOp>& ops = stroop.Canvas().Ops();
+  ASSERT_FALSE(ops.empty());
+  EXPECT_EQ(ops[0].Kind, TCanvasOpKind::PrepareImage);
+  EXPECT_EQ(ops[0].Box, (TRect{0, 0, 1023, 369}));
+  EXPECT_EQ(ops[1].Kind, TCanvasOpKind::FillRect);  // the panel keeps the button face
+  EXPECT_EQ(ops[1].Brush, (TCanvasBrush{clBtnFace, bsSolid}));
+
+  // Margins of 1% of 1023 (10) and 2% of 369 (7); two 17-pixel title lines and a 5-pixel gap
+  // (7 + 39); the foot line and its gap (362 - 22); the bottom axis's 15-pixel title, 13-pixel
+  // labels and 6 for the ticks (340 - 34); the left axis's 15-pixel title, a one-digit label and
+  // its ticks (10 + 33).
+  const TRect plot = chart.PlotRect();
+  EXPECT_EQ(plot, (TRect{43, 46, 1013, 306}));
+  // The back wall: the plotting rectangle filled white, its frame included.
+  int walls = 0;
+  for (const TCanvasOp& op : ops)
+    walls += op.Kind == TCanvasOpKind::Rectangle &&
+             op.Box == TRect{plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1} &&
+             op.Brush == TCanvasBrush{clWhite, bsSolid};
+  EXPECT_EQ(walls, 1);
+
+  // clang-format off
+  const struct {
+    const char* text;
+    TCanvasOpKind kind;
+    int height;
+    TColor color;
+  } texts[] = {
+      {"График времени реакции на стимулы - \"Название цвета прямоугольника\" [НЦ]", TCanvasOpKind::TextOut, -15, clBlue},
+      {"Время выполнения - 105 сек, Mean - 0.80 сек, SD - 0.10 сек, N ошибок - 1", TCanvasOpKind::TextOut, -15, clBlue},
+      {"Код: 0507  Имя: Иванов И.И.", TCanvasOpKind::TextOut, -15, clBlue},  // the foot
+      {"Номер стимула", TCanvasOpKind::TextOut, -13, clBlack},
+      {"Время реакции, сек [Mean+/-2SD]", TCanvasOpKind::RotatedTextOut, -13, clBlack},
+  };
+  // clang-format on
+  for (const auto& t : texts) {
+    SCOPED_TRACE(t.text);
+    int found = 0;
+    for (const TCanvasOp& op : ops) {
+      if (op.Text != U(t.text)) continue;
+      ++found;
+      EXPECT_EQ(op.Kind, t.kind);
+      EXPECT_EQ(op.Font, (TCanvasFont{"Arial", t.height, t.color, 0}));
+    }
+    EXPECT_EQ(found, 1);
+  }
+  // Every other text is an axis label: a whole number ("##0." and "#0."), never a stimulus's
+  // readout label, and no legend or point mark is drawn.
+  int labels = 0;
+  for (const TCanvasOp& op : ops) {
+    if (op.Kind != TCanvasOpKind::TextOut && op.Kind != TCanvasOpKind::RotatedTextOut) continue;
+    bool known = false;
+    for (const auto& t : texts) known = known || op.Text == U(t.text);
+    if (known) continue;
+    ++labels;
+    EXPECT_TRUE(std::regex_match(op.Text, std::regex("-?[0-9]+"))) << op.Text;
+  }
+  EXPECT_GE(labels, 4);
+}
+
+TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
+  stroop.ShowSubtest(ThreeStimuli(), 1);
+  stroop.Repaint();
+  const auto groups = SeriesGroups(stroop.Canvas().Ops());
+  ASSERT_EQ(groups.size(), 4u);
+  const TColor band = 4194368;  // red 64, green 0, blue 64
+  const struct {
+    std::vector<TColor> lines;  // pen colour of each line segment
+    TPenStyle style;
+    std::vector<TColor> markers;  // brush colour of each square marker
+  } expected[] = {
+      {{clRed, clGreen}, psSolid, {clGreen, clRed, clGreen}},  // a segment takes its end's colour
+      {{clBlue, clBlue}, psSolid, {}},
+      {{band, band}, psDashDot, {}},
+      {{band, band}, psDashDot, {}},
+  };
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    std::vector<TColor> lines, markers;
+    for (const TCanvasOp& op : groups[static_cast<size_t>(i)]) {
+      if (op.Kind == TCanvasOpKind::Line) {
+        lines.push_back(op.Pen.Color);
+        EXPECT_EQ(op.Pen.Style, expected[i].style);
+        EXPECT_EQ(op.Pen.Width, 1);
+      } else if (op.Kind == TCanvasOpKind::Rectangle) {
+        markers.push_back(op.Brush.Color);
+        EXPECT_EQ(op.Box.Width(), op.Box.Height());
+      } else {
+        ADD_FAILURE() << "another drawing than lines and square markers";
+      }
+    }
+    EXPECT_EQ(lines, expected[i].lines);
+    EXPECT_EQ(markers, expected[i].markers);
+  }
+}
+
+TEST_F(MainChart, StimuliKeepTheirXOrderWhateverOrderTheyComeIn) {
+  series.Series5sec.AddPoint(3, 0.5);
+  series.Series5sec.AddPoint(1, 0.9);
+  series.Series5sec.AddPoint(2, 0.7);
+  const double xs[] = {1, 2, 3}, ys[] = {0.9, 0.7, 0.5};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(series.Series5sec.PointX(i), xs[i]);
+    EXPECT_EQ(series.Series5sec.PointY(i), ys[i]);  // each time stays with its stimulus
+  }
+}
+
+// These settings are kept as the window makes them but change nothing drawn: the chart is flat,
+// and it neither zooms, pans, pages nor draws a legend, date-time labels or point marks.
+TEST_F(MainChart, SettingsThatDrawNothing) {
+  EXPECT_FALSE(chart.View3D());
+  EXPECT_FALSE(chart.AllowZoom());
+  EXPECT_EQ(chart.AllowPanning(), pmNone);
+  EXPECT_FALSE(chart.ScaleLastPage());
+  EXPECT_FALSE(chart.Legend().Visible());
+  EXPECT_FALSE(chart.LeftAxis().ExactDateTime());
+  EXPECT_FALSE(series.Series5sec.ShowInLegend());
+  const int arrows[] = {0, 8, 8, 8};
+  for (int i = 0; i < 4; ++i) {
+    const TChartSeries& s = *chart.SeriesAt(i);
+    EXPECT_FALSE(s.Marks().Visible()) << i;
+    EXPECT_EQ(s.Marks().ArrowLength(), arrows[i]) << i;
+    EXPECT_EQ(s.XValues().Name(), "X") << i;
+    EXPECT_EQ(s.YValues().Name(), "Y") << i;
+  }
+}
+
+TEST_F(MainChart, MarkersKeepTheExtremePointsFivePixelsInside) {
+  for (int c = 1; c <= 20; ++c) series.Series5sec.AddPoint(c, 0.5 + (c % 7) * 0.1, "", clGreen);
+  chart.Paint();
+  const TChartAxis& bottom = chart.BottomAxis();
+  const TChartAxis& left = chart.LeftAxis();
+  TLineSeries& s = series.Series5sec;
+  EXPECT_EQ(s.ScreenX(0), bottom.PixelStart() + 5);
+  EXPECT_EQ(s.ScreenX(19), bottom.PixelEnd() - 5);
+  EXPECT_EQ(s.ScreenY(5), left.PixelStart() + 5);  // the highest value, 1.1, at c = 6
+  EXPECT_EQ(s.ScreenY(6), left.PixelEnd() - 5);    // the lowest, 0.5, at c = 7
+  EXPECT_LT(bottom.ScaleMin(), 1);
+  EXPECT_GT(bottom.ScaleMax(), 20);
+}
+
+TEST_F(MainChart, SinglePointSitsAtTheAxisCentres) {
+  series.Series5sec.AddPoint(1, 0.8, "", clGreen);
+  chart.Paint();
+  EXPECT_EQ(series.Series5sec.ScreenX(0), chart.BottomAxis().PixelCentre());
+  EXPECT_EQ(series.Series5sec.ScreenY(0), chart.LeftAxis().PixelCentre());
+}
+
+TEST_F(MainChart, HoverFindsTheStimulusUnderTheCursor) {
+  for (int c = 1; c <= 10; ++c)
+    series.Series5sec.AddPoint(c, c % 2 ? 1.0 : 2.0,
+                               runtime::Cp1251FromUtf8("стимул ") + char('0' + c), clGreen);
+  chart.Paint();
+  TLineSeries& s = series.Series5sec;
+  std::optional<TCanvasPoint> cursor;
+  s.CursorClientPos = [&] { return cursor; };
+  cursor = TCanvasPoint{s.ScreenX(3) + 2, s.ScreenY(3) - 3};
+  ASSERT_EQ(s.PointUnderCursor(), 3);
+  EXPECT_EQ(s.PointLabel(3), runtime::Cp1251FromUtf8("стимул 4"));
+  cursor = TCanvasPoint{chart.PlotRect().Left + 1, chart.PlotRect().Bottom - 1};
+  EXPECT_EQ(s.PointUnderCursor(), -1);
+}
+
+}  // namespace
+}  // namespace stroopchart
