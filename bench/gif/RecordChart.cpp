@@ -4,13 +4,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "analysis/PlotSubtest.h"
 #include "analysis/RecordLoader.h"
 #include "app/ChartImage.h"
 #include "app/QtStartup.h"
 #include "bench/gif/Pictures.h"
-#include "chart/MainChartSetup.h"
 #include "chart/qt/QImageCanvas.h"
+#include "stroopchart/StroopChart.h"
 
 namespace gifbench {
 
@@ -27,14 +26,9 @@ gif::TBitmap RecordChartPicture(const std::filesystem::path& record) {
   QGuiApplication application(argc, argv);
   app::AfterQtStartup();
   const analysis::RecordData data = analysis::LoadRecordFile(record).Record;
-  chart::TChart chart;
-  chart::TMainChartSeries series;
-  chart::SetUpMainChart(chart, series);
-  chart.SetCanvas(std::make_unique<chart::QImageCanvas>());
-  chart.Foot().Text().Clear();
-  chart.Foot().Text().Add(data.SubjectLine);
-  analysis::PlotSubtest(chart, series, data);
-  return app::BitmapFromImage(app::RenderChartImage(chart));
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
+  chart.ShowSubtest(data, 1);
+  return app::BitmapFromImage(app::RenderChartImage(chart.Chart()));
 }
 
 }  // namespace gifbench
