@@ -1,7 +1,10 @@
 // Renders the chart off-screen and writes it through the GIF image.
 #include "app/ChartImage.h"
 
+#include <bit>
 #include <cassert>
+#include <cstdint>
+#include <vector>
 
 #include "chart/TChart.h"
 #include "chart/qt/QImageCanvas.h"
@@ -19,17 +22,24 @@ QImage RenderChartImage(chart::TChart& chart) {
 
 gif::TBitmap BitmapFromImage(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  gif::TBitmap bitmap(rgb.width(), rgb.height(), gif::TPixelFormat::pf24bit);
-  for (int y = 0; y < rgb.height(); ++y) {
+  const std::size_t rowBytes = static_cast<std::size_t>(rgb.width()) * 4;
+  std::vector<std::uint8_t> bits;
+  bits.reserve(rowBytes * static_cast<std::size_t>(rgb.height()));
+  for (int y = rgb.height() - 1; y >= 0; --y) {
     const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    std::uint8_t* target = bitmap.ScanLine(y);
-    for (int x = 0; x < rgb.width(); ++x) {
-      *target++ = static_cast<std::uint8_t>(qBlue(source[x]));
-      *target++ = static_cast<std::uint8_t>(qGreen(source[x]));
-      *target++ = static_cast<std::uint8_t>(qRed(source[x]));
+    if constexpr (std::endian::native == std::endian::little) {
+      // An RGB32 pixel is the word 0xffRRGGBB: in memory blue, green, red and an unused byte, as
+      // in a 32-bit bitmap, so whole rows are copied.
+      bits.insert(bits.end(), reinterpret_cast<const std::uint8_t*>(source),
+                  reinterpret_cast<const std::uint8_t*>(source) + rowBytes);
+    } else {
+      for (int x = 0; x < rgb.width(); ++x)
+        bits.insert(bits.end(), {static_cast<std::uint8_t>(qBlue(source[x])),
+                                 static_cast<std::uint8_t>(qGreen(source[x])),
+                                 static_cast<std::uint8_t>(qRed(source[x])), 0});
     }
   }
-  return bitmap;
+  return gif::TBitmap(rgb.width(), rgb.height(), gif::TPixelFormat::pf32bit, std::move(bits));
 }
 
 void SaveChartGif(chart::TChart& chart, const std::filesystem::path& path) {

@@ -17,7 +17,7 @@ namespace app {
 // size.
 QImage RenderChartImage(chart::TChart& chart);
 
-// A 24-bit bottom-up bitmap of the image's pixels.
+// A 32-bit bottom-up bitmap of the image's pixels.
 gif::TBitmap BitmapFromImage(const QImage& image);
 
 // Renders the chart and saves it as a GIF file. The file is replaced only once completely written;

@@ -1,4 +1,4 @@
-// The framework colours under the chart's own names.
+// The colour type and the named colours, usable under the chart namespace.
 #pragma once
 
 #include "runtime/TColor.h"

@@ -1,6 +1,6 @@
-// Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8- and 24-bit, any size, few or many
-// colours). giflib, an independent decoder, must read every output back to the pixels the colour
-// mapping promises.
+// Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8-, 24- and 32-bit, any size, few or
+// many colours). giflib, an independent decoder, must read every output back to the pixels the
+// colour mapping promises.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
@@ -23,27 +23,37 @@ int Distance(const Rgb& a, const Rgb& b) {
   return sum;
 }
 
-// Pixels are drawn from a palette of `inks` colours so that every colour-count regime gets
-// exercised.
-gif::TBitmap TrueColor(FuzzedDataProvider& in, int width, int height, std::vector<Rgb>& topDown) {
+// Pixels are drawn from a palette of `inks` colours, in runs, so that every colour-count regime and
+// runs of every length get exercised; 24- or 32-bit (with a varying unused byte).
+gif::TBitmap TrueColor(FuzzedDataProvider& in, int width, int height, int bits,
+                       std::vector<Rgb>& topDown) {
   std::vector<Rgb> inks(in.ConsumeIntegralInRange<std::size_t>(1, 3000));
   for (Rgb& ink : inks)
     ink = {in.ConsumeIntegral<uint8_t>(), in.ConsumeIntegral<uint8_t>(),
            in.ConsumeIntegral<uint8_t>()};
-  gif::TBitmap bitmap(width, height, gif::TPixelFormat::pf24bit);
+  const int bytes = bits / 8;
+  gif::TBitmap bitmap(width, height,
+                      bits == 32 ? gif::TPixelFormat::pf32bit : gif::TPixelFormat::pf24bit);
+  std::size_t pick = 0;
+  int runLeft = 0;
   for (int y = 0; y < height; ++y) {
     std::uint8_t* row = bitmap.ScanLine(y);
     for (int x = 0; x < width; ++x) {
       // Once the input runs out, colours are taken in turn, so large pictures still have many of
       // them.
-      const std::size_t pick = in.remaining_bytes() > 0
-                                   ? in.ConsumeIntegralInRange<std::size_t>(0, inks.size() - 1)
-                                   : static_cast<std::size_t>(y * width + x) % inks.size();
+      if (in.remaining_bytes() == 0) {
+        pick = static_cast<std::size_t>(y * width + x) % inks.size();
+      } else if (runLeft-- <= 0) {
+        pick = in.ConsumeIntegralInRange<std::size_t>(0, inks.size() - 1);
+        runLeft = in.ConsumeIntegralInRange(0, 40);
+      }
       const Rgb& c = inks[pick];
       topDown.push_back(c);
-      row[3 * x] = c[2];
-      row[3 * x + 1] = c[1];
-      row[3 * x + 2] = c[0];
+      std::uint8_t* pixel = row + bytes * x;
+      pixel[0] = c[2];
+      pixel[1] = c[1];
+      pixel[2] = c[0];
+      if (bytes == 4) pixel[3] = static_cast<std::uint8_t>(x * 7 + y);
     }
   }
   return bitmap;
@@ -100,12 +110,12 @@ void CheckDecoded(const testsupport::DecodedGif& gif, int width, int height, boo
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  const int bitsChoices[] = {1, 4, 8, 24};
-  const int bits = bitsChoices[in.ConsumeIntegralInRange(0, 3)];
+  const int bitsChoices[] = {1, 4, 8, 24, 32};
+  const int bits = bitsChoices[in.ConsumeIntegralInRange(0, 4)];
   const int width = in.ConsumeIntegralInRange(0, 300);
   const int height = in.ConsumeIntegralInRange(0, 200);
   std::vector<Rgb> topDown;
-  const gif::TBitmap bitmap = bits == 24 ? TrueColor(in, width, height, topDown)
+  const gif::TBitmap bitmap = bits >= 24 ? TrueColor(in, width, height, bits, topDown)
                                          : Indexed(in, width, height, bits, topDown);
 
   gif::TGIFImage image;
@@ -118,6 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (width == 0 || height == 0) std::abort();
-  CheckDecoded(testsupport::DecodeWithGiflib(bytes), width, height, bits == 24, topDown);
+  CheckDecoded(testsupport::DecodeWithGiflib(bytes), width, height, bits >= 24, topDown);
   return 0;
 }

@@ -18,6 +18,13 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format)
   if (Indexed()) palette_.resize(std::size_t{1} << BitCount());
 }
 
+TBitmap::TBitmap(int width, int height, TPixelFormat format, std::vector<std::uint8_t> bits)
+    : width_(width), height_(height), format_(format) {
+  if (width < 0 || height < 0 || bits.size() != ImageSize()) throw InvalidBitmapError();
+  if (!Empty()) bits_ = std::make_shared<std::vector<std::uint8_t>>(std::move(bits));
+  if (Indexed()) palette_.resize(std::size_t{1} << BitCount());
+}
+
 const std::uint8_t* TBitmap::ScanLine(int y) const {
   assert(y >= 0 && y < height_);
   if (!bits_) return nullptr;  // a zero-width picture has rows of no bytes

@@ -1,5 +1,5 @@
-// A plain in-memory bitmap: 24-bit blue-green-red pixels or 1-, 4- or 8-bit palette indices, rows
-// stored bottom-up and padded to 4 bytes, as in a Windows BMP file.
+// A plain in-memory bitmap: 24- or 32-bit blue-green-red(-unused) pixels or 1-, 4- or 8-bit palette
+// indices, rows stored bottom-up and padded to 4 bytes, as in a Windows BMP file.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +9,7 @@
 
 namespace gif {
 
-enum class TPixelFormat : int { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24 };
+enum class TPixelFormat : int { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24, pf32bit = 32 };
 
 // One palette entry in BMP order.
 struct TRGBQuad {
@@ -31,13 +31,16 @@ class TBitmap {
   // Zero-filled pixels; an indexed bitmap gets 2^bits black palette entries. Raises EInvalidGraphic
   // for a negative size.
   TBitmap(int width, int height, TPixelFormat format);
+  // The given rows, bottom row first (ImageSize bytes), without filling them first. Raises
+  // EInvalidGraphic for a negative size or rows of another size.
+  TBitmap(int width, int height, TPixelFormat format, std::vector<std::uint8_t> bits);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
   TPixelFormat PixelFormat() const { return format_; }
   int BitCount() const { return static_cast<int>(format_); }
   bool Empty() const { return width_ == 0 || height_ == 0; }
-  bool Indexed() const { return format_ != TPixelFormat::pf24bit; }
+  bool Indexed() const { return BitCount() <= 8; }
 
   std::size_t RowBytes() const { return BmpRowBytes(static_cast<std::size_t>(width_), BitCount()); }
   std::size_t ImageSize() const { return RowBytes() * static_cast<std::size_t>(height_); }
@@ -48,7 +51,7 @@ class TBitmap {
   // All rows as stored, bottom row first; nullptr for an empty bitmap.
   const std::uint8_t* Bits() const;
 
-  // 2, 16 or 256 entries for an indexed bitmap, none for a 24-bit one.
+  // 2, 16 or 256 entries for an indexed bitmap, none for a 24- or 32-bit one.
   const std::vector<TRGBQuad>& Palette() const { return palette_; }
   void SetPaletteEntry(int index, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 

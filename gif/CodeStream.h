@@ -2,65 +2,80 @@
 // bytes, ended by a zero-length block.
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace gif {
 
-// Coder state shared by the encoder and the two writing steps.
-struct LZWCoderState {
-  int CodeSize = 0;                  // bits of the next code
-  std::uint64_t PendingBits = 0;     // bits not yet in the block, lowest first
-  int PendingCount = 0;              // fewer than 32 between calls
-  int BlockLength = 0;               // data bytes in Block after its length byte
-  std::uint8_t Block[1 + 258] = {};  // length byte, 255 data bytes and room for 3 more
+// Where the next code goes: the bits not yet making a whole byte (fewer than 8 between codes) and
+// the next byte. A plain value, so that an encoding loop can keep it in registers.
+struct LZWBitCursor {
+  std::uint64_t Bits = 0;
+  unsigned Count = 0;
+  std::uint8_t* At = nullptr;
+
+  // Stores the pending bits and the code as one 8-byte word, then moves past its whole bytes.
+  void Put(unsigned code, unsigned size) {
+    Bits |= std::uint64_t{code} << Count;
+    Count += size;
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(At, &Bits, 8);
+    } else {
+      for (int i = 0; i < 8; ++i) At[i] = static_cast<std::uint8_t>(Bits >> (8 * i));
+    }
+    const unsigned bytes = Count >> 3;
+    At += bytes;
+    Bits >>= bytes * 8;
+    Count &= 7;
+  }
 };
 
-namespace detail {
-
-// Sends the full sub-block and keeps the bytes beyond its 255 for the next one.
-inline void SendFullBlock(std::string& out, LZWCoderState& state) {
-  state.Block[0] = 255;
-  out.append(reinterpret_cast<const char*>(state.Block), 256);
-  state.BlockLength -= 255;
-  for (int i = 0; i < state.BlockLength; ++i) state.Block[1 + i] = state.Block[256 + i];
-}
-
-}  // namespace detail
-
-// Appends one code of CodeSize bits. Whole bytes move to the block four at a time, and a sub-block
-// leaves for `out` as soon as it holds 255 bytes.
-inline void EmitCode(std::string& out, unsigned code, LZWCoderState& state) {
-  state.PendingBits |= static_cast<std::uint64_t>(code) << state.PendingCount;
-  state.PendingCount += state.CodeSize;
-  if (state.PendingCount < 32) return;
-  std::uint8_t* at = state.Block + 1 + state.BlockLength;
-  const auto bits = static_cast<std::uint32_t>(state.PendingBits);
-  at[0] = static_cast<std::uint8_t>(bits);
-  at[1] = static_cast<std::uint8_t>(bits >> 8);
-  at[2] = static_cast<std::uint8_t>(bits >> 16);
-  at[3] = static_cast<std::uint8_t>(bits >> 24);
-  state.PendingBits >>= 32;
-  state.PendingCount -= 32;
-  state.BlockLength += 4;
-  if (state.BlockLength >= 255) detail::SendFullBlock(out, state);
-}
-
-// Writes the remaining bits, the last, partly filled sub-block (never an empty one) and the
-// zero-length terminator.
-inline void FinishCodeStream(std::string& out, LZWCoderState& state) {
-  for (; state.PendingCount > 0; state.PendingCount -= 8) {
-    state.Block[1 + state.BlockLength++] = static_cast<std::uint8_t>(state.PendingBits);
-    state.PendingBits >>= 8;
-    if (state.BlockLength == 255) detail::SendFullBlock(out, state);
+// Codes collect as plain bytes in a buffer of a few sub-blocks, which leave for the destination
+// with their length bytes once the buffer is full: the destination gets few, large appends.
+class LZWCodeWriter {
+ public:
+  explicit LZWCodeWriter(std::string& destination) : out_(destination) {
+    cursor_.At = buffer_.data();
   }
-  state.PendingCount = 0;
-  if (state.BlockLength > 0) {
-    state.Block[0] = static_cast<std::uint8_t>(state.BlockLength);
-    out.append(reinterpret_cast<const char*>(state.Block), 1 + state.BlockLength);
-    state.BlockLength = 0;
+  LZWCodeWriter(const LZWCodeWriter&) = delete;
+  LZWCodeWriter& operator=(const LZWCodeWriter&) = delete;
+
+  // Appends one code of `size` bits.
+  void EmitCode(unsigned code, unsigned size) {
+    cursor_.Put(code, size);
+    if (Full(cursor_)) cursor_ = SendFullBlocks(cursor_);
   }
-  out.push_back('\0');
-}
+
+  // Writes the remaining bits, the bytes still held as sub-blocks (the last one partly filled,
+  // never empty) and the zero-length terminator.
+  void FinishCodeStream();
+
+  // For loops that keep the cursor in a local: take it, Put codes while Full is false (or Room
+  // allows), send the full blocks, and hand it back before any other call.
+  LZWBitCursor Cursor() const { return cursor_; }
+  void SetCursor(const LZWBitCursor& cursor) { cursor_ = cursor; }
+  bool Full(const LZWBitCursor& cursor) const {
+    return cursor.At >= buffer_.data() + kBufferedBytes;
+  }
+  // Bytes that can still be added before the buffer is full; a code adds at most 2.
+  std::size_t Room(const LZWBitCursor& cursor) const {
+    return static_cast<std::size_t>(buffer_.data() + kBufferedBytes - cursor.At);
+  }
+  // Sends every complete 255-byte sub-block and returns the cursor moved to the bytes kept.
+  LZWBitCursor SendFullBlocks(LZWBitCursor cursor);
+
+ private:
+  static constexpr std::size_t kBufferedBytes = 16 * 255;
+
+  // Sends the first `held` bytes, the last sub-block possibly shorter.
+  void SendBlocks(std::size_t held);
+
+  std::string& out_;
+  LZWBitCursor cursor_;
+  std::array<std::uint8_t, kBufferedBytes + 8> buffer_{};  // 8 bytes of room for a word store
+};
 
 }  // namespace gif

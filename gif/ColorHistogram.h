@@ -1,54 +1,78 @@
-// The counting structure of the popularity colour reduction: up to 2049 masked colours with their
-// pixel counts, found through a 5191-slot open-addressing hash index.
+// The counting structure of the popularity colour reduction: masked colours with their pixel
+// counts, in order of first occurrence, up to a capacity, found through an open-addressing table.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace gif {
 
-inline constexpr int kHistogramColors = 2049;
-inline constexpr int kHistogramSlots = 5191;
-inline constexpr std::uint16_t kEmptySlot = 0xFFFF;
+// A masked colour as blue | green << 8 | red << 16.
+using TColorKey = std::uint32_t;
 
-// Slot where the search for a masked colour starts; ((r+g)(g+b)(b+r)) never exceeds 510^3.
-inline int ColorHash(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  const std::int32_t r = red, g = green, b = blue;
-  return ((r + g) * (g + b) * (b + r)) % kHistogramSlots;
-}
+// The three channel masks of a counting pass: a channel value is ANDed with its mask before it is
+// counted, so a mask with its low bits cleared merges neighbouring shades.
+struct TColorMasks {
+  std::uint8_t Red = 0xFF;
+  std::uint8_t Green = 0xFF;
+  std::uint8_t Blue = 0xFF;
 
-struct THistogramEntry {
-  std::uint8_t Blue = 0;
-  std::uint8_t Green = 0;
-  std::uint8_t Red = 0;
-  std::int64_t Count = 0;  // 64 bits: a picture can have more than 2^31 pixels of one colour
-  std::uint8_t PaletteIndex = 0;
+  TColorKey Word() const { return Blue | Green << 8 | Red << 16; }
+  // The next masks after an overflow: the channels lose their lowest remaining bit in the order
+  // blue, red, green, blue, ... (FF FF FF, FF FF FE, FE FF FE, FE FE FE, FE FE FC, ...).
+  TColorMasks Coarser() const;
+  bool operator==(const TColorMasks&) const = default;
 };
 
-// Allocated once per reduction and cleared in place when it overflows.
-struct ColorHistogram {
-  std::int32_t EntryCount = 0;
-  std::uint8_t RedMask = 0xFF;
-  std::uint8_t GreenMask = 0xFF;
-  std::uint8_t BlueMask = 0xFF;
-  std::array<THistogramEntry, kHistogramColors> Entries{};
-  std::array<std::uint16_t, kHistogramSlots> Slots{};
+class ColorHistogram {
+ public:
+  // Room for `capacity` colours; the table is kept at most half full.
+  explicit ColorHistogram(unsigned capacity);
 
-  // No entries, every slot empty, the given masks.
-  void Clear(std::uint8_t redMask, std::uint8_t greenMask, std::uint8_t blueMask);
-
-  // The slot holding the masked colour, or the empty slot where it belongs. The probe walks down
-  // from the colour's hash slot, wrapping from slot 0 to the last one.
-  int FindSlot(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const {
-    int slot = ColorHash(red, green, blue);
-    for (;;) {
-      const std::uint16_t entry = Slots[static_cast<std::size_t>(slot)];
-      if (entry == kEmptySlot) return slot;
-      const THistogramEntry& e = Entries[entry];
-      if (e.Red == red && e.Green == green && e.Blue == blue) return slot;
-      slot = slot == 0 ? kHistogramSlots - 1 : slot - 1;
+  // Adds `pixels` pixels of the colour; false, adding nothing, when the colour is new and the
+  // histogram is full.
+  bool Add(TColorKey key, std::int64_t pixels) {
+    unsigned slot = Home(key);
+    for (;; slot = (slot + 1) & mask_) {
+      const std::uint64_t held = slots_[slot];
+      if (held == 0) break;
+      if (held >> 32 == (key | kUsed)) {
+        counts_[static_cast<std::uint32_t>(held)] += pixels;
+        return true;
+      }
     }
+    if (keys_.size() == capacity_) return false;
+    slots_[slot] = std::uint64_t{key | kUsed} << 32 | keys_.size();
+    keys_.push_back(key);
+    counts_.push_back(pixels);
+    return true;
   }
+
+  // The entry number of a colour that is in the histogram.
+  unsigned Entry(TColorKey key) const {
+    unsigned slot = Home(key);
+    while (slots_[slot] >> 32 != (key | kUsed)) slot = (slot + 1) & mask_;
+    return static_cast<std::uint32_t>(slots_[slot]);
+  }
+
+  unsigned Size() const { return static_cast<unsigned>(keys_.size()); }
+  TColorKey Key(unsigned entry) const { return keys_[entry]; }
+  std::int64_t Count(unsigned entry) const { return counts_[entry]; }
+
+  // No colours.
+  void Clear();
+
+ private:
+  static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
+
+  unsigned Home(TColorKey key) const { return (key * 0x9E3779B1u) >> shift_; }
+
+  unsigned capacity_;
+  unsigned shift_;
+  unsigned mask_;
+  std::vector<std::uint64_t> slots_;  // (key | kUsed) << 32 | entry number, 0 when empty
+  std::vector<TColorKey> keys_;       // by entry number: order of first occurrence
+  std::vector<std::int64_t> counts_;  // 64 bits: a picture can have more than 2^31 pixels
 };
 
 }  // namespace gif

@@ -1,124 +1,72 @@
 // Counting, choosing and mapping passes of the popularity colour reduction.
 #include "gif/HistogramReduce.h"
 
-#include <bit>
-#include <cstring>
-#include <memory>
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+#include "gif/TrueColorPixel.h"
 
 namespace gif {
 namespace {
 
-// The pixel at `p` as blue | green << 8 | red << 16. Inside a row the next pixel's first byte
-// follows, so one 4-byte load does; the last pixel of a row may end the buffer and is read
-// bytewise.
-std::uint32_t PixelAt(const std::uint8_t* p, bool lastInRow) {
-  if constexpr (std::endian::native == std::endian::little) {
-    if (!lastInRow) {
-      std::uint32_t word;
-      std::memcpy(&word, p, 4);
-      return word & 0xFFFFFF;
-    }
-  }
-  return p[0] | p[1] << 8 | p[2] << 16;
-}
+// Pictures taller than this are first counted on every kSampleStep-th row (see FittingHistogram).
+constexpr int kSampleStep = 8;
+// Room of the one full count: as many colours as the sampled rows may hold, times the step.
+constexpr unsigned kWideCapacity = 2048 * kSampleStep;
 
-// The three masks laid out like a pixel from PixelAt.
-std::uint32_t MaskWord(const ColorHistogram& histogram) {
-  return histogram.BlueMask | histogram.GreenMask << 8 | histogram.RedMask << 16;
-}
-
-std::uint8_t CoarserMask(std::uint8_t mask) { return static_cast<std::uint8_t>(mask << 1); }
-
-}  // namespace
-
-bool CountColors(ColorHistogram& histogram, const TBitmap& source) {
+template <int Bytes>
+bool CountColorsOf(ColorHistogram& histogram, const TBitmap& source, TColorMasks masks,
+                   int rowStep) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
   const std::size_t rowBytes = source.RowBytes();
-  const std::uint8_t* rows = source.Bits();
-  const std::uint32_t masks = MaskWord(histogram);
-  // Charts are mostly long runs of one colour: a run is counted in one go when it ends, which gives
-  // the same counts and skips the hash probes.
-  std::uint32_t runKey = 0xFFFFFFFF;
-  std::uint16_t runEntry = 0;
-  std::int64_t runLength = 0;
-  for (std::int32_t row = 0; row < source.Height(); ++row) {
-    const std::uint8_t* pixel = rows + static_cast<std::size_t>(row) * rowBytes;
-    for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
+  const TColorKey mask = masks.Word();
+  // Pictures are mostly runs of one colour: a run is counted in one go when it ends, which gives
+  // the same counts and the same order of first occurrence, and skips the lookups.
+  TColorKey runKey = TrueColorPixel<Bytes>(source.Bits(), width == 1) & mask;
+  std::int64_t run = 0;
+  for (std::int32_t row = 0; row < source.Height(); row += rowStep) {
+    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * rowBytes;
+    for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
+      const TColorKey key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & mask;
       if (key == runKey) {
-        ++runLength;
+        ++run;
         continue;
       }
-      if (runLength > 0) histogram.Entries[runEntry].Count += runLength;
-      const auto b = static_cast<std::uint8_t>(key), g = static_cast<std::uint8_t>(key >> 8),
-                 r = static_cast<std::uint8_t>(key >> 16);
-      std::uint16_t& entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(r, g, b))];
-      if (entry == kEmptySlot) {
-        if (histogram.EntryCount == kHistogramColors) return false;
-        entry = static_cast<std::uint16_t>(histogram.EntryCount++);
-        histogram.Entries[entry] = THistogramEntry{b, g, r, 0, 0};
-      }
+      if (!histogram.Add(runKey, run)) return false;
       runKey = key;
-      runEntry = entry;
-      runLength = 1;
+      run = 1;
     }
   }
-  if (runLength > 0) histogram.Entries[runEntry].Count += runLength;
+  return histogram.Add(runKey, run);
+}
+
+// The colours of `wide` under the coarser `masks`, merged in order: a merged colour's first entry
+// is where it occurs first. False when they do not fit `fitting`.
+bool Merge(const ColorHistogram& wide, TColorMasks masks, ColorHistogram& fitting) {
+  fitting.Clear();
+  const TColorKey mask = masks.Word();
+  for (unsigned entry = 0; entry < wide.Size(); ++entry)
+    if (!fitting.Add(wide.Key(entry) & mask, wide.Count(entry))) return false;
   return true;
 }
 
-void ChooseColors(ColorHistogram& histogram, TRGBQuad* palette, int colorsWanted) {
-  const int entryCount = histogram.EntryCount;
-  auto& entries = histogram.Entries;
-  int chosen = 0;
-  for (; chosen < colorsWanted && chosen < entryCount; ++chosen) {
-    int best = 0;
-    for (int e = 1; e < entryCount; ++e) {
-      if (entries[static_cast<std::size_t>(e)].Count >
-          entries[static_cast<std::size_t>(best)].Count)
-        best = e;
-    }
-    THistogramEntry& entry = entries[static_cast<std::size_t>(best)];
-    entry.PaletteIndex = static_cast<std::uint8_t>(chosen);
-    entry.Count = 0;
-    palette[chosen] = TRGBQuad{entry.Blue, entry.Green, entry.Red, 0};
-  }
-  for (int i = chosen; i < 256; ++i) palette[i] = TRGBQuad{128, 128, 128, 0};
-
-  for (int e = 0; e < entryCount; ++e) {
-    THistogramEntry& entry = entries[static_cast<std::size_t>(e)];
-    if (entry.Count == 0) continue;
-    std::int32_t bestDistance = 0x30000;  // above the largest possible distance, 3 * 255^2
-    for (int i = 0; i < colorsWanted; ++i) {
-      const std::int32_t dr = entry.Red - palette[i].Red;
-      const std::int32_t dg = entry.Green - palette[i].Green;
-      const std::int32_t db = entry.Blue - palette[i].Blue;
-      const std::int32_t distance = dr * dr + dg * dg + db * db;
-      if (distance < bestDistance) {
-        bestDistance = distance;
-        entry.PaletteIndex = static_cast<std::uint8_t>(i);
-      }
-    }
-  }
-}
-
-void MapColors(const ColorHistogram& histogram, const TBitmap& source, TIndexedImage& destination) {
+template <int Bytes>
+void MapColorsOf(const ColorHistogram& histogram, const std::vector<std::uint8_t>& paletteIndex,
+                 TColorMasks masks, const TBitmap& source, TIndexedImage& destination) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
   const std::size_t sourceRow = source.RowBytes();
   const std::size_t destinationRow = destination.RowBytes();
-  const std::uint32_t masks = MaskWord(histogram);
-  std::uint32_t lastKey = 0xFFFFFFFF;
-  std::uint8_t lastIndex = 0;
+  const TColorKey mask = masks.Word();
+  TColorKey lastKey = histogram.Key(0);
+  std::uint8_t lastIndex = paletteIndex[0];
   for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
-    for (std::size_t x = 0; x < width; ++x, pixel += 3) {
-      const std::uint32_t key = PixelAt(pixel, x + 1 == width) & masks;
+    for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
+      const TColorKey key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & mask;
       if (key != lastKey) {
-        const std::uint16_t entry = histogram.Slots[static_cast<std::size_t>(histogram.FindSlot(
-            static_cast<std::uint8_t>(key >> 16), static_cast<std::uint8_t>(key >> 8),
-            static_cast<std::uint8_t>(key)))];
-        lastIndex = histogram.Entries[entry].PaletteIndex;
+        lastIndex = paletteIndex[histogram.Entry(key)];
         lastKey = key;
       }
       index[x] = lastIndex;
@@ -126,23 +74,104 @@ void MapColors(const ColorHistogram& histogram, const TBitmap& source, TIndexedI
   }
 }
 
-void HistogramReduce(const TBitmap& source, TIndexedImage& destination, int colorsWanted,
-                     std::uint8_t redMask, std::uint8_t greenMask, std::uint8_t blueMask) {
-  // About 23 KB: on the heap, freed on every exit.
-  auto histogram = std::make_unique<ColorHistogram>();
-  histogram->Clear(redMask, greenMask, blueMask);
-  while (!CountColors(*histogram, source)) {
-    if (redMask < greenMask)
-      greenMask = CoarserMask(greenMask);
-    else if (redMask > blueMask)
-      redMask = CoarserMask(redMask);
-    else
-      blueMask = CoarserMask(blueMask);
-    histogram->Clear(redMask, greenMask, blueMask);
+}  // namespace
+
+bool CountColors(ColorHistogram& histogram, const TBitmap& source, TColorMasks masks, int rowStep) {
+  return source.BitCount() == 32 ? CountColorsOf<4>(histogram, source, masks, rowStep)
+                                 : CountColorsOf<3>(histogram, source, masks, rowStep);
+}
+
+ColorHistogram FittingHistogram(const TBitmap& source, TColorMasks& masks) {
+  // Masks under which even every kSampleStep-th row has too many colours would overflow for the
+  // whole picture too: they are passed over at a fraction of the cost.
+  if (source.Height() > kSampleStep) {
+    ColorHistogram sample(kHistogramColors);
+    while (!CountColors(sample, source, masks, kSampleStep)) {
+      masks = masks.Coarser();
+      sample.Clear();
+    }
   }
+  // One full count with room for many more colours; masks that still leave too many then follow
+  // from merging its colours, without another pass over the pixels.
+  ColorHistogram wide(kWideCapacity);
+  while (!CountColors(wide, source, masks)) {
+    masks = masks.Coarser();
+    wide.Clear();
+  }
+  ColorHistogram fitting(kHistogramColors);
+  while (!Merge(wide, masks, fitting)) masks = masks.Coarser();
+  return fitting;
+}
+
+std::vector<std::uint8_t> ChooseColors(const ColorHistogram& histogram, TRGBQuad* palette,
+                                       int colorsWanted) {
+  const unsigned size = histogram.Size();
+  std::vector<std::uint16_t> order(size);
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](std::uint16_t a, std::uint16_t b) {
+    return histogram.Count(a) > histogram.Count(b);
+  });
+  std::vector<std::uint8_t> paletteIndex(size);
+  const unsigned chosen = std::min(size, static_cast<unsigned>(colorsWanted));
+  for (unsigned i = 0; i < 256; ++i) {
+    const TColorKey key = i < chosen ? histogram.Key(order[i]) : 0x808080;
+    palette[i] = TRGBQuad{static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(key >> 8),
+                          static_cast<std::uint8_t>(key >> 16), 0};
+    if (i < chosen) paletteIndex[order[i]] = static_cast<std::uint8_t>(i);
+  }
+  if (chosen == size) return paletteIndex;
+
+  // The nearest of the first `colorsWanted` palette colours, searched outwards from the entries of
+  // the closest red: once the red difference alone is too far, so is everything beyond. Candidates
+  // compare as distance << 8 | index, so the least is the nearest and, on a tie, the lower index
+  // (distances are below 3 * 255^2 < 2^18).
+  std::vector<std::uint32_t> byRed(static_cast<std::size_t>(colorsWanted));
+  for (int p = 0; p < colorsWanted; ++p)
+    byRed[static_cast<std::size_t>(p)] =
+        static_cast<std::uint32_t>(palette[p].Red) << 8 | static_cast<std::uint32_t>(p);
+  std::sort(byRed.begin(), byRed.end());
+  const auto distance = [&](std::int32_t r, std::int32_t g, std::int32_t b, std::uint32_t p) {
+    const std::int32_t dr = r - palette[p].Red, dg = g - palette[p].Green, db = b - palette[p].Blue;
+    return static_cast<std::uint32_t>(dr * dr + dg * dg + db * db) << 8 | p;
+  };
+  for (unsigned i = chosen; i < size; ++i) {
+    const TColorKey key = histogram.Key(order[i]);
+    const std::int32_t b = key & 0xFF, g = key >> 8 & 0xFF,
+                       r = static_cast<std::int32_t>(key >> 16);
+    const auto start = static_cast<std::size_t>(
+        std::lower_bound(byRed.begin(), byRed.end(), static_cast<std::uint32_t>(r) << 8) -
+        byRed.begin());
+    std::uint32_t best = 0xFFFFFFFF;
+    for (std::size_t up = start; up < byRed.size(); ++up) {
+      const std::int32_t dr = static_cast<std::int32_t>(byRed[up] >> 8) - r;
+      if (static_cast<std::uint32_t>(dr * dr) << 8 > best) break;
+      best = std::min(best, distance(r, g, b, byRed[up] & 0xFF));
+    }
+    for (std::size_t down = start; down-- > 0;) {
+      const std::int32_t dr = r - static_cast<std::int32_t>(byRed[down] >> 8);
+      if (static_cast<std::uint32_t>(dr * dr) << 8 > best) break;
+      best = std::min(best, distance(r, g, b, byRed[down] & 0xFF));
+    }
+    paletteIndex[order[i]] = static_cast<std::uint8_t>(best);
+  }
+  return paletteIndex;
+}
+
+void MapColors(const ColorHistogram& histogram, const std::vector<std::uint8_t>& paletteIndex,
+               TColorMasks masks, const TBitmap& source, TIndexedImage& destination) {
+  if (source.BitCount() == 32)
+    MapColorsOf<4>(histogram, paletteIndex, masks, source, destination);
+  else
+    MapColorsOf<3>(histogram, paletteIndex, masks, source, destination);
+}
+
+void HistogramReduce(const TBitmap& source, TIndexedImage& destination, int colorsWanted,
+                     TColorMasks masks) {
+  const ColorHistogram histogram = FittingHistogram(source, masks);
   destination.Palette.resize(256);
-  ChooseColors(*histogram, destination.Palette.data(), colorsWanted);
-  MapColors(*histogram, source, destination);
+  const std::vector<std::uint8_t> paletteIndex =
+      ChooseColors(histogram, destination.Palette.data(), colorsWanted);
+  MapColors(histogram, paletteIndex, masks, source, destination);
 }
 
 }  // namespace gif

@@ -1,110 +1,59 @@
-// The LZW encoder: a string table looked up by (prefix code, pixel), codes growing from the minimum
-// size to 12 bits, and a reset with a Clear code when code 4094 has been assigned.
+// The LZW encoder: a string table looked up by (prefix, pixel), codes growing from the minimum size
+// to 12 bits, and a reset with a Clear code when code 4094 has been assigned.
 #include "gif/LZWEncoder.h"
 
-#include <array>
+#include <algorithm>
 #include <cassert>
 #include <exception>
 #include <memory>
 
 #include "gif/CodeStream.h"
+#include "gif/LZWTables.h"
 #include "runtime/Errors.h"
 
 namespace gif {
 namespace {
 
-constexpr unsigned kResetCode = 4094;
+using lzw::OnePixelTable;
+using lzw::RunAhead;
+using lzw::RunLength;
+using lzw::RunStrings;
+using lzw::StringTable;
+using lzw::Tags;
 
-// No string pending: at the start and right after a reset. Never a table code, so it is never found
-// in the table and always takes the slow path, which starts a new string with the pixel.
-constexpr unsigned kNoString = 4095;
-
-// The codes of the strings seen since the last reset. The code stream depends only on which strings
-// are in the table, so any exact lookup gives the same bytes. Two parts:
-// - strings ending in a pixel below 16 (all of them for 1- and 4-bit pictures; the most frequent
-//   colours of a reduced picture, which come first in its palette) in a direct table of 16 codes
-//   per prefix code: one load, no search;
-// - the rest in an open-addressing hash table whose slot holds (prefix << 8 | pixel) << 12 | code.
-// In both, 0 means absent: table codes start above the End code. A reset clears only what was set.
-class StringTable {
- public:
-  static constexpr unsigned kDirectPixels = 16;
-
-  StringTable() {
-    direct_.fill(0);
-    slots_.fill(0);
-  }
-
-  void Clear() {
-    for (unsigned i = 0; i < usedCount_; ++i) {
-      const std::uint32_t used = used_[i];
-      if (used & kHashed)
-        slots_[used & ~kHashed] = 0;
-      else
-        direct_[used] = 0;
-    }
-    usedCount_ = 0;
-  }
-
-  // The code of prefix + pixel for a pixel below 16, or 0.
-  unsigned FindDirect(unsigned prefix, unsigned pixel) const {
-    return direct_[prefix << 4 | pixel];
-  }
-
-  // The code of prefix + pixel, or 0; on 0, `slot` is where it is to be added.
-  unsigned Find(unsigned prefix, unsigned pixel, unsigned& slot) const {
-    if (pixel < kDirectPixels) {
-      slot = prefix << 4 | pixel;
-      return direct_[slot];
-    }
-    const std::uint32_t key = prefix << 8 | pixel;
-    unsigned at = (key * 0x9E3779B1u) >> (32 - kBits);
-    for (;;) {
-      const std::uint32_t entry = slots_[at];
-      if (entry == 0) break;
-      if (entry >> 12 == key) return entry & 0xFFF;
-      at = (at + 1) & (kSlots - 1);
-    }
-    slot = at;
-    return 0;
-  }
-
-  void Add(unsigned slot, unsigned prefix, unsigned pixel, unsigned code) {
-    if (pixel < kDirectPixels) {
-      direct_[slot] = static_cast<std::uint16_t>(code);
-      used_[usedCount_++] = slot;
-    } else {
-      slots_[slot] = (prefix << 8 | pixel) << 12 | code;
-      used_[usedCount_++] = slot | kHashed;
-    }
-  }
-
- private:
-  static constexpr int kBits = 14;
-  static constexpr unsigned kSlots = 1u << kBits;  // at most a quarter full: 4094 codes
-  static constexpr std::uint32_t kHashed = 0x80000000u;
-  std::array<std::uint16_t, 4096 * kDirectPixels> direct_;
-  std::array<std::uint32_t, kSlots> slots_;
-  std::array<std::uint32_t, 4096> used_;  // where each code since the reset went
-  unsigned usedCount_ = 0;
+// The encoder's variables between pixels. The per-pixel loop copies them into a local and works on
+// that, so that they stay in registers (the code bytes are written through a byte pointer, which
+// the compiler must otherwise assume could change any member).
+struct EncoderState {
+  unsigned pending = 0;      // the tag of the pending string
+  unsigned previous = 0;     // the last pixel read
+  unsigned nextTag = 0;      // the tag of the next code to assign
+  unsigned untilEvent = 0;   // codes to assign before the code size grows or the table resets
+  unsigned untilSettle = 0;  // codes to assign before Settle has to run
+  unsigned budget = 0;       // untilSettle as Settle last set it
+  unsigned codeSize = 0;     // bits of the next code
+  LZWBitCursor cursor;
 };
 
-// The encoder's variables between pixels.
 class Encoder {
  public:
   // 1-bit pixels get 3-bit codes: GIF has no minimum code size below 2.
   Encoder(std::string& destination, int bitCount)
-      : out_(destination),
-        initCodeSize_(bitCount == 1 ? 3 : bitCount + 1),
+      : writer_(destination),
+        initCodeSize_(bitCount == 1 ? 3u : static_cast<unsigned>(bitCount) + 1),
         clearCode_(1u << (initCodeSize_ - 1)),
-        endCode_(clearCode_ + 1) {
-    Restart();
+        endCode_(clearCode_ + 1),
+        emptyTag_(Tags::Of(clearCode_)),
+        strings_(emptyTag_, clearCode_) {
+    state_.cursor = writer_.Cursor();
+    Restart(state_);
   }
 
   // The minimum code size byte and the opening Clear code.
-  void Start() {
-    out_.push_back(static_cast<char>(initCodeSize_ - 1));
-    EmitCode(out_, clearCode_, coder_);
+  void Start(std::string& destination) {
+    destination.push_back(static_cast<char>(initCodeSize_ - 1));
+    Emit(state_, clearCode_);
+    Settle();
   }
 
   // Top row (stored last) first, each row left to right; progress after each row.
@@ -113,81 +62,207 @@ class Encoder {
     const std::size_t width = static_cast<std::size_t>(image.Width);
     const std::size_t rowBytes = image.RowBytes();
     const std::int32_t height = image.Height;
-    const std::uint8_t* rows = image.Rows.data();
-    unsigned prefix = prefix_;
     for (std::int32_t done = 0; done < height; ++done) {
-      const std::uint8_t* row = rows + static_cast<std::size_t>(height - 1 - done) * rowBytes;
-      for (std::size_t x = 0; x < width; ++x) {
-        const unsigned pixel = PixelAt<Bits>(row, x);
-        if (pixel < StringTable::kDirectPixels) {
-          const unsigned extended = table_.FindDirect(prefix, pixel);
-          if (extended != 0) {
-            prefix = extended;
-            continue;
-          }
-        }
-        prefix = Extend(prefix, pixel);
-      }
+      const std::uint8_t* row =
+          image.Rows.data() + static_cast<std::size_t>(height - 1 - done) * rowBytes;
+      if constexpr (Bits == 8)
+        EncodeRow8(row, row + width);
+      else
+        EncodePackedRow<Bits>(row, width);
       if (progress)
         progress(TProgressStage::psRunning,
                  static_cast<int>((static_cast<std::int64_t>(done) + 1) * 100 / height), "");
     }
-    prefix_ = prefix;
   }
 
   // The pending string's code, End, the last sub-block and the terminator.
   void Finish() {
-    if (prefix_ != kNoString) EmitCode(out_, prefix_, coder_);
-    EmitCode(out_, endCode_, coder_);
-    FinishCodeStream(out_, coder_);
+    EncoderState& s = state_;
+    if (s.pending == Tags::kOnePixel)
+      Emit(s, s.previous);
+    else if (s.pending != emptyTag_)
+      Emit(s, Tags::CodeOf(s.pending));
+    Emit(s, endCode_);
+    writer_.SetCursor(s.cursor);
+    writer_.FinishCodeStream();
   }
 
  private:
-  template <int Bits>
-  static unsigned PixelAt(const std::uint8_t* row, std::size_t x) {
-    if constexpr (Bits == 8) return row[x];
-    if constexpr (Bits == 4) return x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
-    if constexpr (Bits == 1) return (row[x / 8] >> (7 - x % 8)) & 1;
-  }
-
-  void Restart() {
-    lastCode_ = endCode_;
-    coder_.CodeSize = initCodeSize_;
-    codeLimit_ = 1u << initCodeSize_;
-  }
-
-  // The code of the string after `pixel` joins the pending one when the direct table had no answer:
-  // found in the hash table, or a new table entry and a new one-pixel string.
-  unsigned Extend(unsigned prefix, unsigned pixel) {
-    if (prefix == kNoString) return pixel;
-    unsigned slot = 0;
-    const unsigned code = table_.Find(prefix, pixel, slot);
-    if (code != 0) return code;
-    EmitCode(out_, prefix, coder_);
-    table_.Add(slot, prefix, pixel, ++lastCode_);
-    if (lastCode_ >= codeLimit_) {
-      codeLimit_ *= 2;
-      ++coder_.CodeSize;
-    } else if (lastCode_ >= kResetCode) {
-      // The one-pixel string just started goes out as a literal before the Clear code.
-      EmitCode(out_, pixel, coder_);
-      EmitCode(out_, clearCode_, coder_);
-      table_.Clear();
-      Restart();
-      return kNoString;
+  // Pixel by pixel, except that a run of the value the pending string repeats goes through
+  // ExtendRun.
+  void EncodeRow8(const std::uint8_t* at, const std::uint8_t* end) {
+    while (at < end) {
+      at = EncodePixels8(at, end);
+      if (state_.untilSettle == 0) Settle();
+      if (end - at >= 4 && RunAhead(at, state_.previous) && runs_.Length(state_.pending) != 0)
+        at = ExtendRun(at, end);
     }
-    return pixel;
   }
 
-  std::string& out_;
-  LZWCoderState coder_;
-  StringTable table_;
-  const int initCodeSize_;
+  // The per-pixel loop. It makes no calls, so that its variables stay in registers: it stops and
+  // returns where it is when a run starts, the code buffer is full, or the code size or the table
+  // has to change, and its caller deals with that. A run is four pixels equal to the last one
+  // read, with the pending string that pixel repeated.
+  const std::uint8_t* EncodePixels8(const std::uint8_t* at, const std::uint8_t* end) {
+    EncoderState s = state_;
+    // Runs are looked for where four pixels remain.
+    const std::uint8_t* const lastRun = end - at >= 4 ? end - 3 : at;
+    bool stop = false;
+    while (at < lastRun && !stop) {
+      if (RunAhead(at, s.previous) && runs_.Length(s.pending) != 0) break;
+      stop = Step<true>(s, *at++);
+    }
+    if (at >= lastRun)
+      while (at < end && !stop) stop = Step<true>(s, *at++);
+    state_ = s;
+    return at;
+  }
+
+  // 1- or 4-bit pixels, high bits first.
+  template <int Bits>
+  void EncodePackedRow(const std::uint8_t* row, std::size_t width) {
+    for (std::size_t x = 0; x < width; ++x) {
+      const unsigned pixel = Bits == 4 ? (x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F)
+                                       : (row[x / 8] >> (7 - x % 8)) & 1;
+      if (Step<false>(state_, pixel)) Settle();
+    }
+  }
+
+  // The pending string grows by `pixel`: found in the tables, or a new table entry and a new
+  // one-pixel string. True when Settle has work to do.
+  template <bool TrackRuns>
+  [[gnu::always_inline]] bool Step(EncoderState& s, unsigned pixel) {
+    const unsigned previous = s.previous;
+    s.previous = pixel;
+    if (s.pending == Tags::kOnePixel) {
+      const unsigned at = OnePixelTable::At(previous, pixel);
+      if (const unsigned tag = onePixel_.Tag(at); OnePixelTable::Found(tag)) {
+        s.pending = tag;
+        return false;
+      }
+      onePixel_.Add(at, s.nextTag);
+      return NewCode<TrackRuns>(s, previous, pixel, previous);
+    }
+    const unsigned key = StringTable::Key(s.pending, pixel);
+    unsigned slot = StringTable::Home(s.pending, pixel);
+    const std::uint32_t entry = strings_.Entry(slot);
+    if (StringTable::Holds(entry, key)) {
+      s.pending = StringTable::TagOf(entry);
+      return false;
+    }
+    if (unsigned tag = 0; entry != 0 && strings_.Find(key, slot, tag)) {
+      s.pending = tag;
+      return false;
+    }
+    strings_.Add(slot, key, s.nextTag);
+    return NewCode<TrackRuns>(s, Tags::CodeOf(s.pending), pixel, previous);
+  }
+
+  // The pending string (whose code is `code`) + pixel has just been given the next code: writes
+  // the pending string's code and starts a new one-pixel string with the pixel. True when Settle
+  // has work to do.
+  template <bool TrackRuns>
+  [[gnu::always_inline]] bool NewCode(EncoderState& s, unsigned code, unsigned pixel,
+                                      unsigned previous) {
+    s.cursor.Put(code, s.codeSize);
+    if constexpr (TrackRuns)
+      if (previous == pixel) runs_.Repeated(s.nextTag, s.pending, pixel);
+    s.nextTag = Tags::Next(s.nextTag);
+    s.pending = Tags::kOnePixel;
+    return --s.untilSettle == 0;
+  }
+
+  // Grows the codes or resets the tables when the code just assigned calls for it, sends the full
+  // sub-blocks when the buffer gets short of room, and works out how many codes the per-pixel loop
+  // may assign before it has to stop and call Settle again.
+  void Settle() {
+    EncoderState& s = state_;
+    s.untilEvent -= s.budget - s.untilSettle;
+    if (s.untilEvent == 0) GrowOrReset();
+    if (writer_.Room(s.cursor) < 2 * 255) s.cursor = writer_.SendFullBlocks(s.cursor);
+    s.budget = std::min<unsigned>(s.untilEvent, static_cast<unsigned>(writer_.Room(s.cursor) / 2));
+    s.untilSettle = s.budget;
+  }
+
+  // Writes one code outside the per-pixel loop.
+  void Emit(EncoderState& s, unsigned code) {
+    s.cursor.Put(code, s.codeSize);
+    if (writer_.Full(s.cursor)) s.cursor = writer_.SendFullBlocks(s.cursor);
+  }
+
+  // After the code just assigned: the codes grow one bit wider, or, at code 4094, the one-pixel
+  // string just started goes out as a literal before a Clear code and the tables start afresh.
+  void GrowOrReset() {
+    EncoderState& s = state_;
+    if (s.codeSize < 12) {
+      const unsigned lastCode = 1u << s.codeSize;
+      ++s.codeSize;
+      s.untilEvent = (s.codeSize < 12 ? 1u << s.codeSize : kResetCode) - lastCode;
+      return;
+    }
+    Emit(s, s.previous);
+    Emit(s, clearCode_);
+    onePixel_.Clear();
+    strings_.Clear();
+    runs_.Clear();
+    Restart(s);
+  }
+
+  void Restart(EncoderState& s) const {
+    s.pending = emptyTag_;
+    s.nextTag = Tags::Of(endCode_ + 1);
+    s.codeSize = initCodeSize_;
+    s.untilEvent = (1u << initCodeSize_) - endCode_;
+  }
+
+  // Extends the pending string, `value` repeated, over the run of `value` starting at `at`, which
+  // is at least four pixels long. Returns where the pixels not yet taken start.
+  const std::uint8_t* ExtendRun(const std::uint8_t* at, const std::uint8_t* rowEnd) {
+    EncoderState& s = state_;
+    const unsigned value = s.previous;
+    std::size_t remaining = RunLength(at, static_cast<std::size_t>(rowEnd - at), value);
+    const std::uint8_t* const end = at + remaining;
+    unsigned k = runs_.Length(s.pending);
+    for (;;) {
+      const unsigned longest = runs_.Longest(value);
+      if (k + remaining <= longest) {
+        s.pending = runs_.Tag(value, k + static_cast<unsigned>(remaining));
+        return end;
+      }
+      // value^longest is found, value^(longest + 1) is not: it becomes a table entry and the pixel
+      // that missed starts a new string.
+      remaining -= longest - k + 1;
+      s.pending = runs_.Tag(value, longest);
+      bool settle = false;
+      if (s.pending == Tags::kOnePixel) {
+        onePixel_.Add(OnePixelTable::At(value, value), s.nextTag);
+        settle = NewCode<true>(s, value, value, value);
+      } else {
+        const unsigned key = StringTable::Key(s.pending, value);
+        unsigned slot = StringTable::Home(s.pending, value);
+        unsigned tag = 0;
+        strings_.Find(key, slot, tag);
+        strings_.Add(slot, key, s.nextTag);
+        settle = NewCode<true>(s, Tags::CodeOf(s.pending), value, value);
+      }
+      if (settle) Settle();
+      if (s.pending == emptyTag_) return end - remaining;  // reset: the rest starts afresh
+      k = 1;
+      if (remaining == 0) return end;
+    }
+  }
+
+  static constexpr unsigned kResetCode = 4094;
+
+  LZWCodeWriter writer_;
+  const unsigned initCodeSize_;
   const unsigned clearCode_;
   const unsigned endCode_;
-  unsigned lastCode_ = 0;
-  unsigned codeLimit_ = 0;
-  unsigned prefix_ = kNoString;  // the code of the pending string
+  const unsigned emptyTag_;
+  OnePixelTable onePixel_;
+  StringTable strings_;
+  RunStrings runs_;
+  EncoderState state_;
 };
 
 std::string MessageOf(const std::exception& error) {
@@ -201,9 +276,9 @@ void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWP
   assert(image.BitCount == 1 || image.BitCount == 4 || image.BitCount == 8);
   assert(image.Rows.size() >= image.RowBytes() * static_cast<std::size_t>(image.Height));
   try {
-    // Heap-allocated: the table is about 180 KB.
+    // Heap-allocated: the tables take about 200 KB.
     auto encoder = std::make_unique<Encoder>(destination, image.BitCount);
-    encoder->Start();
+    encoder->Start(destination);
     if (progress) progress(TProgressStage::psStarting, 0, "");
     if (image.BitCount == 8)
       encoder->EncodeRows<8>(image, progress);

@@ -1,6 +1,7 @@
 // The working 24-bit picture, reduced by the histogram method into a new 8-bit indexed image.
 #include "gif/ReduceToIndexed.h"
 
+#include "gif/FewColorReduce.h"
 #include "gif/GIFErrors.h"
 #include "gif/HistogramReduce.h"
 
@@ -43,7 +44,9 @@ TIndexedImage ReduceToIndexed(const TBitmap& bitmap) {
   indexed.Height = bitmap.Height();
   indexed.BitCount = 8;
   indexed.Rows.resize(indexed.RowBytes() * static_cast<std::size_t>(indexed.Height));
-  HistogramReduce(bitmap.Indexed() ? TrueColorOf(bitmap) : bitmap, indexed, 256, 0xFF, 0xFF, 0xFF);
+  const TBitmap trueColor = bitmap.Indexed() ? TrueColorOf(bitmap) : bitmap;
+  // Pictures of few colours, such as charts, take the one-pass way to the same result.
+  if (!ReduceFewColors(trueColor, indexed)) HistogramReduce(trueColor, indexed, 256, TColorMasks{});
   return indexed;
 }
 

@@ -6,9 +6,9 @@
 
 namespace gif {
 
-// An 8-bit bitmap comes back as its own palette and indices. Any other is read as 24-bit rows and
-// reduced to at most 256 colours: a 256-entry palette (unused entries grey 128) and one index byte
-// per pixel, rows bottom-up and padded to 4 bytes. Raises EInvalidGraphic for an empty bitmap.
+// An 8-bit bitmap comes back as its own palette and indices. Any other is read as true-colour rows
+// and reduced to at most 256 colours: a 256-entry palette (unused entries grey 128) and one index
+// byte per pixel, rows bottom-up and padded to 4 bytes. Raises EInvalidGraphic for an empty bitmap.
 TIndexedImage ReduceToIndexed(const TBitmap& bitmap);
 
 }  // namespace gif

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 namespace runtime {
 namespace {
@@ -25,6 +26,13 @@ struct Slot {
 };
 
 std::array<Slot, Slots> slots;
+
+// A signal reaches whichever thread does not hold it back, possibly while another thread is between
+// creating its file and registering the name, and the other threads run on while the handler
+// works. So the handler first sets `dying`, after which no thread creates a temporary, then waits
+// until the `creating` ones are registered, and only then removes them all.
+std::atomic<bool> dying{false};
+std::atomic<int> creating{0};
 
 constexpr int InterruptingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
@@ -42,6 +50,10 @@ void Register(const std::string& path) {
 
 void RemoveTemporariesAndDie(int signal) {
   const int savedErrno = errno;
+  dying.store(true);
+  // Creation takes microseconds; the bound only guards against a thread that never gets to run.
+  const timespec step{0, 100'000};
+  for (int i = 0; i < 20'000 && creating.load() > 0; ++i) ::nanosleep(&step, nullptr);
   for (Slot& slot : slots) {
     if (slot.state.load(std::memory_order_acquire) == 2) ::unlink(slot.path);
   }
@@ -71,8 +83,15 @@ class SignalsHeld {
 
 int CreateRegisteredTemporary(std::string& pattern) {
   const SignalsHeld held;
+  creating.fetch_add(1);
+  if (dying.load()) {
+    creating.fetch_sub(1);
+    // The process is ending by a signal: wait for it rather than make a file no one removes.
+    while (true) ::pause();
+  }
   const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
   if (fd >= 0) Register(pattern);
+  creating.fetch_sub(1);
   return fd;
 }
 

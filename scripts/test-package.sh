@@ -57,7 +57,7 @@ snapshot >"$work/before"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 [ "$(stroop-analyser --version)" = "stroop-analyser $(dpkg-deb -f "$deb" Version)" ] ||
   fail "--version prints '$(stroop-analyser --version)'"
-stroop-analyser --help | grep -q -- "--export DIR RECORD" || fail "--help shows no usage"
+stroop-analyser --help | grep -q -- "--export DIR" || fail "--help shows no usage"
 
 # The installed program exports the installed sample records exactly as the built one does.
 records=(/usr/share/stroop-analyser/Data/*.txt)

@@ -1,24 +1,27 @@
-// GIF output speed against giflib in the same run: LZW throughput on the same indexed pixels, the
-// whole reduce + encode + write of a chart-sized picture, and the heap used by one save.
-#include <benchmark/benchmark.h>
-#include <gif_lib.h>
+// GIF output speed against giflib and libcgif in one run, on the same indexed pixels: the LZW
+// encoding alone, and the whole save from the picture's own pixels (ours: reduction, LZW and file
+// layout; giflib: its quantizer and encoder). Each measurement is repeated in interleaved rounds;
+// the table shows medians and the ratios are medians of the per-round ratios. Also the linear
+// growth of the LZW and the heap peak of one save.
 #include <malloc.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <ctime>
+#include <functional>
 #include <map>
 #include <new>
-#include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "bench/gif/Peers.h"
+#include "bench/gif/Pictures.h"
 #include "gif/GIFImage.h"
 #include "gif/LZWEncoder.h"
 #include "gif/ReduceToIndexed.h"
+#include "tests/support/GiflibDecoder.h"
 
 // Heap use of the whole process, for the peak of one save.
 namespace {
@@ -53,241 +56,245 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
-constexpr int kChartWidth = 1023, kChartHeight = 369;
+using gifbench::PeerIndexed;
+using gifbench::PeerTrueColor;
 
-void SetPixel(gif::TBitmap& b, int x, int y, std::uint32_t rgb) {
-  if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height()) return;
-  std::uint8_t* p = b.ScanLine(y) + 3 * x;
-  p[0] = rgb & 0xFF;
-  p[1] = (rgb >> 8) & 0xFF;
-  p[2] = (rgb >> 16) & 0xFF;
+// CPU time of this thread: other processes on the shared machine do not count.
+double CpuSeconds() {
+  timespec t;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// (a) A chart: grey panel, white back wall, dotted grid, axes, two mean lines, a polyline of 60
-// points with square markers in two colours, and blocks of "text".
-gif::TBitmap ChartPicture() {
-  gif::TBitmap b(kChartWidth, kChartHeight, gif::TPixelFormat::pf24bit);
-  for (int y = 0; y < kChartHeight; ++y)
-    for (int x = 0; x < kChartWidth; ++x)
-      SetPixel(b, x, y, x > 60 && x < 1000 && y > 40 && y < 320 ? 0xFFFFFF : 0xC0C0C0);
-  for (int y = 60; y < 320; y += 40)
-    for (int x = 61; x < 1000; x += 2) SetPixel(b, x, y, 0x808080);
-  for (int x = 60; x < 1000; ++x) SetPixel(b, x, 320, 0x000000);
-  for (int y = 40; y < 321; ++y) SetPixel(b, 60, y, 0x000000);
-  for (int x = 61; x < 1000; ++x) {
-    SetPixel(b, x, 180, 0x0000FF);
-    if (x % 8 < 5) SetPixel(b, x, 120, 0x008000), SetPixel(b, x, 240, 0x008000);
-  }
-  std::mt19937 random(5);
-  int lastX = 70, lastY = 200;
-  for (int i = 0; i < 60; ++i) {
-    const int x = 70 + i * 15, y = 80 + static_cast<int>(random() % 220);
-    for (int s = 0; s <= 100; ++s)
-      SetPixel(b, lastX + (x - lastX) * s / 100, lastY + (y - lastY) * s / 100, 0x000000);
-    const std::uint32_t colour = random() % 7 == 0 ? 0xFF0000 : 0x00AA00;
-    for (int dy = -3; dy <= 3; ++dy)
-      for (int dx = -3; dx <= 3; ++dx) SetPixel(b, x + dx, y + dy, colour);
-    lastX = x, lastY = y;
-  }
-  for (int t = 0; t < 40; ++t)  // glyph-like dots of the labels and titles
-    for (int k = 0; k < 30; ++k)
-      SetPixel(b, 20 + t * 25 + static_cast<int>(random() % 12),
-               (t % 2 ? 10 : 335) + static_cast<int>(random() % 12), 0x000000);
-  return b;
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// (b) 256 random colours, already indexed.
-gif::TBitmap RandomIndexed() {
-  gif::TBitmap b(kChartWidth, kChartHeight, gif::TPixelFormat::pf8bit);
-  std::mt19937 random(6);
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x) b.ScanLine(y)[x] = static_cast<std::uint8_t>(random());
-  for (int i = 0; i < 256; ++i) b.SetPaletteEntry(i, static_cast<std::uint8_t>(i), 0, 0);
-  return b;
-}
-
-// (c) 1024 x 768 with thousands of colours: gradients with a little noise.
-gif::TBitmap PhotoLike() {
-  gif::TBitmap b(1024, 768, gif::TPixelFormat::pf24bit);
-  std::mt19937 random(7);
-  for (int y = 0; y < 768; ++y)
-    for (int x = 0; x < 1024; ++x) {
-      const std::uint32_t r = (x / 4) & 0xFF, g = (y / 3) & 0xFF, bl = (x + y) / 8 + random() % 4;
-      SetPixel(b, x, y, r << 16 | g << 8 | (bl & 0xFF));
-    }
-  return b;
-}
-
-// The indexed pixels both encoders get: our reduction's output for true-colour pictures.
-struct Indexed {
-  gif::TIndexedImage image;           // our encoder's input
-  std::vector<GifPixelType> topDown;  // giflib's input, the same pixels
-  std::vector<GifColorType> colours;
+// One picture in every form the contenders take.
+struct Picture {
+  std::string name;
+  gif::TBitmap bitmap;          // as the writer receives it
+  gif::TIndexedImage indexed;   // our reduction of it: the indices every encoder gets
+  PeerIndexed peerIndexed;      // the same indices and palette for the peers
+  PeerTrueColor peerTrueColor;  // the 24-bit pixels for giflib's quantizer (none for noise)
 };
 
-Indexed MakeIndexed(const gif::TBitmap& bitmap) {
-  Indexed in;
-  in.image = gif::ReduceToIndexed(bitmap);
-  const int w = in.image.Width, h = in.image.Height;
-  const std::uint8_t* rows = in.image.Rows.data();
-  const std::size_t row = in.image.RowBytes();
-  for (int y = 0; y < h; ++y)
-    in.topDown.insert(in.topDown.end(), rows + static_cast<std::size_t>(h - 1 - y) * row,
-                      rows + static_cast<std::size_t>(h - 1 - y) * row + w);
-  for (const gif::TRGBQuad& entry : in.image.Palette)
-    in.colours.push_back({entry.Red, entry.Green, entry.Blue});
-  return in;
-}
-
-// Made once.
-const Indexed& Input(int which) {
-  static const auto* inputs = new Indexed[3]{
-      MakeIndexed(ChartPicture()), MakeIndexed(RandomIndexed()), MakeIndexed(PhotoLike())};
-  return inputs[which];
-}
-
-const char* kInputNames[] = {"a_chart_1023x369", "b_random256_1023x369", "c_photo_1024x768"};
-
-int AppendToString(GifFileType* file, const GifByteType* data, int length) {
-  static_cast<std::string*>(file->UserData)
-      ->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
-  return length;
-}
-
-std::string GiflibEncode(const Indexed& in) {
-  std::string out;
-  int error = 0;
-  GifFileType* file = EGifOpen(&out, AppendToString, &error);
-  ColorMapObject* map = GifMakeMapObject(256, in.colours.data());
-  const int w = in.image.Width, h = in.image.Height;
-  EGifPutScreenDesc(file, w, h, 8, 0, map);
-  EGifPutImageDesc(file, 0, 0, w, h, false, nullptr);
-  std::vector<GifPixelType> line(static_cast<std::size_t>(w));
+Picture MakePicture(std::string name, gif::TBitmap bitmap) {
+  Picture p{std::move(name), std::move(bitmap), {}, {}, {}};
+  p.indexed = gif::ReduceToIndexed(p.bitmap);
+  const int w = p.indexed.Width, h = p.indexed.Height;
+  p.peerIndexed.Width = w;
+  p.peerIndexed.Height = h;
   for (int y = 0; y < h; ++y) {
-    // giflib's line argument is not const: hand it a copy, as a caller would.
-    std::copy_n(in.topDown.begin() + static_cast<std::ptrdiff_t>(y) * w, w, line.begin());
-    EGifPutLine(file, line.data(), w);
+    const std::uint8_t* row =
+        p.indexed.Rows.data() + static_cast<std::size_t>(h - 1 - y) * p.indexed.RowBytes();
+    p.peerIndexed.Indices.insert(p.peerIndexed.Indices.end(), row, row + w);
   }
-  EGifCloseFile(file, &error);
-  GifFreeMapObject(map);
+  for (const gif::TRGBQuad& c : p.indexed.Palette)
+    p.peerIndexed.Palette.insert(p.peerIndexed.Palette.end(), {c.Red, c.Green, c.Blue});
+  if (!p.bitmap.Indexed()) {
+    PeerTrueColor& t = p.peerTrueColor;
+    t.Width = w;
+    t.Height = h;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const std::uint8_t* pixel = p.bitmap.ScanLine(y) + 3 * x;
+        t.Blue.push_back(pixel[0]);
+        t.Green.push_back(pixel[1]);
+        t.Red.push_back(pixel[2]);
+      }
+  }
+  return p;
+}
+
+std::string OurLzw(const Picture& p) {
+  std::string out;
+  gif::LZWEncode(out, p.indexed, {});
   return out;
 }
 
-void BM_OurLzw(benchmark::State& state) {
-  const Indexed& in = Input(static_cast<int>(state.range(0)));
-  std::string out;
-  for (auto _ : state) {
-    out.clear();
-    gif::LZWEncode(out, in.image, {});
-    benchmark::DoNotOptimize(out.data());
-  }
-  state.SetBytesProcessed(state.iterations() * in.image.Width * in.image.Height);
-  state.counters["encoded_bytes"] = static_cast<double>(out.size());
-  state.SetLabel(kInputNames[state.range(0)]);
+std::string OurWholeSave(const Picture& p) {
+  gif::TGIFImage image;
+  image.Assign(&p.bitmap);
+  std::string bytes;
+  image.SaveToStream(bytes);
+  return bytes;
 }
 
-void BM_GiflibLzw(benchmark::State& state) {
-  const Indexed& in = Input(static_cast<int>(state.range(0)));
-  std::string out;
-  for (auto _ : state) {
-    out = GiflibEncode(in);
-    benchmark::DoNotOptimize(out.data());
+// Every file decodes, with giflib, to the colours of the indices all encoders were given.
+bool SameColours(const Picture& p, const std::string& file, const char* who) {
+  const testsupport::DecodedGif gif = testsupport::DecodeWithGiflib(file);
+  const PeerIndexed& want = p.peerIndexed;
+  bool same = gif.Frames.size() == 1 && gif.Frames[0].Indices.size() == want.Indices.size();
+  for (std::size_t i = 0; same && i < want.Indices.size(); ++i) {
+    const testsupport::Rgb colour =
+        gif.ColorAt(0, static_cast<int>(i % want.Width), static_cast<int>(i / want.Width));
+    same = std::equal(colour.begin(), colour.end(), want.Palette.begin() + 3 * want.Indices[i]);
   }
-  state.SetBytesProcessed(state.iterations() * in.image.Width * in.image.Height);
-  state.counters["file_bytes"] = static_cast<double>(out.size());
-  state.SetLabel(kInputNames[state.range(0)]);
+  if (!same) std::fprintf(stderr, "%s: %s decodes to other colours\n", p.name.c_str(), who);
+  return same;
 }
 
-// Assign + reduce + encode + assemble, in memory.
-void BM_WholeSaveToMemory(benchmark::State& state) {
-  const gif::TBitmap picture = state.range(0) == 0 ? ChartPicture() : PhotoLike();
-  for (auto _ : state) {
-    gif::TGIFImage image;
-    image.Assign(&picture);
-    std::string bytes;
-    image.SaveToStream(bytes);
-    benchmark::DoNotOptimize(bytes.data());
-  }
-  state.SetBytesProcessed(state.iterations() * picture.Width() * picture.Height());
-  state.SetLabel(kInputNames[state.range(0) == 0 ? 0 : 2]);
-}
-
-// The same, written to a file through the temporary file, fsync and rename.
-void BM_WholeSaveToFile(benchmark::State& state) {
-  const gif::TBitmap picture = ChartPicture();
-  const auto path = std::filesystem::temp_directory_path() / "gif_bench_chart.gif";
-  for (auto _ : state) {
-    gif::TGIFImage image;
-    image.Assign(&picture);
-    image.SaveToFile(path);
-  }
-  std::filesystem::remove(path);
-  state.SetLabel(kInputNames[0]);
-}
-
-BENCHMARK(BM_OurLzw)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GiflibLzw)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WholeSaveToMemory)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WholeSaveToFile)->Unit(benchmark::kMillisecond);
-
-// Keeps each benchmark's least CPU time per iteration over the repetitions (steadier than wall time
-// or a single run on a shared machine) so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration) {
-        const auto [at, added] = times.emplace(run.benchmark_name(), run.GetAdjustedCPUTime());
-        if (!added) at->second = std::min(at->second, run.GetAdjustedCPUTime());
-      }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  std::map<std::string, double> times;
+// One contender on one picture: repeated to about `kMeasureSeconds` of CPU per round.
+struct Measure {
+  std::string picture, contender;
+  std::function<void()> run;
+  int repeats = 1;
+  std::vector<double> seconds;  // per run, one value per round
 };
 
-// Peak heap above the level before one save of `picture`, as a multiple of its 24-bit rows.
-void PrintSaveMemory(const char* name, const gif::TBitmap& picture) {
+constexpr double kMeasureSeconds = 0.02;
+
+void Calibrate(Measure& m) {
+  m.run();  // warm caches and allocator
+  const double start = CpuSeconds();
+  m.run();
+  const double once = std::max(CpuSeconds() - start, 1e-6);
+  m.repeats = std::max(1, static_cast<int>(kMeasureSeconds / once));
+}
+
+void RunRound(Measure& m) {
+  const double start = CpuSeconds();
+  for (int i = 0; i < m.repeats; ++i) m.run();
+  m.seconds.push_back((CpuSeconds() - start) / m.repeats);
+}
+
+class Rounds {
+ public:
+  void Add(const std::string& picture, const std::string& contender, std::function<void()> run) {
+    measures_.push_back({picture, contender, std::move(run), 1, {}});
+  }
+  void Run(int rounds) {
+    for (Measure& m : measures_) Calibrate(m);
+    for (int r = 0; r < rounds; ++r)
+      for (Measure& m : measures_) RunRound(m);
+  }
+  double MedianMs(const std::string& picture, const std::string& contender) const {
+    return Median(Find(picture, contender).seconds) * 1e3;
+  }
+  // Median over the rounds of a / b measured in the same round.
+  double MedianRatio(const std::string& picture, const std::string& a, const std::string& b) const {
+    const Measure& x = Find(picture, a);
+    const Measure& y = Find(picture, b);
+    std::vector<double> ratios;
+    for (std::size_t r = 0; r < x.seconds.size(); ++r)
+      ratios.push_back(x.seconds[r] / y.seconds[r]);
+    return Median(ratios);
+  }
+
+ private:
+  const Measure& Find(const std::string& picture, const std::string& contender) const {
+    return *std::find_if(measures_.begin(), measures_.end(), [&](const Measure& m) {
+      return m.picture == picture && m.contender == contender;
+    });
+  }
+  std::vector<Measure> measures_;
+};
+
+void PrintLzwTable(const Rounds& rounds, const std::vector<Picture>& pictures) {
+  std::printf("\nLZW of the same indices: ms per picture; ratio = ours / peer (lower is faster)\n");
+  std::printf("%-30s %8s %8s %8s %10s %12s\n", "picture", "ours", "cgif", "giflib", "ours/cgif",
+              "ours/giflib");
+  for (const Picture& p : pictures)
+    std::printf("%-30s %8.3f %8.3f %8.3f %10.2f %12.2f\n", p.name.c_str(),
+                rounds.MedianMs(p.name, "our LZW"), rounds.MedianMs(p.name, "cgif"),
+                rounds.MedianMs(p.name, "giflib"), rounds.MedianRatio(p.name, "our LZW", "cgif"),
+                rounds.MedianRatio(p.name, "our LZW", "giflib"));
+}
+
+void PrintSaveTable(const Rounds& rounds, const std::vector<Picture>& pictures) {
+  std::printf(
+      "\nWhole save from the picture's pixels (ours: reduce + LZW + file; giflib: "
+      "GifQuantizeBuffer + encode)\n");
+  std::printf("%-30s %8s %14s %14s %10s %16s\n", "picture", "ours", "ours/our LZW", "ours/cgif LZW",
+              "giflib q+e", "ours/giflib q+e");
+  for (const Picture& p : pictures) {
+    const bool quantized = !p.bitmap.Indexed();
+    std::printf("%-30s %8.3f %14.2f %14.2f", p.name.c_str(), rounds.MedianMs(p.name, "our save"),
+                rounds.MedianRatio(p.name, "our save", "our LZW"),
+                rounds.MedianRatio(p.name, "our save", "cgif"));
+    if (quantized)
+      std::printf(" %10.3f %16.2f\n", rounds.MedianMs(p.name, "giflib q+e"),
+                  rounds.MedianRatio(p.name, "our save", "giflib q+e"));
+    else
+      std::printf(" %10s %16s\n", "-", "-");
+  }
+}
+
+// LZW time of a 4096 x 4096 noise picture against ten times that of a tenth of it: noise has the
+// same statistics at every size, so any departure from 1 is the encoder's own growth. Each writes
+// into a string kept from run to run, as a caller encoding many pictures would: a fresh 23 MB
+// output would mostly measure the system's cost of handing out new memory pages.
+void PrintGrowth(int rounds) {
+  const gif::TIndexedImage tenth = gif::ReduceToIndexed(gifbench::NoisePicture(4096, 410));
+  const gif::TIndexedImage full = gif::ReduceToIndexed(gifbench::NoisePicture(4096, 4096));
+  std::string tenthOut, fullOut;
+  Rounds growth;
+  growth.Add("growth", "tenth", [&] {
+    tenthOut.clear();
+    gif::LZWEncode(tenthOut, tenth, {});
+  });
+  growth.Add("growth", "full", [&] {
+    fullOut.clear();
+    gif::LZWEncode(fullOut, full, {});
+  });
+  growth.Run(rounds);
+  const double ratio = growth.MedianRatio("growth", "full", "tenth") * 410.0 / 4096.0;
+  std::printf(
+      "\nLinear growth: LZW of 4096 x 4096 noise %.1f ms = %.2f x linear from 4096 x 410 "
+      "(%.2f ms)\n",
+      growth.MedianMs("growth", "full"), ratio, growth.MedianMs("growth", "tenth"));
+}
+
+// Peak heap above the level before one save, as a multiple of the picture's 24-bit rows.
+void PrintSaveMemory(const Picture& p) {
   const std::size_t before = heapNow.load();
   heapPeak = before;
-  {
-    gif::TGIFImage image;
-    image.Assign(&picture);
-    std::string bytes;
-    image.SaveToStream(bytes);
-  }
+  OurWholeSave(p);
   const double peak = static_cast<double>(heapPeak.load() - before);
-  std::printf("%-22s heap peak of one save %.2f MB = %.2f x the 24-bit image (%.2f MB)\n", name,
-              peak / 1e6, peak / static_cast<double>(picture.ImageSize()),
-              picture.ImageSize() / 1e6);
+  const double rows =
+      static_cast<double>(gif::BmpRowBytes(p.bitmap.Width(), 24)) * p.bitmap.Height();
+  std::printf("%-30s heap peak of one save %.2f MB = %.2f x the 24-bit image (%.2f MB)\n",
+              p.name.c_str(), peak / 1e6, peak / rows, rows / 1e6);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Five repetitions unless asked otherwise: the ratios use the best of them.
-  std::vector<char*> args(argv, argv + argc);
-  std::string repetitions = "--benchmark_repetitions=5";
-  if (std::none_of(args.begin(), args.end(), [](const char* a) {
-        return std::string_view(a).starts_with("--benchmark_repetitions");
-      }))
-    args.push_back(repetitions.data());
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  RatioReporter reporter;  // plain table: the figures go into notes
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  std::printf("\nLZW throughput, ours / giflib (same indexed pixels, same run, best CPU times):\n");
-  for (int i = 0; i < 3; ++i) {
-    std::string arg = "/";
-    arg += std::to_string(i);
-    const auto ours = reporter.times.find("BM_OurLzw" + arg);
-    const auto theirs = reporter.times.find("BM_GiflibLzw" + arg);
-    if (ours == reporter.times.end() || theirs == reporter.times.end()) continue;
-    std::printf("  %-22s %.2f x\n", kInputNames[i], theirs->second / ours->second);
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+  std::vector<Picture> pictures;
+  pictures.push_back(
+      MakePicture("real chart 0507 subtest 1", gifbench::RecordChartPicture(STROOP_SAMPLE_RECORD)));
+  pictures.push_back(MakePicture("chart-like 1023x369", gifbench::ChartLikePicture()));
+  pictures.push_back(MakePicture("noise 256 colours 1023x369", gifbench::NoisePicture(1023, 369)));
+  pictures.push_back(MakePicture("photo-like 1024x768", gifbench::PhotoLikePicture(1024, 768)));
+
+  bool same = true;
+  for (Picture& p : pictures) {
+    same &= SameColours(p, OurWholeSave(p), "our save");
+    same &= SameColours(p, gifbench::GiflibEncode(p.peerIndexed), "giflib");
+    same &= SameColours(p, gifbench::CgifEncode(p.peerIndexed), "cgif");
   }
+  if (!same) return 1;
+
+  Rounds all;
+  for (Picture& p : pictures) {
+    all.Add(p.name, "our LZW", [&p] { OurLzw(p); });
+    all.Add(p.name, "cgif", [&p] { gifbench::CgifEncode(p.peerIndexed); });
+    all.Add(p.name, "giflib", [&p] { gifbench::GiflibEncode(p.peerIndexed); });
+    all.Add(p.name, "our save", [&p] { OurWholeSave(p); });
+    if (!p.bitmap.Indexed())
+      all.Add(p.name, "giflib q+e", [&p] { gifbench::GiflibQuantizeAndEncode(p.peerTrueColor); });
+  }
+  all.Run(rounds);
+  std::printf("%d interleaved rounds, CPU time of the benchmark thread\n", rounds);
+  PrintLzwTable(all, pictures);
+  PrintSaveTable(all, pictures);
+  PrintGrowth(std::min(rounds, 3));
   std::printf("\n");
-  PrintSaveMemory(kInputNames[0], ChartPicture());
-  PrintSaveMemory(kInputNames[2], PhotoLike());
-  benchmark::Shutdown();
+  for (const Picture& p : pictures)
+    if (!p.bitmap.Indexed()) PrintSaveMemory(p);
   return 0;
 }

@@ -1,8 +1,13 @@
 // The popularity reduction: which colours become the palette, in which order, and where the rest
 // go.
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
 #include <set>
 
 #include "TestSupport.h"
+#include "gif/ColorHistogram.h"
 #include "gif/GIFErrors.h"
 #include "gif/ReduceToIndexed.h"
 
@@ -59,6 +64,29 @@ TEST(ReduceToIndexed, FewColoursKeptExactlyOrderedByCountThenFirstOccurrence) {
   EXPECT_EQ(r.palette[3], A);
   for (int i = 4; i < 256; ++i) EXPECT_EQ(r.palette[static_cast<std::size_t>(i)], kGrey) << i;
   EXPECT_EQ(r.indices, (std::vector<std::uint8_t>{0, 2, 1, 0, 3, 1, 0, 2}));
+}
+
+TEST(ReduceToIndexed, RunsOfEightAndMoreAcrossRowsKeepCountOrder) {
+  // 21 x 3, top row first. Counts: white 48, blue 9, red 3, black 3; red is met first (bottom row,
+  // left), black last. Runs of 3 to 23 pixels, some continuing into the next row.
+  const Rgb R{255, 0, 0}, W{255, 255, 255}, B{0, 0, 255}, K{0, 0, 0};
+  std::vector<Rgb> pixels;
+  const auto run = [&](int n, Rgb c) {
+    pixels.insert(pixels.end(), static_cast<std::size_t>(n), c);
+  };
+  run(18, W), run(3, K);  // top row
+  run(9, B), run(12, W);  // middle row
+  run(3, R), run(18, W);  // bottom row, scanned first
+  const Reduced r = Reduce(21, 3, pixels);
+  EXPECT_EQ(r.palette[0], W);
+  EXPECT_EQ(r.palette[1], B);
+  EXPECT_EQ(r.palette[2], R);  // red and black tie at 3: red was met first
+  EXPECT_EQ(r.palette[3], K);
+  EXPECT_EQ(r.palette[4], kGrey);
+  std::vector<std::uint8_t> expected;
+  const auto indices = [&](int n, std::uint8_t i) { expected.insert(expected.end(), n, i); };
+  indices(18, 0), indices(3, 3), indices(9, 1), indices(12, 0), indices(3, 2), indices(18, 0);
+  EXPECT_EQ(r.indices, expected);
 }
 
 TEST(ReduceToIndexed, OneColourAndOnePixel) {
@@ -155,6 +183,35 @@ TEST(ReduceToIndexed, MoreThan2049ColoursCoarsenBlueThenRedThenGreen) {
   EXPECT_EQ(reduced.palette[0], (Rgb{30, 24, 0}));
 }
 
+TEST(ReduceToIndexed, ThirtyTwoBitPixelsReduceLikeTheirTwentyFourBitColours) {
+  // The unused fourth byte varies and must not matter; few colours in runs, and many colours.
+  struct Case {
+    int width, height, colours;
+  } cases[] = {{37, 9, 5}, {64, 3, 1}, {41, 17, 300}, {50, 60, 2500}};
+  std::mt19937 random(32);
+  for (const Case& c : cases) {
+    std::vector<Rgb> ink(static_cast<std::size_t>(c.colours));
+    for (Rgb& i : ink)
+      i = {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+           static_cast<std::uint8_t>(random())};
+    std::vector<Rgb> pixels;
+    while (pixels.size() < static_cast<std::size_t>(c.width * c.height))
+      pixels.insert(pixels.end(), 1 + random() % 12, ink[random() % ink.size()]);
+    pixels.resize(static_cast<std::size_t>(c.width * c.height));
+    gif::TBitmap wide(c.width, c.height, gif::TPixelFormat::pf32bit);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) {
+        const Rgb& p = pixels[static_cast<std::size_t>(y * c.width + x)];
+        std::uint8_t* at = wide.ScanLine(y) + 4 * x;
+        at[0] = p[2], at[1] = p[1], at[2] = p[0], at[3] = static_cast<std::uint8_t>(random());
+      }
+    const Reduced narrow = Reduce(c.width, c.height, pixels);
+    const Reduced fromWide = ReadBack(gif::ReduceToIndexed(wide));
+    EXPECT_EQ(fromWide.palette, narrow.palette) << c.colours << " colours";
+    EXPECT_EQ(fromWide.indices, narrow.indices) << c.colours << " colours";
+  }
+}
+
 TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
   gif::TBitmap bitmap = Indexed(3, 1, 4, {1, 2, 1});
   bitmap.SetPaletteEntry(1, 10, 20, 30);
@@ -169,6 +226,106 @@ TEST(ReduceToIndexed, IndexedSourcesAreReadThroughTheirPalette) {
   EXPECT_EQ(reduced.palette[0], (Rgb{10, 20, 30}));  // two pixels of index 1 in the source
   EXPECT_EQ(reduced.palette[1], (Rgb{40, 50, 60}));
   EXPECT_EQ(reduced.indices, (std::vector<std::uint8_t>{0, 1, 0}));
+}
+
+// The reduction as plainly as it can be written: count (bottom row first), starting afresh with
+// coarser masks after any 2050th colour; 256 most frequent colours by stable order; the nearest
+// palette colour for the rest. Palette as (r, g, b) and indices top row first, like Reduced.
+Reduced PlainReduce(int width, int height, const std::vector<Rgb>& topDown) {
+  int mr = 0xFF, mg = 0xFF, mb = 0xFF;
+  std::vector<Rgb> colours;
+  std::map<Rgb, std::size_t> entry;
+  std::vector<long> counts;
+  const auto masked = [&](const Rgb& c) {
+    return Rgb{static_cast<std::uint8_t>(c[0] & mr), static_cast<std::uint8_t>(c[1] & mg),
+               static_cast<std::uint8_t>(c[2] & mb)};
+  };
+  for (bool fits = false; !fits;) {
+    colours.clear(), entry.clear(), counts.clear(), fits = true;
+    for (int y = height - 1; y >= 0 && fits; --y)
+      for (int x = 0; x < width && fits; ++x) {
+        const Rgb c = masked(topDown[static_cast<std::size_t>(y * width + x)]);
+        if (entry.count(c) == 0) {
+          if (colours.size() == 2049) fits = false;
+          entry[c] = colours.size(), colours.push_back(c), counts.push_back(0);
+        }
+        ++counts[entry[c]];
+      }
+    if (!fits) (mr < mg ? mg : mr > mb ? mr : mb) = (mr < mg ? mg : mr > mb ? mr : mb) << 1 & 0xFF;
+  }
+  std::vector<std::size_t> order(colours.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return counts[a] > counts[b]; });
+  Reduced out;
+  out.palette.assign(256, kGrey);
+  std::vector<std::uint8_t> index(colours.size());
+  for (std::size_t i = 0; i < std::min<std::size_t>(256, order.size()); ++i)
+    out.palette[i] = colours[order[i]], index[order[i]] = static_cast<std::uint8_t>(i);
+  for (std::size_t i = 256; i < order.size(); ++i) {
+    int best = 1 << 30;
+    for (int p = 0; p < 256; ++p) {
+      int d = 0;
+      for (int k = 0; k < 3; ++k)
+        d +=
+            (colours[order[i]][k] - out.palette[p][k]) * (colours[order[i]][k] - out.palette[p][k]);
+      if (d < best) best = d, index[order[i]] = static_cast<std::uint8_t>(p);
+    }
+  }
+  for (const Rgb& c : topDown) out.indices.push_back(index[entry[masked(c)]]);
+  return out;
+}
+
+TEST(ReduceToIndexed, AgreesWithThePlainReductionOverManyColourCounts) {
+  // Few colours in runs, hundreds, just over 2049, and smooth shades whose masks coarsen several
+  // times; pictures lower and higher than the rows a first count samples.
+  // clang-format off
+  struct Case { int width, height, inks, shades; } cases[] = {
+      {90, 40, 7, 0},   {61, 5, 200, 0},  {64, 64, 300, 0}, {80, 60, 2100, 0},
+      {120, 7, 0, 9},   {256, 96, 0, 9},  {300, 200, 0, 11}, {33, 400, 0, 10},
+  };
+  // clang-format on
+  std::mt19937 random(4049);
+  for (const Case& c : cases) {
+    std::vector<Rgb> ink(static_cast<std::size_t>(std::max(c.inks, 1)));
+    for (Rgb& i : ink)
+      i = {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+           static_cast<std::uint8_t>(random())};
+    std::vector<Rgb> pixels;
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x)
+        if (c.inks > 0) {
+          pixels.push_back(
+              ink[(random() % 5 == 0 ? random() : static_cast<unsigned>(x / 9 + y)) % ink.size()]);
+        } else {  // shades: gradients of 2^shades steps with a little noise
+          const unsigned scale = 1u << c.shades;
+          pixels.push_back({static_cast<std::uint8_t>(x * scale / c.width / 4 + random() % 3),
+                            static_cast<std::uint8_t>(y * scale / c.height / 4),
+                            static_cast<std::uint8_t>((x + y) % 256 + random() % 2)});
+        }
+    SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+    const Reduced fast = Reduce(c.width, c.height, pixels);
+    const Reduced plain = PlainReduce(c.width, c.height, pixels);
+    EXPECT_EQ(fast.palette, plain.palette);
+    EXPECT_EQ(fast.indices, plain.indices);
+  }
+}
+
+TEST(ColorMasks, CoarsenBlueThenRedThenGreen) {
+  // (red, green, blue) after each overflow, starting from full masks.
+  // clang-format off
+  const std::uint8_t expected[][3] = {
+      {0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFE}, {0xFE, 0xFF, 0xFE}, {0xFE, 0xFE, 0xFE},
+      {0xFE, 0xFE, 0xFC}, {0xFC, 0xFE, 0xFC}, {0xFC, 0xFC, 0xFC}, {0xFC, 0xFC, 0xF8},
+      {0xF8, 0xFC, 0xF8}, {0xF8, 0xF8, 0xF8}, {0xF8, 0xF8, 0xF0},
+  };
+  // clang-format on
+  gif::TColorMasks masks;
+  for (const auto& m : expected) {
+    EXPECT_EQ((std::array<std::uint8_t, 3>{masks.Red, masks.Green, masks.Blue}),
+              (std::array<std::uint8_t, 3>{m[0], m[1], m[2]}));
+    masks = masks.Coarser();
+  }
 }
 
 TEST(ReduceToIndexed, EmptyBitmapIsNotValid) {

@@ -30,14 +30,17 @@ std::vector<std::uint8_t> RandomPixels(std::size_t count, int bits, unsigned see
   return pixels;
 }
 
-// Runs of 1 to 60 pixels drawn from a few values, low and high, like a reduced chart.
-std::vector<std::uint8_t> RandomRuns(std::size_t count, unsigned seed) {
-  static const std::uint8_t values[] = {0, 1, 2, 15, 16, 17, 200, 255};
+// Runs of 1 to `longest` pixels drawn from `values` distinct values, low and high, like a reduced
+// chart.
+std::vector<std::uint8_t> RandomRuns(std::size_t count, unsigned seed, unsigned longest = 60,
+                                     unsigned values = 8) {
+  static const std::uint8_t inks[] = {0, 1, 2, 15, 16, 17, 200, 255};
   std::mt19937 random(seed);
   std::vector<std::uint8_t> pixels;
   while (pixels.size() < count)
-    pixels.insert(pixels.end(), std::min<std::size_t>(1 + random() % 60, count - pixels.size()),
-                  values[random() % std::size(values)]);
+    pixels.insert(pixels.end(),
+                  std::min<std::size_t>(1 + random() % longest, count - pixels.size()),
+                  inks[random() % std::min<unsigned>(values, std::size(inks))]);
   return pixels;
 }
 
@@ -82,9 +85,25 @@ TEST(LZWEncode, MatchesReferenceOverManyResets) {
 }
 
 TEST(LZWEncode, MatchesReferenceOnRunsOfFewValues) {
-  // Long strings of values on both sides of 16, over several resets.
-  const auto pixels = RandomRuns(300000, 9);
-  EXPECT_EQ(Encode(1000, 300, 8, pixels), PackCodes(8, ReferenceLzwCodes(pixels, 8).Codes));
+  // Runs continue across rows, end one pixel before or at a row's end, outgrow the repeated
+  // strings the table holds and straddle resets; narrow rows leave no room for a run ahead.
+  // clang-format off
+  struct Case { int width, height; unsigned longest, values; } cases[] = {
+      {1000, 300, 60, 8},    // short runs of eight values, several resets
+      {1023, 2000, 3000, 3}, // long runs of three values: long repeated strings, resets mid-run
+      {997, 700, 400, 1},    // one value: one run through the whole picture
+      {1, 4000, 50, 2}, {2, 2000, 50, 2}, {3, 1500, 50, 2}, {4, 1000, 50, 2},
+      {5, 900, 9, 3},   {7, 700, 9, 3},   {8, 600, 9, 3},   {9, 500, 9, 3},
+  };
+  // clang-format on
+  unsigned seed = 9;
+  for (const Case& c : cases) {
+    const auto pixels =
+        RandomRuns(static_cast<std::size_t>(c.width) * c.height, seed++, c.longest, c.values);
+    EXPECT_EQ(Encode(c.width, c.height, 8, pixels),
+              PackCodes(8, ReferenceLzwCodes(pixels, 8).Codes))
+        << c.width << "x" << c.height << ", runs up to " << c.longest;
+  }
 }
 
 TEST(LZWEncode, ResetAtCode4094WritesLiteralAndClearIn12BitsThenRestartsAt9) {
@@ -140,11 +159,10 @@ TEST(CodeStream, ExactMultipleOf2040BitsEndsWithFullBlockThenTerminator) {
       {1, 2 + 1, 1},
   };
   for (const Case& c : cases) {
-    gif::LZWCoderState state;
-    state.CodeSize = 8;
     std::string out;
-    for (int i = 0; i < c.codes; ++i) gif::EmitCode(out, static_cast<unsigned>(i & 0xFF), state);
-    gif::FinishCodeStream(out, state);
+    gif::LZWCodeWriter writer(out);
+    for (int i = 0; i < c.codes; ++i) writer.EmitCode(static_cast<unsigned>(i & 0xFF), 8);
+    writer.FinishCodeStream();
     ASSERT_EQ(out.size(), c.size) << c.codes;
     EXPECT_EQ(out.back(), '\0');
     const std::size_t lastBlock = out.size() - 2 - static_cast<std::size_t>(c.lastBlockLength);

@@ -1,0 +1,147 @@
+// One pass over the 24-bit rows writes each pixel's colour number in order of first occurrence and
+// counts the pixels of each colour a run at a time; the palette order then renumbers the rows.
+#include "gif/FewColorReduce.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "gif/TrueColorPixel.h"
+
+namespace gif {
+namespace {
+
+constexpr unsigned kMaxColors = 256;
+
+// The colours met so far, numbered in order of first occurrence, found through a 1024-slot
+// open-addressing table (at most a quarter full).
+class FirstSeenColors {
+ public:
+  // The colour's number, a new one for a colour not met before; -1 for a 257th colour.
+  int Number(std::uint32_t key) {
+    for (unsigned slot = (key * 0x9E3779B1u) >> 22;; slot = (slot + 1) & 1023) {
+      if (keys_[slot] == (key | kUsed)) return numbers_[slot];
+      if (keys_[slot] == 0) {
+        if (count_ == kMaxColors) return -1;
+        keys_[slot] = key | kUsed;
+        numbers_[slot] = static_cast<std::uint8_t>(count_);
+        colors_[count_] = key;
+        return static_cast<int>(count_++);
+      }
+    }
+  }
+
+  unsigned Count() const { return count_; }
+  std::uint32_t Color(unsigned number) const { return colors_[number]; }
+
+ private:
+  static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
+  std::array<std::uint32_t, 1024> keys_{};
+  std::array<std::uint8_t, 1024> numbers_{};
+  std::array<std::uint32_t, kMaxColors> colors_{};
+  unsigned count_ = 0;
+};
+
+std::uint64_t Load64(const std::uint8_t* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return word;
+}
+
+// Renumbers the first width bytes of each row through `lut`, eight bytes at a time where they are
+// equal, as most are in a chart.
+void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& lut) {
+  const std::size_t width = static_cast<std::size_t>(image.Width);
+  for (std::int32_t row = 0; row < image.Height; ++row) {
+    std::uint8_t* index = image.Rows.data() + static_cast<std::size_t>(row) * image.RowBytes();
+    std::size_t x = 0;
+    for (; x + 8 <= width; x += 8) {
+      const std::uint64_t word = Load64(index + x);
+      const std::uint64_t first = word & 0xFF;
+      if (word == first * 0x0101010101010101u) {
+        const std::uint64_t renumbered = lut[first] * 0x0101010101010101u;
+        std::memcpy(index + x, &renumbered, 8);
+      } else {
+        for (std::size_t i = x; i < x + 8; ++i) index[i] = lut[index[i]];
+      }
+    }
+    for (; x < width; ++x) index[x] = lut[index[x]];
+  }
+}
+
+// Numbers the pixels and counts each colour; false at a 257th colour. Whole blocks of 8 pixels of
+// the last colour met are written and counted at once; other pixels one by one, without a test
+// whether the colour changed (unpredictable where colours alternate).
+template <int Bytes>
+bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
+                  std::array<std::int64_t, kMaxColors>& counts) {
+  const std::size_t width = static_cast<std::size_t>(source.Width());
+  const std::size_t sourceRow = source.RowBytes();
+  const std::size_t destinationRow = destination.RowBytes();
+  int number = colors.Number(TrueColorPixel<Bytes>(source.Bits(), width == 1));
+  EightPixels<Bytes> eight(colors.Color(0));
+  // Pixels counted one by one go to four tallies in turn: neighbours of one colour do not wait for
+  // each other's increment.
+  std::array<std::array<std::int64_t, kMaxColors>, 4> singles{};
+  for (std::int32_t row = 0; row < source.Height(); ++row) {
+    const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+    std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
+    for (std::size_t x = 0; x < width;) {
+      if (x + 8 <= width && eight.At(pixels + Bytes * x)) {
+        const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
+        std::memcpy(index + x, &fill, 8);
+        counts[static_cast<unsigned>(number)] += 8;
+        x += 8;
+        continue;
+      }
+      const std::size_t end = std::min(x + 8, width);
+      std::uint32_t pixel = 0;
+      for (; x < end; ++x) {
+        pixel = TrueColorPixel<Bytes>(pixels + Bytes * x, x + 1 == width);
+        number = colors.Number(pixel);
+        if (number < 0) return false;
+        index[x] = static_cast<std::uint8_t>(number);
+        ++singles[x & 3][static_cast<unsigned>(number)];
+      }
+      eight = EightPixels<Bytes>(pixel);
+    }
+  }
+  for (const auto& tally : singles)
+    for (unsigned n = 0; n < kMaxColors; ++n) counts[n] += tally[n];
+  return true;
+}
+
+}  // namespace
+
+bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
+  FirstSeenColors colors;
+  std::array<std::int64_t, kMaxColors> counts{};
+  if (!(source.BitCount() == 32 ? NumberColors<4>(source, destination, colors, counts)
+                                : NumberColors<3>(source, destination, colors, counts)))
+    return false;
+
+  // Palette positions by decreasing count; a stable sort keeps equal counts in the order their
+  // colours were first met.
+  std::array<std::uint8_t, kMaxColors> order;
+  const unsigned found = colors.Count();
+  for (unsigned i = 0; i < found; ++i) order[i] = static_cast<std::uint8_t>(i);
+  std::stable_sort(order.begin(), order.begin() + found,
+                   [&](std::uint8_t a, std::uint8_t b) { return counts[a] > counts[b]; });
+  std::array<std::uint8_t, kMaxColors> lut{};
+  bool renumber = false;
+  destination.Palette.assign(256, TRGBQuad{128, 128, 128, 0});
+  for (unsigned position = 0; position < found; ++position) {
+    const std::uint32_t color = colors.Color(order[position]);
+    destination.Palette[position] =
+        TRGBQuad{static_cast<std::uint8_t>(color), static_cast<std::uint8_t>(color >> 8),
+                 static_cast<std::uint8_t>(color >> 16), 0};
+    lut[order[position]] = static_cast<std::uint8_t>(position);
+    renumber |= order[position] != position;
+  }
+  if (renumber) Renumber(destination, lut);
+  return true;
+}
+
+}  // namespace gif
