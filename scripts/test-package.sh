@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 [ "$(id -u)" -eq 0 ] || { echo "test-package: installing the package needs root" >&2; exit 1; }
 "$root/scripts/install-deps.sh" dpkg-dev lintian desktop-file-utils shared-mime-info xdg-utils \
-  libfile-mimeinfo-perl
+  libfile-mimeinfo-perl poppler-utils
 deb=$("$root/scripts/package.sh" | tail -1)
 start=$SECONDS
 work=$(mktemp -d)
@@ -59,13 +59,18 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
   fail "--version prints '$(stroop-analyser --version)'"
 stroop-analyser --help | grep -q -- "--export DIR" || fail "--help shows no usage"
 
-# The installed program exports the installed sample records exactly as the built one does.
+# The installed program exports the installed sample records exactly as the built one does (the
+# PDF reports carry the time they were made, so their text is compared).
 records=(/usr/share/stroop-analyser/Data/*.txt)
 [ ${#records[@]} -eq 3 ] || fail "sample records: ${records[*]}"
-stroop-analyser --export "$work/installed" "${records[@]}"
-"$(dirname "$deb")/app/stroop-analyser" --export "$work/built" "${records[@]}"
-[ "$(ls "$work/installed" | wc -l)" -eq 15 ] || fail "export: $(ls "$work/installed")"
-diff -r "$work/built" "$work/installed" || fail "the installed program's export differs"
+stroop-analyser --export "$work/installed" --pdf --png-scale 2 "${records[@]}"
+"$(dirname "$deb")/app/stroop-analyser" --export "$work/built" --pdf --png-scale 2 "${records[@]}"
+[ "$(ls "$work/installed" | wc -l)" -eq 30 ] || fail "export: $(ls "$work/installed")"
+diff -r --exclude='*.pdf' "$work/built" "$work/installed" || fail "the installed program's export differs"
+for pdf in "$work/installed"/*.pdf; do
+  diff <(pdftotext -layout "$pdf" -) <(pdftotext -layout "$work/built/$(basename "$pdf")" -) >/dev/null ||
+    fail "the installed program's $(basename "$pdf") differs"
+done
 
 # The desktop entry, and the window it starts on a record (and an error box for what is no record).
 desktop=/usr/share/applications/stroop-analyser.desktop
