@@ -19,6 +19,9 @@ namespace {
 
 // Magnitudes at or beyond this are not converted to integers (pixel offsets, label counts).
 constexpr double kIntegerLimit = 2147483647.0;
+// Values near the largest double times a pixel length overflow. Scaled by this power of two they
+// do not, and the scaled arithmetic rounds exactly as the unscaled would without an exponent limit.
+constexpr double kOverflowScale = 0x1p-64;
 
 }  // namespace
 
@@ -107,9 +110,17 @@ void TChartAxis::SetLabelsSeparation(int value) {
   SetProperty(labelsSeparation_, value);
 }
 
+double TChartAxis::ScaledRange() const {
+  return scaleMax_ * kOverflowScale - scaleMin_ * kOverflowScale;
+}
+
 int TChartAxis::ValueToPixel(double value) const {
   if (scaleRange_ != 0) {
-    const double t = (value - scaleMin_) * pixelSize_ / scaleRange_;
+    double t = (value - scaleMin_) * pixelSize_;
+    if (std::isfinite(t) && std::isfinite(scaleRange_))
+      t /= scaleRange_;
+    else
+      t = (value * kOverflowScale - scaleMin_ * kOverflowScale) * pixelSize_ / ScaledRange();
     if (std::fabs(t) < kIntegerLimit) {
       const int offset = static_cast<int>(RoundHalfEven(t));
       // Horizontal axes run forward, vertical ones from the end (larger values higher up).
@@ -122,7 +133,11 @@ int TChartAxis::ValueToPixel(double value) const {
 double TChartAxis::PixelToValue(int pixel) const {
   if (pixelSize_ < 1) return 0.0;
   const int offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
-  const double d = offset * scaleRange_ / pixelSize_;
+  double d = offset * scaleRange_;
+  if (std::isfinite(d))
+    d /= pixelSize_;
+  else
+    d = offset * ScaledRange() / pixelSize_ / kOverflowScale;
   return horizontal_ ? scaleMin_ + d : scaleMax_ - d;
 }
 
@@ -228,6 +243,8 @@ void TChartAxis::ApplySeriesMargins(const TRect& plotRect) {
   double a = PixelToValue(p0);
   double b = PixelToValue(p1);
   CalcPixelEnds(plotRect);
+  // Ends widened beyond the largest double would leave no range to draw in: keep the data's own.
+  if (!std::isfinite(a) || !std::isfinite(b)) return;
   if (a > b) std::swap(a, b);
   scaleMin_ = a;
   scaleMax_ = b;

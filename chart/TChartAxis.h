@@ -41,7 +41,8 @@ class TChartAxis : public TChartPersistent {
   void ApplySeriesMargins(const TRect& plotRect);  // widen the range by series pixel margins
   void Draw(TChartCanvas& canvas, const TRect& plotRect);
 
-  // Value -> pixel (ties to even); a zero range, or a value too far out, gives PixelCentre.
+  // Value -> pixel (ties to even), without overflow for spans up to the largest doubles; a zero
+  // range, or a value too far out, gives PixelCentre.
   int ValueToPixel(double value) const;
   // Pixel -> value; 0 when the axis has no pixel length.
   double PixelToValue(int pixel) const;
@@ -180,6 +181,8 @@ class TChartAxis : public TChartPersistent {
 
  private:
   bool Loading() const;
+  // ScaleMax - ScaleMin scaled down far enough that products with pixel lengths stay finite.
+  double ScaledRange() const;
   void RecalcDateTimeAxis();
   // Text runs along the axis at this angle (0/180 on a horizontal axis, 90/270 on a vertical one).
   bool RunsAlong(int angle) const;

@@ -60,6 +60,35 @@ TEST_F(AxisTest, ZeroRangeAndFarValuesMapToTheCentre) {
   EXPECT_EQ(bottom.ValueToPixel(1e10), 150);  // 1e12 pixels out: no integer for it
 }
 
+TEST_F(AxisTest, SpansNearTheLargestDoubleMapWithoutOverflow) {
+  // 250 pixels: value times pixels passes the largest double (about 1.8e308) from a span of
+  // about 7e305 on, and a span of 2e308 is itself beyond it.
+  TChartAxis& left = chart.LeftAxis();
+  struct Case {
+    double min, max, value;
+    int pixel;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {0, 1e306, 5e305, 125},      // 1.25e308 on the way: fits
+      {0, 1e306, 8e305, 50},       // 2e308 on the way: 200 pixels up
+      {0, 1e306, 1e306, 0},        //
+      {0, 1e306, 0, 250},          //
+      {-1e308, 1e308, 0, 125},     // the range itself overflows
+      {-1e308, 1e308, 2e307, 100}, // 150 pixels up
+      {-1e308, 1e308, 1e308, 0},   //
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Place(left, c.min, c.max, TRect{0, 0, 50, 250});
+    EXPECT_EQ(left.ValueToPixel(c.value), c.pixel) << c.min << ".." << c.max << ": " << c.value;
+  }
+  Place(left, 0, 1e307, TRect{0, 0, 50, 250});
+  EXPECT_DOUBLE_EQ(left.PixelToValue(0), 1e307);
+  EXPECT_DOUBLE_EQ(left.PixelToValue(125), 5e306);  // 125 x 1e307 on the way
+  EXPECT_NEAR(left.PixelToValue(250), 0, 1e293);
+}
+
 TEST_F(AxisTest, PixelToValueInvertsTheMapping) {
   TChartAxis& bottom = chart.BottomAxis();
   Place(bottom, 0, 100, TRect{10, 0, 210, 50});

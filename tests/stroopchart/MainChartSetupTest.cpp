@@ -50,6 +50,20 @@ analysis::RecordData ThreeStimuli() {
   return r;
 }
 
+// Subtest 1 with one correct stimulus per time.
+analysis::RecordData SubtestOf(const std::vector<double>& times, double mean, double sd) {
+  analysis::RecordData r;
+  r.StimulusCount = static_cast<int>(times.size());
+  for (double time : times) {
+    analysis::TStimulusRow row;
+    row.Time[1] = time;
+    r.Stimuli.push_back(row);
+  }
+  r.SubtestMean[1] = mean;
+  r.SubtestSD[1] = sd;
+  return r;
+}
+
 // The operations drawn between each ClipRectangle and its UnClipRectangle: one group per series.
 std::vector<std::vector<TCanvasOp>> SeriesGroups(const std::vector<TCanvasOp>& ops) {
   std::vector<std::vector<TCanvasOp>> groups;
@@ -164,6 +178,45 @@ TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
     }
     EXPECT_EQ(lines, expected[i].lines);
     EXPECT_EQ(markers, expected[i].markers);
+  }
+}
+
+TEST_F(MainChart, TimesSpanningNearTheLargestDoubleKeepTheirHeights) {
+  // The plot runs from y 46 to 306; the markers' margins keep the extremes 5 pixels inside it,
+  // unless widening the range by them would pass the largest double.
+  struct Case {
+    std::vector<double> times;
+    double mean, sd;
+    std::vector<int> markerRows;  // marker centres, in stimulus order
+    int meanRow;
+    bool labels;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {{0, 5e305, 1e306}, 5e305, 1e305, {301, 176, 51}, 176, true},
+      // The range, 2e308, is no number: the points keep their heights but no label is drawn.
+      {{-1e308, 0, 1e308}, 0, 0, {306, 176, 46}, 176, false},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.times.back());
+    stroop.ShowSubtest(SubtestOf(c.times, c.mean, c.sd), 1);
+    stroop.Repaint();
+    const auto groups = SeriesGroups(stroop.Canvas().Ops());
+    ASSERT_EQ(groups.size(), 4u);
+    std::vector<int> markerRows;
+    for (const TCanvasOp& op : groups[0])
+      if (op.Kind == TCanvasOpKind::Rectangle) markerRows.push_back(op.Box.Top + 4);
+    EXPECT_EQ(markerRows, c.markerRows);
+    ASSERT_FALSE(groups[1].empty());  // the mean line
+    for (const TCanvasOp& op : groups[1]) {
+      EXPECT_EQ(op.Box.Top, c.meanRow);
+      EXPECT_EQ(op.Box.Bottom, c.meanRow);
+    }
+    int hugeLabels = 0;  // the values of 1e305 and more, written out in full
+    for (const TCanvasOp& op : stroop.Canvas().Ops())
+      hugeLabels += op.Kind == TCanvasOpKind::TextOut && op.Text.size() > 300;
+    EXPECT_EQ(hugeLabels > 1, c.labels) << hugeLabels;
   }
 }
 
