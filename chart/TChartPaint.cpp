@@ -82,7 +82,11 @@ void TChart::LayoutAxes() {
 void TChart::DrawSeries() {
   TChartCanvas& canvas = *canvas_;
   if (OnBeforeDrawSeries) OnBeforeDrawSeries();
-  for (TChartSeries* series : series_) {
+  std::vector<TChartSeries*> order = series_;
+  std::stable_sort(order.begin(), order.end(), [](const TChartSeries* a, const TChartSeries* b) {
+    return a->ZOrder() < b->ZOrder();
+  });
+  for (TChartSeries* series : order) {
     if (!series->Active()) continue;
     series->UpdateVisibleRange();
     if (series->FirstVisible() == -1) continue;

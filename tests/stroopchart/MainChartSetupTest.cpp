@@ -1,7 +1,7 @@
 // The main window's chart as the window sets it up: what its settings put on the canvas (size,
 // panel and back wall, the fonts of titles, foot and axis titles, whole-number axis labels, the
-// four series' pens and markers in list order), the markers' margins, a single point, the hover
-// readout, and the settings that draw nothing.
+// four series' pens and markers with the mean drawn last), the markers' margins, a single point,
+// times spanning the largest doubles, the hover readout, and the settings that draw nothing.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -145,9 +145,11 @@ TEST_F(MainChart, PanelWallTitlesFootAndAxisTextsAsTheWindowShowsThem) {
   EXPECT_GE(labels, 4);
 }
 
-TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
+TEST_F(MainChart, FourSeriesDrawnWithTheirPensAndMarkersTheMeanLast) {
   stroop.ShowSubtest(ThreeStimuli(), 1);
   stroop.Repaint();
+  // The list keeps its order; the mean is drawn after the bands.
+  EXPECT_EQ(chart.SeriesAt(1), &series.Series5secAv);
   const auto groups = SeriesGroups(stroop.Canvas().Ops());
   ASSERT_EQ(groups.size(), 4u);
   const TColor band = 4194368;  // red 64, green 0, blue 64
@@ -157,9 +159,9 @@ TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
     std::vector<TColor> markers;  // brush colour of each square marker
   } expected[] = {
       {{clRed, clGreen}, psSolid, {clGreen, clRed, clGreen}},  // a segment takes its end's colour
+      {{band, band}, psDashDot, {}},
+      {{band, band}, psDashDot, {}},
       {{clBlue, clBlue}, psSolid, {}},
-      {{band, band}, psDashDot, {}},
-      {{band, band}, psDashDot, {}},
   };
   for (int i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
@@ -169,6 +171,10 @@ TEST_F(MainChart, FourSeriesDrawnInListOrderWithTheirPensAndMarkers) {
         lines.push_back(op.Pen.Color);
         EXPECT_EQ(op.Pen.Style, expected[i].style);
         EXPECT_EQ(op.Pen.Width, 1);
+        // The band lines' gaps show what lies beneath them.
+        if (op.Pen.Style == psDashDot) {
+          EXPECT_EQ(op.BackMode, bmTransparent);
+        }
       } else if (op.Kind == TCanvasOpKind::Rectangle) {
         markers.push_back(op.Brush.Color);
         EXPECT_EQ(op.Box.Width(), op.Box.Height());
@@ -208,8 +214,8 @@ TEST_F(MainChart, TimesSpanningNearTheLargestDoubleKeepTheirHeights) {
     for (const TCanvasOp& op : groups[0])
       if (op.Kind == TCanvasOpKind::Rectangle) markerRows.push_back(op.Box.Top + 4);
     EXPECT_EQ(markerRows, c.markerRows);
-    ASSERT_FALSE(groups[1].empty());  // the mean line
-    for (const TCanvasOp& op : groups[1]) {
+    ASSERT_FALSE(groups[3].empty());  // the mean line, drawn last
+    for (const TCanvasOp& op : groups[3]) {
       EXPECT_EQ(op.Box.Top, c.meanRow);
       EXPECT_EQ(op.Box.Bottom, c.meanRow);
     }
