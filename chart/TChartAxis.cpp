@@ -251,12 +251,35 @@ void TChartAxis::ApplySeriesMargins(const TRect& plotRect) {
   scaleRange_ = b - a;
 }
 
-std::string TChartAxis::FormatAxisLabel(double value) const { return FormatLabel(value, true); }
+std::string TChartAxis::FormatAxisLabel(double value) const {
+  return FormatLabel(value, ValueLabelFormat(), true);
+}
 
-std::string TChartAxis::FormatLabel(double value, bool withEvent) const {
+int TChartAxis::LabelDecimalsFor(double increment) const {
+  if (!labelsDecimalsFromIncrement_) return 0;
+  return scaleRange_ == 0 ? kOwnDecimals : StepDecimals(increment);
+}
+
+std::string TChartAxis::ValueLabelFormat() const {
+  if (labelDecimals_ == 0) return axisValuesFormat_;
+  const std::string integerPart = axisValuesFormat_.substr(0, axisValuesFormat_.find('.')) + '.';
+  // The value's own decimals: '#' places print only its significant digits.
+  if (labelDecimals_ == kOwnDecimals) return integerPart + std::string(kMaxStepDecimals, '#');
+  return integerPart + std::string(static_cast<std::size_t>(labelDecimals_), '0');
+}
+
+bool TChartAxis::FitLabelDecimals(TChartCanvas& canvas) {
+  if (!labelsDecimalsFromIncrement_ || ResolvedLabelStyle() != talValue) return false;
+  const int decimals = LabelDecimalsFor(CalcIncrement(canvas));
+  if (decimals == labelDecimals_) return false;
+  labelDecimals_ = decimals;
+  return true;
+}
+
+std::string TChartAxis::FormatLabel(double value, const std::string& format, bool withEvent) const {
   std::string text;
   // Date-time labels are formatted as plain values; negative date-times have no text.
-  if (!(dateTimeAxis_ && value < 0)) text = runtime::FormatFloat(axisValuesFormat_, value);
+  if (!(dateTimeAxis_ && value < 0)) text = runtime::FormatFloat(format, value);
   if (withEvent && chart_ && chart_->OnGetAxisLabel)
     chart_->OnGetAxisLabel(*const_cast<TChartAxis*>(this), nullptr, -1, text);
   if (labelsMultiLine_) std::replace(text.begin(), text.end(), ' ', '\r');
@@ -282,8 +305,9 @@ int TChartAxis::LabelFitSize(TChartCanvas& canvas, const std::string& text) cons
 
 double TChartAxis::CalcIncrement(TChartCanvas& canvas) const {
   canvas.AssignFont(labelsFont_);
-  const int size = std::max(LabelFitSize(canvas, FormatLabel(scaleMax_, false)),
-                            LabelFitSize(canvas, FormatLabel(scaleMin_, false)));
+  // Fitted with the texts of AxisValuesFormat: the increment found decides any further decimals.
+  const int size = std::max(LabelFitSize(canvas, FormatLabel(scaleMax_, axisValuesFormat_, false)),
+                            LabelFitSize(canvas, FormatLabel(scaleMin_, axisValuesFormat_, false)));
   double n = 1;
   if (size > 0) {
     const double room =
@@ -331,8 +355,9 @@ int TChartAxis::SizeLabels(TChartCanvas& canvas) const {
         hi = inc * std::trunc(scaleMax_ / inc);
         lo = inc * std::trunc(scaleMin_ / inc);
       }
-      return std::max(LabelWidth(canvas, FormatLabel(hi, false)),
-                      LabelWidth(canvas, FormatLabel(lo, false))) +
+      const std::string format = ValueLabelFormat();
+      return std::max(LabelWidth(canvas, FormatLabel(hi, format, false)),
+                      LabelWidth(canvas, FormatLabel(lo, format, false))) +
              canvas.TextWidth(" ");
     }
     case talText:

@@ -74,6 +74,8 @@ void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
 
   TChartAxis& left = chart.LeftAxis();
   left.SetAxisValuesFormat("#0.");
+  // Times often span less than a second: labels 0.05 apart must not all read "1" or "0".
+  left.SetLabelsDecimalsFromIncrement(true);
   left.SetExactDateTime(false);
   left.Title().SetCaption(runtime::Cp1251FromUtf8("Время реакции, сек [Mean+/-2SD]"));
   SetArialFont(left.Title().Font(), 13, clBlack);
