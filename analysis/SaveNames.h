@@ -1,6 +1,6 @@
 // The result files' names: the report's and the chart's for a subject (the window's default names
-// in the "Results" folder and the export's), and the chart's ".gif" rule. Folder and file names are
-// UTF-8 (the file system's text); the subject code is CP1251 from the record.
+// and the export's), and the chart's ".gif" rule. File names are UTF-8 (the file system's text);
+// the subject code is CP1251 from the record.
 #pragma once
 
 #include <string>
@@ -14,16 +14,6 @@ std::string ReportFileName(std::string_view subjectCodeCp1251);
 // "<code> <subtest>.Stroop.gif"
 std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest);
 
-// exeFolder ends with a path delimiter; the result has none: <exeFolder>Results
-std::string ResultsFolder(std::string_view exeFolder);
-
-// <exeFolder>Results<sep><code> Stroop.txt
-std::string DefaultReportFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251);
-
-// <exeFolder>Results<sep><code> <subtest>.Stroop.gif
-std::string DefaultChartFileName(std::string_view exeFolder, std::string_view subjectCodeCp1251,
-                                 int subtest);
-
 // The chart is always saved as GIF: a name whose last four characters are not exactly ".gif" (lower
 // case) gets ".gif" appended, so "result.GIF" becomes "result.GIF.gif".
 std::string WithGifExtension(std::string_view chosenName);
@@ -31,9 +21,5 @@ std::string WithGifExtension(std::string_view chosenName);
 // The save dialog asked about replacing the name the user chose; when ".gif" was added, the file
 // actually written may exist without the user having been asked.
 bool NeedsReplaceQuestion(std::string_view chosenName, std::string_view finalName);
-
-// Creates a missing "Results" folder so the save dialogs open in it. Failure is silent: saving then
-// reports the file that cannot be created.
-void EnsureResultsFolder(std::string_view exeFolder);
 
 }  // namespace analysis

@@ -20,10 +20,11 @@ QImage RenderChartImage(chart::TChart& chart) {
 gif::TBitmap BitmapFromImage(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   gif::TBitmap bitmap(rgb.width(), rgb.height(), gif::TPixelFormat::pf24bit);
+  const int width = rgb.width();  // read once: the library call per pixel costs more than the copy
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
     std::uint8_t* target = bitmap.ScanLine(y);
-    for (int x = 0; x < rgb.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       *target++ = static_cast<std::uint8_t>(qBlue(source[x]));
       *target++ = static_cast<std::uint8_t>(qGreen(source[x]));
       *target++ = static_cast<std::uint8_t>(qRed(source[x]));

@@ -1,20 +1,25 @@
-// The analyser's command line: no arguments opens the window; --export writes reports without one.
+// The analyser's command line: no arguments opens the window; --export and --summary run over many
+// records without one.
 #pragma once
 
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace app {
 
 struct CommandLine {
+  // Export: the run over records and folders (--export, --summary or both).
   enum class Mode { Window, Export, Help };
   Mode mode = Mode::Window;
-  std::filesystem::path exportFolder;  // --export DIR
-  std::vector<std::filesystem::path>
-      records;                           // the RECORD arguments after DIR, or the window's one
-  std::optional<char> decimalSeparator;  // --decimal-separator C
+  std::optional<std::filesystem::path> exportFolder;  // --export DIR
+  std::optional<std::filesystem::path> summaryFile;   // --summary FILE
+  bool csvLocale = false;                             // --csv-locale
+  std::optional<int> jobs;                            // --jobs N
+  std::vector<std::filesystem::path> records;  // the records and folders, or the window's record
+  std::optional<char> decimalSeparator;        // --decimal-separator C
 };
 
 // A command line that cannot be understood; the text says why.
@@ -22,12 +27,17 @@ class CommandLineError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Parses the arguments after the program name:
-//   --export DIR RECORD...   write "<code> Stroop.txt" for each record into DIR
-//   --decimal-separator C    parse and show numbers with C instead of the locale's separator
-//   --help
-// Options may come in any order; "--" ends them.
+// The most worker threads --jobs accepts: each writes up to five files at once, and an interruption
+// removes at most 256 temporary files being written.
+inline constexpr int MaxJobs = 32;
+
+// Parses the arguments after the program name (see Usage). Options and paths may come in any
+// order; "--" ends the options, so the paths after it may start with "-".
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// Whether `c` may be the decimal separator: a printable ASCII punctuation character that cannot be
+// part of a number (not "+", "-" or "$"); letters, digits, blanks and control characters never.
+bool IsDecimalSeparatorChoice(char c);
 
 std::string Usage();
 

@@ -1,49 +1,74 @@
-// Builds the main window's chart off-screen and saves it once per subtest.
+// Builds the main window's chart off-screen and encodes it once per subtest; starts the run.
 #include "app/ExportCharts.h"
 
-#include <QGuiApplication>
-#include <iostream>
-#include <memory>
+#include <sched.h>
+#include <unistd.h>
 
-#include "analysis/SaveNames.h"
+#include <QGuiApplication>
+#include <algorithm>
+#include <iostream>
+#include <thread>
+
 #include "app/ChartImage.h"
 #include "app/QtStartup.h"
-#include "app/RunExport.h"
 #include "chart/qt/QImageCanvas.h"
+#include "gif/GIFAnimator.h"
+#include "runtime/Cp1251.h"
 #include "stroopchart/StroopChart.h"
 
 namespace app {
+namespace {
 
-std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest) {
-  return analysis::ChartFileName(FileSafeSubjectCode(subjectCodeCp1251), subtest);
+int ProcessorCores() {
+  cpu_set_t usable;
+  if (::sched_getaffinity(0, sizeof usable, &usable) == 0) return CPU_COUNT(&usable);
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores > 0 ? static_cast<int>(cores) : 1;
 }
 
-void ExportCharts(const analysis::RecordData& record, const std::filesystem::path& folder) {
-  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    chart.ShowSubtest(record, s);
-    const std::string name = ExportChartFileName(record.SubjectCode, s);
-    SaveChartGif(chart.Chart(),
-                 folder / std::filesystem::path(std::u8string(name.begin(), name.end())));
-  }
+}  // namespace
+
+QtChartEncoder::QtChartEncoder()
+    : chart_(std::make_unique<stroopchart::StroopChart>(std::make_unique<chart::QImageCanvas>())) {}
+
+QtChartEncoder::~QtChartEncoder() = default;
+
+std::string QtChartEncoder::Gif(const analysis::RecordData& record, int subtest) {
+  chart_->ShowSubtest(record, subtest);
+  const gif::TBitmap bitmap = BitmapFromImage(RenderChartImage(chart_->Chart()));
+  gif::TGIFAnimator holder;
+  holder.Image().Assign(&bitmap);
+  std::string bytes;
+  holder.Image().SaveToStream(bytes);
+  return bytes;
 }
 
-int RunExportWithCharts(int argc, char** argv, const std::filesystem::path& folder,
-                        const std::vector<std::filesystem::path>& records) {
-  // The charts are drawn into images only; the offscreen platform gives fonts without a display.
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal) {
+  ExportSettings settings;
+  settings.folder = line.exportFolder;
+  settings.summary = line.summaryFile;
+  if (line.csvLocale)
+    settings.csv = group::LocaleCsvStyle(runtime::Cp1251ToUtf8(std::string(1, localeDecimal)));
+  settings.jobs = line.jobs.value_or(std::min(ProcessorCores(), MaxJobs));
+  settings.progress = ::isatty(STDERR_FILENO) == 1;
+  if (!settings.folder) return RunExport(settings, line.records, std::cerr);
+
+  // The charts are drawn into images only: the offscreen platform gives fonts without a display.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   // Standard error lists the records that failed; the toolkit's notices about the session it runs
   // in (no runtime folder for root, and the like) would only bury them. Its errors still come
   // through.
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
   });
-  QGuiApplication application(argc, argv);
+  ExitIfQtCannotStart(
+      "stroop-analyser: the charts cannot be drawn: Qt's offscreen platform does "
+      "not start");
+  int qtArgc = 1;  // the program's name only
+  QGuiApplication application(qtArgc, argv);
   AfterQtStartup();
-  return RunExport(folder, records, std::cerr,
-                   [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
-                     ExportCharts(loaded.Record, target);
-                   });
+  return RunExport(settings, line.records, std::cerr,
+                   [] { return std::make_unique<QtChartEncoder>(); });
 }
 
 }  // namespace app

@@ -1,27 +1,38 @@
 // Headless charts: the chart of every subtest of a record, rendered off-screen at the design size
-// and saved as "<code> <s>.Stroop.gif", byte for byte what "Chart" saves from a window showing that
-// subtest.
+// as the GIF file "Chart" saves from a window showing that subtest; and the command-line run with
+// them.
 #pragma once
 
-#include <filesystem>
+#include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "analysis/RecordData.h"
+#include "app/CommandLine.h"
+#include "app/RunExport.h"
+
+namespace stroopchart {
+class StroopChart;
+}
 
 namespace app {
 
-// "<code> <subtest>.Stroop.gif" in UTF-8 for the file-safe code, beside the exported report.
-std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest);
+// The main window's chart on an off-screen canvas of its own. Needs a Qt GUI application (any
+// platform, the offscreen one included) for the fonts; one per thread.
+class QtChartEncoder : public ChartEncoder {
+ public:
+  QtChartEncoder();
+  ~QtChartEncoder() override;
+  std::string Gif(const analysis::RecordData& record, int subtest) override;
 
-// Writes the four chart images of the record into `folder`. Needs a Qt GUI application (any
-// platform, the offscreen one included) for the fonts.
-void ExportCharts(const analysis::RecordData& record, const std::filesystem::path& folder);
+ private:
+  std::unique_ptr<stroopchart::StroopChart> chart_;
+};
 
-// The command-line export with charts: starts Qt on the offscreen platform (no display needed) and
-// writes each record's report and four chart images. Returns the export's exit status.
-int RunExportWithCharts(int argc, char** argv, const std::filesystem::path& folder,
-                        const std::vector<std::filesystem::path>& records);
+// The run of a command line in Export mode: starts Qt on the offscreen platform whatever the
+// environment asks for (the charts need fonts, never a display) when charts are to be drawn, then
+// RunExport. `argv` is main's, of which Qt sees the program's name only; `localeDecimal` is the
+// locale's decimal separator (CP1251), which --csv-locale writes numbers with. Returns the exit
+// status.
+int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal);
 
 }  // namespace app

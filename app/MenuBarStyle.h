@@ -1,5 +1,6 @@
-// Lets the menu bar show a top-level item's glyph and its caption side by side; Qt's own styles
-// draw only the icon of an item that has one.
+// Lets the menu bar show a top-level item's glyph, caption and shortcut side by side (Qt's own
+// styles draw only the icon of an item that has one, and no shortcut), and highlights the item the
+// keyboard selected after Alt or F10 (Qt's Fusion style highlights only an open item).
 #pragma once
 
 #include <QProxyStyle>

@@ -1,69 +1,247 @@
-// Export loop: one record at a time, errors reported per record, exit status for the whole run.
+// The run: records found and loaded in order, written on worker threads, results listed in order.
 #include "app/RunExport.h"
 
-#include <system_error>
+#include <sys/stat.h>
 
+#include <algorithm>
+#include <exception>
+#include <future>
+#include <system_error>
+#include <utility>
+
+#include "analysis/RecordLoader.h"
 #include "analysis/ReportFile.h"
 #include "analysis/SaveNames.h"
+#include "app/ExportNames.h"
+#include "app/OrderedPool.h"
+#include "app/Progress.h"
+#include "app/RecordScan.h"
+#include "app/SummaryFile.h"
+#include "app/TerminalText.h"
+#include "runtime/AtomicFile.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
 
 namespace app {
 namespace {
 
-// Messages may quote binary bytes from a bad record; control characters must not reach the
-// terminal.
-std::string PrintableUtf8(std::string_view cp1251) {
-  std::string text = runtime::Cp1251ToUtf8(cp1251);
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+namespace fs = std::filesystem;
+
+// The files the run reads, by device and inode: a path that reaches one of them, under any name,
+// hard link or symbolic link, is never written.
+class InputFiles {
+ public:
+  explicit InputFiles(const std::vector<RunInput>& inputs) {
+    for (const RunInput& input : inputs) {
+      struct stat file {};
+      if (::stat(input.path.c_str(), &file) == 0) ids_.push_back({file.st_dev, file.st_ino});
+    }
+    std::sort(ids_.begin(), ids_.end());
   }
-  return text;
+
+  bool Reached(const fs::path& path) const {
+    struct stat file {};
+    if (::lstat(path.c_str(), &file) == 0 && Holds(file)) return true;
+    return ::stat(path.c_str(), &file) == 0 && Holds(file);
+  }
+
+ private:
+  bool Holds(const struct stat& file) const {
+    return std::binary_search(ids_.begin(), ids_.end(), std::pair{file.st_dev, file.st_ino});
+  }
+
+  std::vector<std::pair<dev_t, ino_t>> ids_;  // sorted
+};
+
+std::string ReachesInput(const fs::path& path) {
+  return "Cannot create file " + runtime::Cp1251FromUtf8(path.native()) +
+         ": it is one of the records of this run";
 }
+
+fs::path Utf8Name(const std::string& name) {
+  return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+// What one record gives: its table row and its lines for the list at the end.
+struct Outcome {
+  std::string row;
+  std::vector<std::string> lines;
+  bool failed = false;
+};
+
+struct Worker {
+  std::unique_ptr<ChartEncoder> charts;
+};
+
+class RecordExport {
+ public:
+  RecordExport(const ExportSettings& settings, const InputFiles& inputs)
+      : settings_(settings), inputs_(inputs) {}
+
+  Outcome Failed(const fs::path& path, const std::string& message) const {
+    Outcome outcome;
+    outcome.failed = true;
+    outcome.lines.push_back(TerminalSafe(path.native()) + ": " + message);
+    if (settings_.summary) outcome.row = group::CsvFailedRow(path.native(), message, settings_.csv);
+    return outcome;
+  }
+
+  Outcome Export(const fs::path& path, const analysis::LoadedRecord& loaded, const OutputStem& stem,
+                 Worker& worker) const {
+    Outcome outcome;
+    const std::string shown = TerminalSafe(path.native());
+    if (stem.numbered || stem.shortened) outcome.lines.push_back(shown + ": " + RenameNotice(stem));
+    // Each file is written on a thread of its own: the waits for the disk overlap each other and
+    // the drawing of the next chart. Failures are taken in the order of the files.
+    struct Pending {
+      fs::path target;
+      std::future<void> written;
+      std::exception_ptr failed;
+    };
+    std::vector<Pending> pending;
+    auto write = [&](const std::string& name, const auto& bytes) {
+      const fs::path target = *settings_.folder / Utf8Name(name);
+      try {
+        if (inputs_.Reached(target)) throw runtime::EFCreateError(ReachesInput(target));
+        pending.push_back({target,
+                           std::async(std::launch::async,
+                                      [target, data = bytes()] {
+                                        runtime::SaveFileAtomically(
+                                            target, data, runtime::LinkPolicy::RefuseLinks);
+                                      }),
+                           nullptr});
+      } catch (...) {
+        pending.push_back({target, {}, std::current_exception()});
+      }
+    };
+    if (settings_.folder) {
+      write(analysis::ReportFileName(stem.stem),
+            [&] { return analysis::ReportFileBytes(loaded.Report); });
+      for (int s = 1; worker.charts && s <= analysis::SubtestCount; ++s) {
+        write(analysis::ChartFileName(stem.stem, s),
+              [&] { return worker.charts->Gif(loaded.Record, s); });
+      }
+    }
+    std::string failures;
+    for (Pending& p : pending) {
+      try {
+        if (p.failed) std::rethrow_exception(p.failed);
+        p.written.get();
+      } catch (const runtime::Exception& e) {
+        Fail(outcome, failures, shown, TerminalMessage(e.Message(), p.target));
+      } catch (const std::exception& e) {
+        Fail(outcome, failures, shown, TerminalSafe(e.what()));
+      }
+    }
+    if (settings_.summary)
+      outcome.row = group::CsvRecordRow(path.native(), loaded, failures, settings_.csv);
+    return outcome;
+  }
+
+ private:
+  static void Fail(Outcome& outcome, std::string& failures, const std::string& shown,
+                   const std::string& message) {
+    outcome.failed = true;
+    outcome.lines.push_back(shown + ": " + message);
+    failures += (failures.empty() ? "" : "; ") + message;
+  }
+
+  static std::string RenameNotice(const OutputStem& stem) {
+    std::string why;
+    if (stem.shortened) why = "the subject code is too long for a file name";
+    if (stem.numbered) {
+      why += std::string(why.empty() ? "" : " and ") +
+             "an earlier record of this run has outputs of the same name";
+    }
+    return "outputs named \"" + TerminalSafe(runtime::Cp1251ToUtf8(stem.stem)) +
+           " Stroop.txt\" and so on: " + why;
+  }
+
+  const ExportSettings& settings_;
+  const InputFiles& inputs_;
+};
 
 }  // namespace
 
-std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251) {
-  std::string code(subjectCodeCp1251);
-  for (char& c : code) {
-    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '_';
+int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths,
+              std::ostream& errors, const ChartEncoderFactory& charts) {
+  const std::vector<RunInput> inputs = FindRecords(paths, settings.folder);
+  const InputFiles inputFiles(inputs);
+  if (settings.folder) {
+    std::error_code ignored;
+    // A folder that cannot be made shows up as "Cannot create file" for each output.
+    fs::create_directories(*settings.folder, ignored);
   }
-  return code;
-}
-
-std::string ExportReportFileName(std::string_view subjectCodeCp1251) {
-  return analysis::ReportFileName(FileSafeSubjectCode(subjectCodeCp1251));
-}
-
-std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded,
-                                   const std::filesystem::path& folder) {
-  const std::filesystem::path path = folder / ExportReportFileName(loaded.Record.SubjectCode);
-  analysis::SaveReportFile(path, loaded.Report);
-  return path;
-}
-
-int RunExport(const std::filesystem::path& folder,
-              const std::vector<std::filesystem::path>& records, std::ostream& errors,
-              const ExportStep& more) {
-  std::error_code ignored;
-  // A folder that cannot be made shows up as "Cannot create file" for each record.
-  std::filesystem::create_directories(folder, ignored);
-  int status = 0;
-  for (const std::filesystem::path& record : records) {
-    try {
-      const analysis::LoadedRecord loaded = analysis::LoadRecordFile(record);
-      ExportRecord(loaded, folder);
-      if (more) more(loaded, folder);
-    } catch (const runtime::Exception& e) {
-      errors << record.string() << ": " << PrintableUtf8(e.Message()) << '\n';
-      status = 1;
-    } catch (const std::exception& e) {
-      // Out of memory and the like: still one record's failure, not the whole run's.
-      errors << record.string() << ": " << PrintableUtf8(e.what()) << '\n';
-      status = 1;
+  std::optional<SummaryFile> table;
+  std::string tableError;
+  if (settings.summary) {
+    if (inputFiles.Reached(*settings.summary)) {
+      tableError = ReachesInput(*settings.summary);
+    } else {
+      table.emplace(*settings.summary);
+      table->Append(group::CsvByteOrderMark);
+      table->Append(group::CsvHeader(settings.csv));
     }
   }
-  return status;
+  std::vector<std::string> listing;
+  bool failed = false;
+  Progress progress(errors, inputs.size(), settings.progress);
+  const RecordExport recordExport(settings, inputFiles);
+  {
+    const auto makeWorker = [&] {
+      auto worker = std::make_unique<Worker>();
+      if (charts && settings.folder) worker->charts = charts();
+      return worker;
+    };
+    const auto deliver = [&](Outcome& outcome) {
+      if (table) table->Append(outcome.row);
+      for (std::string& line : outcome.lines) listing.push_back(std::move(line));
+      failed = failed || outcome.failed;
+      progress.Step();
+    };
+    const int jobs = settings.jobs < 1 ? 1 : settings.jobs;
+    OrderedPool<Worker, Outcome> pool(jobs, makeWorker, deliver, 4 * static_cast<size_t>(jobs));
+    OutputNames names;
+    for (const RunInput& input : inputs) {
+      if (input.unreadFolder) {
+        pool.SubmitResult(recordExport.Failed(
+            input.path, TerminalMessage(UnreadFolderMessage(input.path), input.path)));
+        continue;
+      }
+      // Loading and naming go in input order on this thread, so the names do not depend on which
+      // worker finishes first.
+      auto loaded = std::make_shared<analysis::LoadedRecord>();
+      try {
+        *loaded = analysis::LoadRecordFile(input.path);
+      } catch (const runtime::Exception& e) {
+        pool.SubmitResult(
+            recordExport.Failed(input.path, TerminalMessage(e.Message(), input.path)));
+        continue;
+      } catch (const std::exception& e) {
+        // Out of memory and the like: still one record's failure, not the whole run's.
+        pool.SubmitResult(recordExport.Failed(input.path, TerminalSafe(e.what())));
+        continue;
+      }
+      const OutputStem stem =
+          settings.folder ? names.Claim(loaded->Record.SubjectCode) : OutputStem{};
+      pool.Submit([&recordExport, path = input.path, loaded, stem](Worker& worker) {
+        try {
+          return recordExport.Export(path, *loaded, stem, worker);
+        } catch (const std::exception& e) {
+          return recordExport.Failed(path, TerminalSafe(e.what()));
+        }
+      });
+    }
+    pool.Finish();
+  }
+  progress.Clear();
+  for (const std::string& line : listing) errors << line << '\n';
+  if (table) tableError = table->Commit();
+  if (!tableError.empty()) {
+    errors << "stroop-analyser: " << TerminalMessage(tableError, *settings.summary) << '\n';
+    failed = true;
+  }
+  return failed ? 1 : 0;
 }
 
 }  // namespace app

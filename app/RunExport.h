@@ -1,38 +1,46 @@
-// Headless export: loads each record and writes its report into a folder.
+// The command-line run over many records: each record's report and chart images into a folder, the
+// group summary table, failures and renamed outputs listed at the end.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "analysis/RecordLoader.h"
+#include "analysis/RecordData.h"
+#include "group/SummaryTable.h"
 
 namespace app {
 
-// The subject code (CP1251) with path separators and control characters replaced by "_", so a
-// record can never name a file outside the export folder.
-std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251);
+// Draws the chart images of records. Every worker thread makes its own.
+class ChartEncoder {
+ public:
+  virtual ~ChartEncoder() = default;
+  // The GIF file of the record's subtest 1..4, as the window's "Chart" saves it.
+  virtual std::string Gif(const analysis::RecordData& record, int subtest) = 0;
+};
+using ChartEncoderFactory = std::function<std::unique_ptr<ChartEncoder>()>;
 
-// "<code> Stroop.txt" in UTF-8 for the file-safe code.
-std::string ExportReportFileName(std::string_view subjectCodeCp1251);
+struct ExportSettings {
+  std::optional<std::filesystem::path> folder;   // reports and charts go here
+  std::optional<std::filesystem::path> summary;  // the group summary table
+  group::CsvStyle csv;
+  int jobs = 1;           // worker threads
+  bool progress = false;  // the progress line on `errors` (a terminal)
+};
 
-// Writes the report of one loaded record into `folder`; returns the file written.
-std::filesystem::path ExportRecord(const analysis::LoadedRecord& loaded,
-                                   const std::filesystem::path& folder);
-
-// More output for a record once its report is written (the chart images, for instance); what it
-// raises counts as that record's failure.
-using ExportStep =
-    std::function<void(const analysis::LoadedRecord& loaded, const std::filesystem::path& folder)>;
-
-// Creates `folder` when missing, then loads and exports every record in turn, running `more` after
-// each report. A record that fails prints "RECORD: message" (message in UTF-8) to `errors` and the
-// others still go through. Returns 0 when every record was written, 1 otherwise.
-int RunExport(const std::filesystem::path& folder,
-              const std::vector<std::filesystem::path>& records, std::ostream& errors,
-              const ExportStep& more = {});
+// Finds the records among `paths` (FindRecords), then loads them in order and writes, on
+// `settings.jobs` threads, into the folder (created when missing) each record's
+// "<code> Stroop.txt" and, with `charts`, its four "<code> <s>.Stroop.gif"; then the summary table
+// with one row per record in input order. Outputs are written whole or not at all; an output that
+// is a symbolic link, or is one of the run's records, is not written and is that record's failure,
+// and the record's other outputs are still written. Records whose outputs would have the name of an
+// earlier record's get " (2)", " (3)"... At the end `errors` lists, in input order, "PATH: message"
+// for each failure and a line for each renamed record. Returns 1 when anything failed, 0 otherwise.
+int RunExport(const ExportSettings& settings, const std::vector<std::filesystem::path>& paths,
+              std::ostream& errors, const ChartEncoderFactory& charts = {});
 
 }  // namespace app

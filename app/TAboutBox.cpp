@@ -9,12 +9,11 @@
 
 #include "app/Glyphs.h"
 #include "app/ShadowLabel.h"
+#include "app/UserPrompts.h"
 
 namespace app {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, DialogWindowFlags()) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("О программе"));
   setWindowIcon(ApplicationIcon());

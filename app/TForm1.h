@@ -7,6 +7,7 @@
 //   mm  an item of the main menu (mmOpen is "Data", mmPlot1..mmPlot4 "Plot1".."Plot4")
 //   me  a memo, that is a multi-line text view (meAnalysis, the report)
 //   pa  a panel (paWork, the work area)
+//   sb  a status bar (sbSelfCheck, under the report)
 //   bt  a button: btSaveClick, the handler of "Save" > "Chart", keeps a button's prefix
 // A handler is named after its control and event: mmOpenClick runs when mmOpen is clicked.
 // Chart5sec is the reaction-time chart; its series are Series5sec (the stimuli), Series5secAv (the
@@ -14,6 +15,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,7 +28,8 @@
 class QAction;
 class QFrame;
 class QMenu;
-class QPlainTextEdit;
+class QScrollArea;
+class QStatusBar;
 
 namespace chart {
 class TChart;
@@ -35,14 +38,16 @@ class TChart;
 namespace app {
 
 class ChartView;
+class ReportView;
 class TAboutBox;
 class TSystemMenu;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
-  // exeFolder ends with a path delimiter; the dialogs start in its "Data" and "Results" folders.
-  TForm1(WindowServices services, QString exeFolder, QWidget* parent = nullptr);
+  // exeFolder is the executable's folder, byte for byte; the open dialog starts in its "Data"
+  // folder, the save dialogs in the results folder (see ChooseResultsFolder).
+  TForm1(WindowServices services, std::filesystem::path exeFolder, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The about dialog that command 1025 shows (created by the start sequence after this window).
@@ -50,7 +55,8 @@ class TForm1 : public QMainWindow {
 
   // The window's own system menu and its one system-command handler (WM_SYSCOMMAND, the window
   // system's message for them): 1025 shows the about dialog, every command then gets the window
-  // system's own handling.
+  // system's own handling. 1025 also raises and activates a dialog already open, which may lie
+  // behind the window.
   TSystemMenu* SystemMenu() { return systemMenu_; }
   void WMSysCommand(unsigned commandId);
 
@@ -64,14 +70,26 @@ class TForm1 : public QMainWindow {
   // Loads a record file into the window: reads the record and writes its report, then shows the
   // report, subtest 1 with the subject's identification line in the chart's foot, every command
   // and the work panel. "Data" calls it for the chosen file, the command line for the record it
-  // names. A failure shows the error box and leaves the window as it was. True when it loaded.
-  bool LoadRecordFile(const QString& fileName);
+  // names, a drop for the file dropped. A failure shows the error box and leaves the window as it
+  // was. True when it loaded.
+  bool LoadRecordFile(const std::filesystem::path& fileName);
+
+  // Files dropped on the window: the first is loaded as "Data" would; when there were more, the
+  // user is told that only the first is opened.
+  void DropFiles(const std::vector<std::filesystem::path>& files);
+
+  // Opens the menu bar for the keyboard with its first item highlighted, as Alt does (F10).
+  void OpenMenuBarByKeyboard();
 
   // Controls, in creation order.
-  QFrame* Bevel1;              // a sunken line at the top, covered by paWork once it shows
-  QWidget* paWork;             // chart and report; hidden until a record loads
-  ChartView* Chart5secView;    // the widget that shows Chart5sec
-  QPlainTextEdit* meAnalysis;  // the report, editable
+  QFrame* Bevel1;            // a sunken line at the top, covered by paWork once it shows
+  QScrollArea* paWork;       // the work area; hidden until a record loads, scrolls when the
+                             // window is smaller than WorkArea's design size
+  QWidget* WorkArea;         // inside paWork: the chart at its fixed place and the report below
+  ChartView* Chart5secView;  // the widget that shows Chart5sec
+  ReportView* meAnalysis;    // the report, editable; grows with the work area
+  // Shown only for a record whose summary rows disagree with its stimulus rows, saying where.
+  QStatusBar* sbSelfCheck;
   chart::TChart& Chart5sec();
 
   // Menu items.
@@ -87,13 +105,14 @@ class TForm1 : public QMainWindow {
   TFileDialog OpenDialog1;  // "Data"
   TFileDialog SaveDialog;   // both "Save" commands
 
-  // Record data of the current subject and the executable's folder (with its trailing delimiter).
+  // Record data of the current subject and the executable's folder.
   const analysis::RecordData& Record() const { return record_; }
   // The subtest the chart shows, 1..4: 1 after every load, then the one the last "Plot" chose.
   int CurrentSubtest() const { return currentSubtest_; }
-  const QString& ExeFolder() const { return exeFolder_; }
+  const std::filesystem::path& ExeFolder() const { return exeFolder_; }
 
-  // The design size of the client area; the maximised window may be larger or smaller.
+  // The design size of the client area: the restored window's size, and the least the work area
+  // takes before it scrolls.
   static constexpr int kDesignClientWidth = 1024;
   static constexpr int kDesignClientHeight = 661;
 
@@ -103,10 +122,15 @@ class TForm1 : public QMainWindow {
 
  private:
   void CreateMenus();
+  void CreateShortcuts();
   void CreateControls();
   void FormCreate();
   void SetRecordCommandsEnabled(bool enabled);
-  void ApplyBorder();
+  // Shows the subtest and puts the bottom axis title back, so the readout never describes a
+  // stimulus of another subtest or subject.
+  void ShowSubtest(int subtest);
+  // Save's items have shortcuts of their own; they run only while "Save" can be chosen.
+  void RunSaveCommand(void (TForm1::*command)());
   // Runs one command: an error it raises stops it there and its message goes to the error box (a
   // silent abort shows nothing); what the command changed before the error stays changed. The
   // window's only place that catches errors.
@@ -117,7 +141,7 @@ class TForm1 : public QMainWindow {
   std::optional<std::vector<std::string>> ReportLinesForSaving();
 
   WindowServices services_;
-  QString exeFolder_;
+  std::filesystem::path exeFolder_;
   TAboutBox* aboutBox_ = nullptr;
   TSystemMenu* systemMenu_ = nullptr;
   analysis::RecordData record_;

@@ -1,8 +1,10 @@
 // What the main window asks of the desktop, gathered so tests can drive every command without a
-// person: the file dialogs, the message boxes and the mouse cursor's screen position.
+// person: the file dialogs, the message boxes, the mouse cursor's screen position and the user's
+// documents folder.
 #pragma once
 
 #include <QPoint>
+#include <filesystem>
 #include <functional>
 
 namespace app {
@@ -15,6 +17,9 @@ struct WindowServices {
   UserPrompts& prompts;
   // The cursor's position in screen coordinates (QCursor::pos in the running program).
   std::function<QPoint()> cursorPos;
+  // Where results go when the executable's folder is read-only (QStandardPaths' documents folder in
+  // the running program).
+  std::filesystem::path documentsFolder;
 };
 
 }  // namespace app

@@ -8,20 +8,25 @@
 #include "app/ExportCharts.h"
 #include "app/RunWindow.h"
 #include "runtime/FormatSettings.h"
+#include "runtime/TemporaryFiles.h"
 
 int main(int argc, char** argv) {
+  // A write beyond the file-size limit fails with an error instead of killing the program, and an
+  // interruption removes the temporary files being written.
+  runtime::InstallSignalHandlers();
   runtime::LoadFormatSettingsFromLocale();
+  const char localeDecimal = runtime::DecimalSeparator();
   app::CommandLine line;
   try {
     line = app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const app::CommandLineError& e) {
-    std::cerr << "stroop-analyser: " << e.what() << '\n' << app::Usage();
+    std::cerr << "stroop-analyser: " << e.what()
+              << "\n(stroop-analyser --help lists the options)\n";
     return 2;
   }
   if (line.decimalSeparator) runtime::ChooseDecimalSeparator(*line.decimalSeparator);
   switch (line.mode) {
-    case app::CommandLine::Mode::Export:
-      return app::RunExportWithCharts(argc, argv, line.exportFolder, line.records);
+    case app::CommandLine::Mode::Export: return app::RunExportCommand(argv, line, localeDecimal);
     case app::CommandLine::Mode::Help: std::cout << app::Usage(); return 0;
     case app::CommandLine::Mode::Window: break;
   }

@@ -2,7 +2,8 @@
 # Installs the Debian packages the analyser needs to build, run and test, skipping those present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang-format qt6-base-dev libgl-dev libxkbcommon-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libgif-dev fonts-liberation xvfb xauth x11-utils clang-14 libclang-rt-14-dev "$@")
+          libbenchmark-dev libgif-dev fonts-liberation xvfb xauth x11-utils clang-14 libclang-rt-14-dev
+          qt6-translations-l10n openbox xdotool "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

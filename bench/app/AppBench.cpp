@@ -21,6 +21,7 @@
 #include "app/ChartView.h"
 #include "app/ExportCharts.h"
 #include "app/QtStartup.h"
+#include "app/ReportView.h"
 #include "app/RunExport.h"
 #include "app/TAboutBox.h"
 #include "app/TFileDialog.h"
@@ -44,6 +45,7 @@ class NoPrompts : public app::UserPrompts {
   void ShowError(QWidget*, const QString& text) override {
     std::fprintf(stderr, "error box: %s\n", text.toStdString().c_str());
   }
+  void ShowNote(QWidget*, const QString&) override {}
   bool Confirm(QWidget*, const QString&) override { return false; }
 };
 
@@ -52,7 +54,7 @@ NoPrompts prompts;
 QPoint cursor;
 
 app::WindowServices Services() {
-  return {dialogs, prompts, [] { return cursor; }};
+  return {dialogs, prompts, [] { return cursor; }, QDir::tempPath().toStdString()};
 }
 
 const QString kRecord = QStringLiteral(STROOP_SAMPLE_RECORD);
@@ -79,7 +81,7 @@ double PeakResidentMegabytes() {
 
 void BM_WindowCreatedAndShown(benchmark::State& state) {
   for (auto _ : state) {
-    app::TForm1 form(Services(), QDir::tempPath() + "/");
+    app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
     app::TAboutBox about;
     form.SetAboutBox(&about);
     ShowAndPaint(form);
@@ -88,10 +90,10 @@ void BM_WindowCreatedAndShown(benchmark::State& state) {
 BENCHMARK(BM_WindowCreatedAndShown)->Unit(benchmark::kMillisecond);
 
 void BM_DataToPaintedChartAndReport140(benchmark::State& state) {
-  app::TForm1 form(Services(), QDir::tempPath() + "/");
+  app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
   ShowAndPaint(form);
   for (auto _ : state) {
-    form.LoadRecordFile(kRecord);
+    form.LoadRecordFile(kRecord.toStdString());
     PaintWorkArea(form);
   }
   state.counters["stimuli"] = form.Record().StimulusCount;
@@ -101,9 +103,9 @@ BENCHMARK(BM_DataToPaintedChartAndReport140)->Unit(benchmark::kMillisecond);
 // One readout: the mouse moves alternately onto a marker and onto an empty spot, so every move
 // changes the caption. With `paint` the chart's repaint that shows it is included.
 void Readout(benchmark::State& state, bool paint) {
-  app::TForm1 form(Services(), QDir::tempPath() + "/");
+  app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
   ShowAndPaint(form);
-  form.LoadRecordFile(kRecord);
+  form.LoadRecordFile(kRecord.toStdString());
   PaintWorkArea(form);
   app::ChartView* view = form.Chart5secView;
   auto& stimuli = view->Series().Series5sec;
@@ -155,14 +157,12 @@ BENCHMARK(BM_ExportChartGifBytes)->Unit(benchmark::kMillisecond);
 // Every file goes through a temporary file, fsync and rename, so the wall time includes the disk.
 void BM_ExportOneRecordReportAndFourGifs(benchmark::State& state) {
   QTemporaryDir out;
-  const std::filesystem::path folder = out.path().toStdString();
+  app::ExportSettings settings;
+  settings.folder = out.path().toStdString();
   const std::vector<std::filesystem::path> records{kRecord.toStdString()};
   for (auto _ : state) {
-    const int status = app::RunExport(
-        folder, records, std::cerr,
-        [](const analysis::LoadedRecord& loaded, const std::filesystem::path& target) {
-          app::ExportCharts(loaded.Record, target);
-        });
+    const int status = app::RunExport(settings, records, std::cerr,
+                                      [] { return std::make_unique<app::QtChartEncoder>(); });
     if (status != 0) state.SkipWithError("export failed");
   }
 }
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
   app::AfterQtStartup();
   double firstWindowMs;
   {
-    app::TForm1 form(Services(), QDir::tempPath() + "/");
+    app::TForm1 form(Services(), QDir::tempPath().toStdString() + "/");
     app::TAboutBox about;
     form.SetAboutBox(&about);
     ShowAndPaint(form);

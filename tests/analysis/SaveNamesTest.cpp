@@ -1,4 +1,4 @@
-// Default result names, the case-sensitive ".gif" rule and the "Results" folder.
+// Result names and the case-sensitive ".gif" rule.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,16 +18,6 @@ TEST(SaveNames, ReportAndChartNamesOfASubject) {
   EXPECT_EQ(ReportFileName(ivanov), "Иванов Stroop.txt");
   EXPECT_EQ(ChartFileName("0507", 1), "0507 1.Stroop.gif");
   EXPECT_EQ(ChartFileName(ivanov, 4), "Иванов 4.Stroop.gif");
-}
-
-TEST(SaveNames, DefaultNamesInTheResultsFolder) {
-  EXPECT_EQ(ResultsFolder("/opt/stroop/"), "/opt/stroop/Results");
-  EXPECT_EQ(DefaultReportFileName("/opt/stroop/", "5012"), "/opt/stroop/Results/5012 Stroop.txt");
-  EXPECT_EQ(DefaultChartFileName("/opt/stroop/", "507", 2), "/opt/stroop/Results/507 2.Stroop.gif");
-  EXPECT_EQ(DefaultChartFileName("/opt/stroop/", "507", 3), "/opt/stroop/Results/507 3.Stroop.gif");
-  // The code is CP1251 from the record; the name is file-system text.
-  EXPECT_EQ(DefaultReportFileName("/d/", runtime::Cp1251FromUtf8("Иванов")),
-            "/d/Results/Иванов Stroop.txt");
 }
 
 TEST(SaveNames, GifRuleIsCaseSensitive) {
@@ -60,19 +50,6 @@ TEST_F(SaveFolder, AsksOnlyWhenTheAddedGifNamesAnExistingFile) {
   EXPECT_TRUE(NeedsReplaceQuestion(chosen, chosen + ".gif"));
   // The dialog already asked about the name exactly as chosen.
   EXPECT_FALSE(NeedsReplaceQuestion(chosen + ".gif", chosen + ".gif"));
-}
-
-TEST_F(SaveFolder, CreatesAMissingResultsFolderAndKeepsAnExistingOne) {
-  EnsureResultsFolder(Folder());
-  ASSERT_TRUE(std::filesystem::is_directory(dir_ / "Results"));
-  std::ofstream(dir_ / "Results" / "kept.txt") << "x";
-  EnsureResultsFolder(Folder());
-  EXPECT_TRUE(std::filesystem::exists(dir_ / "Results" / "kept.txt"));
-}
-
-TEST_F(SaveFolder, AFolderThatCannotBeCreatedIsLeftToTheSave) {
-  std::ofstream(dir_ / "file") << "x";  // a file where the executable's folder should be
-  EXPECT_NO_THROW(EnsureResultsFolder(Folder() + "file/"));
 }
 
 }  // namespace

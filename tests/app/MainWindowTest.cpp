@@ -9,16 +9,20 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
 #include "app/ChartImage.h"
 #include "app/ChartView.h"
 #include "app/Cp1251Text.h"
+#include "app/ReportView.h"
 #include "app/SystemMenu.h"
 #include "chart/TChart.h"
 #include "runtime/Cp1251.h"
 #include "runtime/Errors.h"
+#include "runtime/TextFile.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestRecord.h"
@@ -77,7 +81,7 @@ TEST(MainWindow, StartState) {
 
   EXPECT_EQ(form.Bevel1->geometry(), QRect(0, 0, 1032, 2));
   EXPECT_EQ(form.Chart5secView->geometry(), QRect(1, 1, 1023, 369));
-  EXPECT_EQ(form.meAnalysis->geometry(), QRect(1, 370, 1023, 360));
+  EXPECT_EQ(form.meAnalysis->geometry(), QRect(1, 370, 1023, 291));  // down to the design height
   EXPECT_EQ(form.Chart5sec().Width(), 1023);
   EXPECT_EQ(form.meAnalysis->font().family(), "Courier New");
   EXPECT_EQ(form.meAnalysis->font().pixelSize(), 16);
@@ -97,22 +101,48 @@ TEST(MainWindow, StartState) {
   EXPECT_EQ(system.last()->data().toUInt(), 1025u);
 }
 
-TEST(MainWindow, MaximisedTheWorkPanelFollowsTheClientAreaRestoredTheSizeIsFixed) {
+// The offscreen screen (800 x 800) is narrower than the design size: the work area scrolls.
+TEST(MainWindow, TheWorkAreaScrollsOnASmallScreenAndTheReportGrowsWithTheWindow) {
   WindowFixture f;
+  f.Open(f.WriteRecord("0507.txt", RecordOf("0507")));
   f.form.showMaximized();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+  QCoreApplication::processEvents();
   EXPECT_EQ(f.form.paWork->geometry(), f.form.centralWidget()->rect());
+  EXPECT_LT(f.form.paWork->viewport()->width(), 1024);
+  EXPECT_TRUE(f.form.paWork->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(f.form.paWork->horizontalScrollBar()->maximum(),
+            1024 - f.form.paWork->viewport()->width());
+  EXPECT_EQ(f.form.WorkArea->width(), 1024);
   EXPECT_EQ(f.form.Chart5secView->geometry(), QRect(1, 1, 1023, 369));  // fixed, whatever the panel
 
   f.form.WMSysCommand(SC_RESTORE);
   EXPECT_FALSE(f.form.isMaximized());
-  EXPECT_EQ(f.form.centralWidget()->size(), QSize(1024, 661));
-  EXPECT_EQ(f.form.minimumSize(), f.form.maximumSize());  // a single, fixed border
+  EXPECT_NE(f.form.minimumSize(), f.form.maximumSize());  // resizable
+  f.form.resize(1300, 900);
+  QCoreApplication::processEvents();  // the scroll area settles its scroll bars
   EXPECT_EQ(f.form.paWork->geometry(), f.form.centralWidget()->rect());
+  EXPECT_EQ(f.form.WorkArea->size(), f.form.paWork->viewport()->size());
+  EXPECT_EQ(f.form.Chart5secView->geometry(), QRect(1, 1, 1023, 369));
+  const QSize work = f.form.WorkArea->size();
+  EXPECT_EQ(f.form.meAnalysis->geometry(), QRect(1, 370, work.width() - 1, work.height() - 370));
+  EXPECT_EQ(work.width(), 1300);
+  EXPECT_FALSE(f.form.paWork->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(RenderChartImage(f.form.Chart5sec()).size(), QSize(1023, 369));
 
   f.form.WMSysCommand(SC_MAXIMIZE);
   EXPECT_TRUE(f.form.isMaximized());
-  EXPECT_NE(f.form.minimumSize(), f.form.maximumSize());
+}
+
+TEST(MainWindow, RestoredFromTheScreenFillingStartTheWindowTakesItsDesignSize) {
+  WindowFixture f;
+  const QRect available = f.form.screen()->availableGeometry();
+  f.form.setGeometry(available);  // as the start sequence does
+  f.form.showMaximized();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+  f.form.WMSysCommand(SC_RESTORE);
+  EXPECT_EQ(f.form.size(),
+            QSize(1024, 661 + f.form.menuBar()->sizeHint().height()).boundedTo(available.size()));
 }
 
 TEST(MainWindow, CancellingTheFirstOpenChangesNothing) {
@@ -190,13 +220,13 @@ TEST(MainWindow, AFailedLoadLeavesThePreviousRecordExactlyAsItWas) {
 
 TEST(MainWindow, ARecordGivenAtStartLoadsLikeDataAndAFailureShowsTheSameErrorBox) {
   WindowFixture f;
-  EXPECT_FALSE(f.form.LoadRecordFile(f.Folder() + "Data/missing.txt"));
+  EXPECT_FALSE(f.form.LoadRecordFile((f.Folder() + "Data/missing.txt").toStdString()));
   ASSERT_EQ(f.prompts.errors.size(), 1u);
   EXPECT_EQ(f.prompts.errors[0], "Cannot open file " + f.Folder() + "Data/missing.txt.");
   EXPECT_EQ(f.prompts.waitCursorAtError, std::vector<bool>{false});
   EXPECT_FALSE(f.form.paWork->isVisibleTo(&f.form));
 
-  EXPECT_TRUE(f.form.LoadRecordFile(f.WriteRecord("0507.txt", RecordOf("0507"))));
+  EXPECT_TRUE(f.form.LoadRecordFile(f.WriteRecord("0507.txt", RecordOf("0507")).toStdString()));
   EXPECT_EQ(f.prompts.errors.size(), 1u);
   EXPECT_EQ(f.form.Chart5secView->Series().Series5sec.PointCount(), 2);
   EXPECT_EQ(Foot(f.form), ReportLines(f.form)[1]);
@@ -315,6 +345,53 @@ TEST_F(Hover, TheSearchUsesTheCursorNotTheEventPosition) {
   f.cursor = f.form.Chart5secView->mapToGlobal(QPoint(x, y));
   f.form.Chart5secMouseMove(plot.Left, plot.Top);  // inside, far from the cursor's point
   EXPECT_EQ(BottomCaption(f.form), FromCp1251(Stimuli().PointLabel(7)));
+}
+
+TEST_F(Hover, EveryPlotAndLoadPutsTheAxisTitleBack) {
+  const auto onAMarker = [this] {
+    MoveTo(Stimuli().ScreenX(4), Stimuli().ScreenY(4));
+    ASSERT_NE(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  };
+  onAMarker();
+  f.form.mmPlot2->trigger();
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  RenderChartImage(f.form.Chart5sec());
+  onAMarker();
+  f.form.mmPlot2->trigger();  // the same subtest again
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+  RenderChartImage(f.form.Chart5sec());
+  onAMarker();
+  f.Open(f.WriteRecord("empty.txt", RecordOf("0001", 0)));  // a chart without points
+  EXPECT_EQ(BottomCaption(f.form), QStringLiteral("Номер стимула"));
+}
+
+TEST(MainWindow, ARecordNamedInCp1251Loads) {
+  WindowFixture f;
+  const std::filesystem::path folder = f.exeDir / "Data";
+  const std::string ivanov = "\xC8\xE2\xE0\xED\xEE\xE2.txt";  // "Иванов.txt" in CP1251
+  f.exeDir.Write(std::filesystem::path("Data") / ivanov, runtime::JoinLinesCrLf(RecordOf("0507")));
+  EXPECT_TRUE(f.form.LoadRecordFile(folder / ivanov));
+  EXPECT_TRUE(f.prompts.errors.empty());
+  EXPECT_FALSE(f.form.LoadRecordFile(folder / ("x" + ivanov)));
+  ASSERT_EQ(f.prompts.errors.size(), 1u);
+  EXPECT_EQ(f.prompts.errors[0], "Cannot open file " + f.Folder() + "Data/x??????.txt.");
+}
+
+TEST(MainWindow, TheAboutEntryRaisesAndActivatesTheOpenDialog) {
+  WindowFixture f;
+  f.form.show();
+  f.form.WMSysCommand(1025);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.about));
+  f.form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+  f.form.WMSysCommand(1025);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&f.about));
+  // Only a close button on the dialog's frame.
+  const Qt::WindowFlags flags = f.about.windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint);  // nothing added by default
+  f.about.hide();
 }
 
 TEST(MainWindow, TheAboutEntryShowsTheSameDialogAndPassesEveryCommandOn) {

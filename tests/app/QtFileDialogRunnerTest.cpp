@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <filesystem>
 #include <set>
@@ -77,6 +79,60 @@ TEST(QtFileDialog, SaveDialogKeepsTheProposedNameAndAsksBeforeReplacingOnlyWhenT
   dialog.OverwritePrompt = true;
   auto prompting = MakeQtFileDialog(dialog, nullptr);
   EXPECT_FALSE(prompting->testOption(QFileDialog::DontConfirmOverwrite));
+}
+
+TEST(QtFileDialog, AFolderQtCannotOpenKeepsTheWholeProposedPath) {
+  const testsupport::TempFolder dir;
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Save, runner);
+  // A results folder not made yet, and a program folder whose name is not valid UTF-8 as Qt shows
+  // it.
+  for (const QString& folder :
+       {PathOf(dir) + "/Results",
+        PathOf(dir) + "/" + QString(3, QChar::ReplacementCharacter) + "/Results"}) {
+    dialog.InitialDir = folder;
+    dialog.FileName = folder + "/0507 1.Stroop.gif";
+    auto qt = MakeQtFileDialog(dialog, nullptr);
+    EXPECT_EQ(qt->directory().absolutePath(), PathOf(dir));
+    QMetaObject::invokeMethod(qt.get(), "accept");  // Enter
+    EXPECT_EQ(qt->result(), QDialog::Accepted);
+    EXPECT_EQ(qt->selectedFiles(), QStringList{dialog.FileName});
+  }
+}
+
+TEST(QtFileDialog, OpensLargeEnoughForItsColumns) {
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Open, runner);
+  auto qt = MakeQtFileDialog(dialog, nullptr);
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  EXPECT_EQ(qt->size(), QSize(960, 600).boundedTo(screen * 9 / 10));
+  EXPECT_GT(qt->width(), 624);  // Qt's own 624 x 408 cuts the names and dates
+}
+
+TEST(QtFileDialog, EachKindComesBackAtTheFolderAndSizeLastLeft) {
+  const testsupport::TempFolder dir;
+  ASSERT_TRUE(std::filesystem::create_directory(dir / "chosen"));
+  NoRunner runner;
+  TFileDialog dialog(TFileDialog::Kind::Save, runner);
+  dialog.InitialDir = PathOf(dir);
+  dialog.FileName = PathOf(dir) + "/0507 Stroop.txt";
+  FileDialogMemory memory;
+  auto first = MakeQtFileDialog(dialog, nullptr, memory);
+  first->resize(700, 500);
+  first->selectFile(PathOf(dir) + "/chosen/mine.txt");
+  RememberFileDialog(*first, true, memory);
+  EXPECT_EQ(memory.folder, PathOf(dir) + "/chosen");
+  EXPECT_EQ(memory.size, QSize(700, 500));
+
+  auto again = MakeQtFileDialog(dialog, nullptr, memory);
+  EXPECT_EQ(again->directory().absolutePath(), PathOf(dir) + "/chosen");
+  EXPECT_EQ(again->selectedFiles(), QStringList{PathOf(dir) + "/chosen/0507 Stroop.txt"});
+  EXPECT_EQ(again->size(), QSize(700, 500));
+
+  again->resize(650, 450);
+  RememberFileDialog(*again, false, memory);  // cancelled: the size stays, the folder too
+  EXPECT_EQ(memory.folder, PathOf(dir) + "/chosen");
+  EXPECT_EQ(memory.size, QSize(650, 450));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-// The headless export: command line, safe file names, and one bad record not stopping the others.
+// The run over many records through the plain C++ path, with a stand-in for the chart images:
+// failures listed in input order, numbered duplicates, the table's rows, inputs and links never
+// written over, and the same outputs on any number of threads.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
-#include "app/CommandLine.h"
 #include "app/RunExport.h"
-#include "runtime/Errors.h"
+#include "runtime/Cp1251.h"
 #include "runtime/TextFile.h"
 #include "tests/runtime/SeparatorGuard.h"
 #include "tests/support/TempFolder.h"
@@ -15,116 +15,176 @@
 namespace app {
 namespace {
 
-using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
 
-TEST(CommandLine, Accepted) {
-  const CommandLine none = ParseCommandLine({});
-  EXPECT_EQ(none.mode, CommandLine::Mode::Window);
+// "GIF <code> <subtest>": enough to see which record and subtest an image belongs to.
+class NamedCharts : public ChartEncoder {
+ public:
+  std::string Gif(const analysis::RecordData& record, int subtest) override {
+    return "GIF " + record.SubjectCode + " " + std::to_string(subtest);
+  }
+};
 
-  const CommandLine line = ParseCommandLine({"--export", "out", "a.txt", "b.txt"});
-  EXPECT_EQ(line.mode, CommandLine::Mode::Export);
-  EXPECT_EQ(line.exportFolder, "out");
-  EXPECT_EQ(line.records, (std::vector<std::filesystem::path>{"a.txt", "b.txt"}));
-  EXPECT_FALSE(line.decimalSeparator.has_value());
-
-  const CommandLine comma =
-      ParseCommandLine({"--decimal-separator", ",", "--export", "out", "--", "-odd.txt"});
-  EXPECT_EQ(comma.decimalSeparator, ',');
-  EXPECT_EQ(comma.records, (std::vector<std::filesystem::path>{"-odd.txt"}));
-  EXPECT_EQ(ParseCommandLine({"--export", "o", "r", "--decimal-separator", "."}).decimalSeparator,
-            '.');
-  EXPECT_EQ(ParseCommandLine({"--help"}).mode, CommandLine::Mode::Help);
-  const CommandLine window = ParseCommandLine({"record.txt"});
-  EXPECT_EQ(window.mode, CommandLine::Mode::Window);
-  EXPECT_EQ(window.records, (std::vector<std::filesystem::path>{"record.txt"}));
+ChartEncoderFactory Charts() {
+  return [] { return std::make_unique<NamedCharts>(); };
 }
 
-TEST(CommandLine, Refused) {
-  const struct {
-    Args args;
-    const char* message;
-  } cases[] = {
-      {{"--export"}, "--export needs a value"},
-      {{"--export", "out"}, "--export needs at least one record after the folder"},
-      {{"--export", "o", "r", "--export", "p", "s"}, "--export is given twice"},
-      {{"--decimal-separator"}, "--decimal-separator needs a value"},
-      {{"--decimal-separator", ",,", "--export", "o", "r"},
-       "--decimal-separator needs one character other than a digit or a blank, not ',,'"},
-      // clang-format off
-      {{"--decimal-separator", "5"}, "--decimal-separator needs one character other than a digit or a blank, not '5'"},
-      {{"--bogus"}, "unknown option --bogus"},
-      {{"a.txt", "--export", "o", "r"}, "unexpected argument a.txt (records follow --export DIR)"},
-      {{"a.txt", "b.txt"}, "unexpected argument b.txt (the window opens one record)"},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    try {
-      ParseCommandLine(c.args);
-      ADD_FAILURE() << c.message;
-    } catch (const CommandLineError& e) {
-      EXPECT_STREQ(e.what(), c.message);
+class RunExportTest : public ::testing::Test {
+ protected:
+  fs::path Record(const fs::path& name, const std::string& code) const {
+    return Write(name, testsupport::RecordOf(code, 3));
+  }
+  fs::path Write(const fs::path& name, const std::vector<std::string>& lines) const {
+    fs::create_directories((folder_ / name).parent_path());
+    return folder_.Write(name, runtime::JoinLinesCrLf(lines));
+  }
+  int Run(ExportSettings settings, const std::vector<fs::path>& paths) {
+    std::ostringstream errors;
+    const int status = RunExport(settings, paths, errors, Charts());
+    errors_ = errors.str();
+    return status;
+  }
+  ExportSettings Settings() const {
+    ExportSettings settings;
+    settings.folder = folder_ / "out";
+    return settings;
+  }
+  std::string Read(const fs::path& path) const { return testsupport::ReadFile(path); }
+
+  runtime::SeparatorGuard guard_{'.', ','};
+  testsupport::TempFolder folder_;
+  std::string errors_;
+};
+
+TEST_F(RunExportTest, FailuresAreListedAtTheEndAndTheOthersStillGoThrough) {
+  std::vector<std::string> bad = testsupport::RecordOf("0666", 3);
+  bad[13] = "  x.yz  0.30    40  0.42  2.88   3";
+  const std::vector<fs::path> paths = {Record("good.txt", "0507"), Write("bad.txt", bad),
+                                       folder_ / "missing.txt", Record("other.txt", "0911")};
+  ExportSettings settings = Settings();
+  settings.summary = folder_ / "table.csv";
+  settings.jobs = 2;
+  EXPECT_EQ(Run(settings, paths), 1);
+  EXPECT_EQ(errors_, paths[1].native() + ": '  x.yz' is not a valid floating point value\n" +
+                         paths[2].native() + ": Cannot open file " + paths[2].native() + "\n");
+  for (const char* code : {"0507", "0911"}) {
+    const std::string report = Read(folder_ / "out" / (std::string(code) + " Stroop.txt"));
+    EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u) << code;
+    for (int s = 1; s <= 4; ++s) {
+      EXPECT_EQ(
+          Read(folder_ / "out" / (std::string(code) + " " + std::to_string(s) + ".Stroop.gif")),
+          "GIF " + std::string(code) + " " + std::to_string(s));
     }
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "out" / "0666 Stroop.txt"));
+
+  // One row per record in input order, failed ones with their message and nothing else.
+  const std::vector<std::string> rows = runtime::SplitTextLines(Read(folder_ / "table.csv"));
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_TRUE(
+      rows[0].starts_with("\xEF\xBB\xBF"
+                          "file,code,subject_line,stimuli,T1,"));
+  EXPECT_TRUE(rows[1].starts_with(paths[0].native() + ",0507,")) << rows[1];
+  EXPECT_TRUE(rows[1].ends_with(",")) << rows[1];  // an empty error cell
+  EXPECT_EQ(rows[2], paths[1].native() + std::string(41, ',') +
+                         "'  x.yz' is not a valid floating point value");
+  EXPECT_EQ(rows[3],
+            paths[2].native() + std::string(41, ',') + "Cannot open file " + paths[2].native());
+  EXPECT_TRUE(rows[4].starts_with(paths[3].native() + ",0911,")) << rows[4];
+
+  EXPECT_EQ(Run(Settings(), {paths[0]}), 0);
+  EXPECT_EQ(errors_, "");
+}
+
+TEST_F(RunExportTest, LaterRecordsWithTheSameOutputNameAreNumberedAndListed) {
+  const std::vector<fs::path> paths = {Record("1.txt", "0507"), Record("2.txt", "a/b"),
+                                       Record("3.txt", "0507"), Record("4.txt", "a_b")};
+  EXPECT_EQ(Run(Settings(), paths), 0);
+  EXPECT_EQ(errors_,
+            paths[2].native() +
+                ": outputs named \"0507 (2) Stroop.txt\" and so on: an earlier record of this run "
+                "has outputs of the same name\n" +
+                paths[3].native() +
+                ": outputs named \"a_b (2) Stroop.txt\" and so on: an earlier record of this run "
+                "has outputs of the same name\n");
+  const struct {
+    const char* stem;
+    const char* code;
+  } outputs[] = {{"0507", "0507"}, {"a_b", "a/b"}, {"0507 (2)", "0507"}, {"a_b (2)", "a_b"}};
+  for (const auto& o : outputs) {
+    EXPECT_TRUE(fs::exists(folder_ / "out" / (std::string(o.stem) + " Stroop.txt"))) << o.stem;
+    EXPECT_EQ(Read(folder_ / "out" / (std::string(o.stem) + " 3.Stroop.gif")),
+              "GIF " + std::string(o.code) + " 3");
   }
 }
 
-TEST(ExportReportFileName, CodesBecomeSafeUtf8Names) {
-  EXPECT_EQ(ExportReportFileName("0507"), "0507 Stroop.txt");
-  EXPECT_EQ(ExportReportFileName(""), " Stroop.txt");
-  EXPECT_EQ(ExportReportFileName("../../etc/x"), ".._.._etc_x Stroop.txt");
-  EXPECT_EQ(ExportReportFileName("a\\b\tc"), "a_b_c Stroop.txt");
-  EXPECT_EQ(ExportReportFileName("\xCA\xEE\xE4"), "Код Stroop.txt");
+TEST_F(RunExportTest, AnInputOfTheRunIsNeverWritten) {
+  // Exporting into the folder that holds the records: one of them is named like a report.
+  const fs::path named = Record("0507 Stroop.txt", "0507");
+  const std::string before = Read(named);
+  ExportSettings settings;
+  settings.folder = folder_.Path();
+  settings.summary = named;
+  EXPECT_EQ(Run(settings, {folder_.Path()}), 1);
+  const std::string refused =
+      "Cannot create file " + named.native() + ": it is one of the records of this run";
+  EXPECT_EQ(errors_, named.native() + ": " + refused + "\nstroop-analyser: " + refused + "\n");
+  EXPECT_EQ(Read(named), before);
+  EXPECT_EQ(Read(folder_ / "0507 1.Stroop.gif"), "GIF 0507 1");  // the record's other outputs
 }
 
-TEST(RunExport, BadRecordsAreReportedAndTheOthersStillGoThrough) {
-  runtime::SeparatorGuard guard('.', ',');
-  const testsupport::TempFolder folder;
-  auto write = [&](const char* name, const std::vector<std::string>& lines) {
-    return folder.Write(name, runtime::JoinLinesCrLf(lines));
-  };
-  std::vector<std::string> good = testsupport::StandardRecordLines();
-  std::vector<std::string> bad = good;
-  bad[13] = "  0.7x  0.30    40  0.42  2.88   3";
-  std::vector<std::string> other = good;
-  other[2] = "0911";
-  const std::vector<std::filesystem::path> records = {write("good.txt", good),
-                                                      write("bad.txt", bad), folder / "missing.txt",
-                                                      write("other.txt", other)};
-
-  std::ostringstream errors;
-  EXPECT_EQ(RunExport(folder / "out", records, errors), 1);
-  EXPECT_EQ(errors.str(), records[1].string() + ": '  0.7x' is not a valid floating point value\n" +
-                              records[2].string() + ": Cannot open file " + records[2].string() +
-                              "\n");
-  const std::string report = testsupport::ReadFile(folder / "out" / "0507 Stroop.txt");
-  EXPECT_EQ(runtime::SplitTextLines(report).size(), 32u);
-  EXPECT_EQ(report.substr(report.size() - 2), "\r\n");
-  EXPECT_TRUE(std::filesystem::exists(folder / "out" / "0911 Stroop.txt"));
-
-  std::ostringstream none;
-  EXPECT_EQ(RunExport(folder / "out", {records[0]}, none), 0);
-  EXPECT_EQ(none.str(), "");
-
-  // A further step runs after each written report, and its failure is that record's failure.
-  std::vector<std::string> seen;
-  const ExportStep more = [&](const analysis::LoadedRecord& loaded,
-                              const std::filesystem::path& out) {
-    seen.push_back(loaded.Record.SubjectCode + " " + out.filename().string());
-    if (loaded.Record.SubjectCode == "0911")
-      throw runtime::EFCreateError("Cannot create file x.gif");
-  };
-  std::ostringstream failed;
-  EXPECT_EQ(RunExport(folder / "out", {records[0], records[3]}, failed, more), 1);
-  EXPECT_EQ(seen, (std::vector<std::string>{"0507 out", "0911 out"}));
-  EXPECT_EQ(failed.str(), records[3].string() + ": Cannot create file x.gif\n");
+TEST_F(RunExportTest, ASymbolicLinkAtAnOutputIsNotFollowed) {
+  const fs::path victim = folder_.Write("victim", "keep");
+  fs::create_directories(folder_ / "out");
+  fs::create_symlink(victim, folder_ / "out" / "0507 2.Stroop.gif");
+  const fs::path record = Record("r.txt", "0507");
+  EXPECT_EQ(Run(Settings(), {record}), 1);
+  EXPECT_EQ(errors_, record.native() + ": Cannot create file " +
+                         (folder_ / "out" / "0507 2.Stroop.gif").native() +
+                         ": it is a symbolic link\n");
+  EXPECT_EQ(Read(victim), "keep");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "out" / "0507 2.Stroop.gif"));
+  EXPECT_TRUE(fs::exists(folder_ / "out" / "0507 Stroop.txt"));
+  EXPECT_EQ(Read(folder_ / "out" / "0507 3.Stroop.gif"), "GIF 0507 3");
 }
 
-TEST(RunExport, ControlCharactersInMessagesDoNotReachTheTerminal) {
-  runtime::SeparatorGuard guard('.', ',');
-  const testsupport::TempFolder folder;
-  const auto file = folder.Write("binary", "\r\n\r\n\r\n\r\n\x1B[2J\x07");
-  std::ostringstream errors;
-  EXPECT_EQ(RunExport(folder.Path(), {file}, errors), 1);
-  EXPECT_EQ(errors.str(), file.string() + ": '?[2J?' is not a valid integer value\n");
+TEST_F(RunExportTest, AnyNumberOfThreadsGivesTheSameOutputsAndOrder) {
+  std::vector<fs::path> paths;
+  for (int i = 0; i < 40; ++i) {
+    const std::string code = i % 7 == 3 ? "dup" : "c" + std::to_string(i);
+    paths.push_back(i % 9 == 5 ? folder_ / ("missing" + std::to_string(i))
+                               : Record("in/" + std::to_string(i) + ".txt", code));
+  }
+  std::string listing[2], table[2];
+  for (int run = 0; run < 2; ++run) {
+    ExportSettings settings;
+    settings.folder = folder_ / ("out" + std::to_string(run));
+    settings.summary = folder_ / ("table" + std::to_string(run) + ".csv");
+    settings.jobs = run == 0 ? 1 : 4;
+    EXPECT_EQ(Run(settings, paths), 1);
+    listing[run] = errors_;
+    table[run] = Read(*settings.summary);
+  }
+  EXPECT_EQ(listing[0], listing[1]);
+  EXPECT_EQ(table[0], table[1]);
+  EXPECT_EQ(runtime::SplitTextLines(table[0]).size(), 41u);
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder_ / "out0"))
+    EXPECT_EQ(Read(entry.path()), Read(folder_ / "out1" / entry.path().filename()));
+}
+
+TEST_F(RunExportTest, SummaryAloneWritesNoOtherFile) {
+  const fs::path record = Record("r.txt", "0507");
+  ExportSettings settings;
+  settings.summary = folder_ / "t.csv";
+  EXPECT_EQ(Run(settings, {record}), 0);
+  EXPECT_EQ(runtime::SplitTextLines(Read(folder_ / "t.csv")).size(), 2u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(RunExportTest, ControlCharactersInMessagesDoNotReachTheTerminal) {
+  const auto file = folder_.Write("binary", "\r\n\r\n\r\n\r\n\x1B[2J\x07");
+  EXPECT_EQ(Run(Settings(), {file}), 1);
+  EXPECT_EQ(errors_, file.native() + ": '?[2J?' is not a valid integer value\n");
 }
 
 }  // namespace

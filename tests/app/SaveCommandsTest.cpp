@@ -3,15 +3,19 @@
 // untouched.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <cstdlib>
 
 #include "app/ChartView.h"
+#include "app/ReportView.h"
 #include "runtime/Cp1251.h"
+#include "runtime/TextFile.h"
 #include "tests/app/QtPrinters.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/support/TestRecord.h"
@@ -55,8 +59,21 @@ TEST_F(Saving, ChartDialogSettingsAndTheDefaultNameOfTheShownSubtest) {
   EXPECT_EQ(call.initialDir, f.Folder() + "Results");
   EXPECT_EQ(call.filter, "Reults files (*.txt;*gif)|*.TXT;*GIF");
   EXPECT_TRUE(call.overwritePrompt);
-  EXPECT_TRUE(QDir(Results()).exists());  // a missing "Results" folder is created
-  EXPECT_TRUE(QDir(Results()).entryList(QDir::Files).isEmpty());  // cancelled: nothing written
+  f.form.mmSaveAnalysis->trigger();        // cancelled too
+  EXPECT_FALSE(QDir(Results()).exists());  // a cancelled save makes no folder
+}
+
+TEST_F(Saving, TheResultsFolderIsMadeWhenAFileIsWrittenIntoIt) {
+  f.form.mmSaveAnalysis->trigger();  // cancelled: shows the proposed name
+  const QString proposed = f.dialogs.calls.back().fileName;
+  f.dialogs.answers.push_back(proposed);
+  f.form.mmSaveAnalysis->trigger();
+  EXPECT_EQ(Contents(Results() + "0507 Stroop.txt").count("\r\n"), 32);
+
+  QDir(Results()).removeRecursively();
+  SaveChartAs(Results() + "chart");
+  EXPECT_TRUE(Contents(Results() + "chart.gif").startsWith("GIF87a"));
+  EXPECT_TRUE(f.prompts.errors.empty());
 }
 
 TEST_F(Saving, TheChartGoesUnderTheNameTheGifRuleGives) {
@@ -164,6 +181,89 @@ TEST_F(Saving, AFileThatCannotBeCreatedIsReportedAndNothingIsTouched) {
   EXPECT_TRUE(QDir(Results() + "folder.gif").exists());
   EXPECT_EQ(QDir(Results()).entryList(QDir::Files | QDir::Hidden),
             QStringList());  // no temporaries
+}
+
+// Accepts every save dialog with the name it proposes, as Enter does.
+void SaveBothUnderTheProposedNames(WindowFixture& f) {
+  for (QAction* command : {f.form.mmSaveAnalysis, f.form.mmSaveChart5sec}) {
+    command->trigger();  // cancelled: shows the proposed name
+    f.dialogs.answers.push_back(f.dialogs.calls.back().fileName);
+    command->trigger();
+  }
+}
+
+TEST(SavingNames, ACodeNeverLeadsOutOfTheResultsFolder) {
+  struct Case {
+    const char* code;
+    const char* report;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"../../ESCAPED", ".._.._ESCAPED Stroop.txt"},
+      {"a/b\\c",        "a_b_c Stroop.txt"},
+      {"tab\there",      "tab_here Stroop.txt"},
+      {"..",            ".. Stroop.txt"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    WindowFixture f;
+    f.Open(f.WriteRecord("r.txt", testsupport::RecordOf(c.code)));
+    ASSERT_TRUE(f.prompts.errors.empty()) << c.code;
+    SaveBothUnderTheProposedNames(f);
+    EXPECT_TRUE(f.prompts.errors.empty()) << c.code;
+    const QString results = f.Folder() + "Results/";
+    EXPECT_EQ(f.dialogs.calls[1].fileName, results + c.report) << c.code;  // after "Data"
+    QStringList written = QDir(results).entryList(QDir::Files | QDir::Hidden);
+    written.sort();
+    const QString report = QString::fromUtf8(c.report);
+    EXPECT_EQ(written, (QStringList{report.chopped(11) + " 1.Stroop.gif", report})) << c.code;
+    // Nothing beside the executable's folder but its Data and Results.
+    EXPECT_EQ(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"Data", "Results"}));
+  }
+}
+
+TEST(SavingNames, AReadOnlyProgramFolderSendsResultsToTheDocumentsFolder) {
+  WindowFixture f;
+  QFile blocker(f.Folder() + "Results");  // a file where the folder would have to be
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  f.Open(f.WriteRecord("r.txt", testsupport::RecordOf("0507")));
+  f.form.mmSaveChart5sec->trigger();  // cancelled
+  const QString fallback = f.Documents() + "Stroop Results";
+  EXPECT_EQ(f.dialogs.calls.back().initialDir, fallback);
+  EXPECT_EQ(f.dialogs.calls.back().fileName, fallback + "/0507 1.Stroop.gif");
+  EXPECT_FALSE(QDir(fallback).exists());
+
+  SaveBothUnderTheProposedNames(f);
+  EXPECT_TRUE(f.prompts.errors.empty());
+  EXPECT_EQ(QDir(fallback).entryList(QDir::Files),
+            (QStringList{"0507 1.Stroop.gif", "0507 Stroop.txt"}));
+}
+
+TEST(SavingNames, AProgramFolderNamedInCp1251GetsItsResultsByteForByte) {
+  test::ScriptedDialogs dialogs;
+  test::RecordingPrompts prompts;
+  const testsupport::TempFolder root;
+  const std::filesystem::path exeFolder =
+      root / "\xCF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE0";  // Программа
+  std::filesystem::create_directories(exeFolder / "Data");
+  const std::filesystem::path record =
+      root.Write("0507.txt", runtime::JoinLinesCrLf(testsupport::RecordOf("0507")));
+  TForm1 form(WindowServices{dialogs, prompts, [] { return QPoint(); }, root / "docs"},
+              exeFolder / "");
+  ASSERT_TRUE(form.LoadRecordFile(record));
+  for (QAction* command : {form.mmSaveAnalysis, form.mmSaveChart5sec}) {
+    command->trigger();  // cancelled
+    dialogs.answers.push_back(dialogs.calls.back().fileName);
+    command->trigger();
+  }
+  EXPECT_TRUE(prompts.errors.empty());
+  EXPECT_TRUE(std::filesystem::is_regular_file(exeFolder / "Results" / "0507 Stroop.txt"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(exeFolder / "Results" / "0507 1.Stroop.gif"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root.Path()),
+                          std::filesystem::directory_iterator()),
+            2);  // the program's folder and the record: nothing made under another name
 }
 
 }  // namespace

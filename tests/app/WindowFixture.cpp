@@ -33,7 +33,8 @@ bool RecordingPrompts::Confirm(QWidget*, const QString& text) {
 }
 
 WindowFixture::WindowFixture()
-    : form(WindowServices{dialogs, prompts, [this] { return cursor; }}, Folder()) {
+    : form(WindowServices{dialogs, prompts, [this] { return cursor; }, documentsDir.Path()},
+           exeDir.Path() / "") {
   form.SetAboutBox(&about);
   std::filesystem::create_directory(exeDir / "Data");
 }

@@ -1,6 +1,6 @@
 // The real main window with its desktop services replaced: scripted file dialogs, recorded message
-// boxes and a cursor position the test sets. Records are written into a temporary executable
-// folder.
+// boxes, a cursor position the test sets and a documents folder of its own. Records are written
+// into a temporary executable folder.
 #pragma once
 
 #include <QPoint>
@@ -31,15 +31,17 @@ class ScriptedDialogs : public FileDialogRunner {
   std::optional<QString> Run(const TFileDialog& dialog, QWidget*) override;
 };
 
-// Keeps every error text, whether the wait cursor was still up when it showed, and every question;
-// answers questions from a script (No when it runs out).
+// Keeps every error text, whether the wait cursor was still up when it showed, every note and
+// every question; answers questions from a script (No when it runs out).
 class RecordingPrompts : public UserPrompts {
  public:
   std::vector<QString> errors;
   std::vector<bool> waitCursorAtError;
+  std::vector<QString> notes;
   std::vector<QString> questions;
   std::deque<bool> answers;
   void ShowError(QWidget*, const QString& text) override;
+  void ShowNote(QWidget*, const QString& text) override { notes.push_back(text); }
   bool Confirm(QWidget*, const QString& text) override;
 };
 
@@ -52,8 +54,10 @@ class WindowFixture {
   // "Data" with the file chosen in the dialog.
   void Open(const QString& path);
   QString Folder() const { return QString::fromStdString(exeDir.Path().string()) + "/"; }
+  QString Documents() const { return QString::fromStdString(documentsDir.Path().string()) + "/"; }
 
   testsupport::TempFolder exeDir;
+  testsupport::TempFolder documentsDir;
   ScriptedDialogs dialogs;
   RecordingPrompts prompts;
   QPoint cursor;

@@ -64,4 +64,17 @@ std::vector<std::string> RecordOf(const std::string& code, int stimuli) {
   return lines;
 }
 
+std::vector<std::string> AgreeingRecordLines() {
+  const char* totals[4] = {"105", " 92", "107", "117"};
+  std::vector<std::string> lines = RecordLines(totals, {{0, 0, 0.5, 1, 1, 0.6, 1, 0.7, 0, 0.8},
+                                                        {1, 1, 0.7, 2, 2, 0.6, 2, 0.9, 1, 1.0},
+                                                        {2, 2, 0.9, 0, 0, 0.6, 1, 1.1, 2, 1.2},
+                                                        {0, 1, 1.1, 1, 1, 0.6, 1, 1.3, 2, 1.4}});
+  lines[13] = "  0.80  0.26    32  0.50  1.10   1";
+  lines[14] = "  0.60  0.00     0  0.60  0.60   0";
+  lines[15] = "  1.00  0.22    22  0.70  1.30   1";
+  lines[16] = "  1.10  0.26    23  0.80  1.40   1";
+  return lines;
+}
+
 }  // namespace testsupport

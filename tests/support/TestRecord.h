@@ -31,4 +31,10 @@ std::vector<std::string> StandardRecordLines();
 // (line 2), and `stimuli` rows whose answers are right and wrong in a fixed pattern.
 std::vector<std::string> RecordOf(const std::string& code, int stimuli = 2);
 
+// Four stimuli whose summary rows (lines 13..16) agree with them: means 0.8, 0.6, 1.0, 1.1;
+// population SDs √0.05 = 0.2236 (0 for subtest 2), sample SDs √(0.2/3) = 0.2582, printed as the
+// sample SD for subtests 1 and 4 and the population SD for subtest 3; one wrong answer in subtests
+// 1 (row 4), 3 (row 3) and 4 (row 4). Totals 105, 92, 107, 117.
+std::vector<std::string> AgreeingRecordLines();
+
 }  // namespace testsupport
