@@ -1,4 +1,5 @@
-// MulDiv with halves away from zero, ties-to-even rounding and the 1-2-5 steps of the axes.
+// MulDiv with halves away from zero, ties-to-even rounding, the 1-2-5 steps of the axes and the
+// decimal places a step needs.
 #include "chart/ChartMath.h"
 
 #include <cmath>
@@ -40,6 +41,19 @@ double NextNiceStep(double x) {
   if (m < 2.0 * (1.0 - kNoise)) return 2.0 * p;
   if (m < 5.0 * (1.0 - kNoise)) return 5.0 * p;
   return 10.0 * p;
+}
+
+int StepDecimals(double step) {
+  // Steps such as 0.1 are not exact in binary: a scaled step within a millionth of a whole number
+  // counts as whole.
+  constexpr double kNoise = 1e-6;
+  double scaled = std::fabs(step);
+  int decimals = 0;
+  while (decimals < kMaxStepDecimals && std::fabs(scaled - std::round(scaled)) > kNoise * scaled) {
+    scaled *= 10.0;
+    ++decimals;
+  }
+  return decimals;
 }
 
 }  // namespace chart

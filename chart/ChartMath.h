@@ -13,4 +13,11 @@ double RoundHalfEven(double x);
 // 1 -> 2, 2 -> 5, 5 -> 10, 1e-12 -> 2e-12.
 double NextNiceStep(double x);
 
+// The places of the smallest axis increment, 1e-12: enough for any step's decimals.
+inline constexpr int kMaxStepDecimals = 12;
+
+// The decimal places that write every multiple of the step exactly: 0 for whole steps, 1 for 0.1
+// or 0.2, 2 for 0.05 or 0.25; at most kMaxStepDecimals.
+int StepDecimals(double step);
+
 }  // namespace chart

@@ -19,6 +19,9 @@ namespace {
 
 // Magnitudes at or beyond this are not converted to integers (pixel offsets, label counts).
 constexpr double kIntegerLimit = 2147483647.0;
+// Values near the largest double times a pixel length overflow. Scaled by this power of two they
+// do not, and the scaled arithmetic rounds exactly as the unscaled would without an exponent limit.
+constexpr double kOverflowScale = 0x1p-64;
 
 }  // namespace
 
@@ -107,9 +110,17 @@ void TChartAxis::SetLabelsSeparation(int value) {
   SetProperty(labelsSeparation_, value);
 }
 
+double TChartAxis::ScaledRange() const {
+  return scaleMax_ * kOverflowScale - scaleMin_ * kOverflowScale;
+}
+
 int TChartAxis::ValueToPixel(double value) const {
   if (scaleRange_ != 0) {
-    const double t = (value - scaleMin_) * pixelSize_ / scaleRange_;
+    double t = (value - scaleMin_) * pixelSize_;
+    if (std::isfinite(t) && std::isfinite(scaleRange_))
+      t /= scaleRange_;
+    else
+      t = (value * kOverflowScale - scaleMin_ * kOverflowScale) * pixelSize_ / ScaledRange();
     if (std::fabs(t) < kIntegerLimit) {
       const int offset = static_cast<int>(RoundHalfEven(t));
       // Horizontal axes run forward, vertical ones from the end (larger values higher up).
@@ -122,7 +133,11 @@ int TChartAxis::ValueToPixel(double value) const {
 double TChartAxis::PixelToValue(int pixel) const {
   if (pixelSize_ < 1) return 0.0;
   const int offset = inverted_ ? pixelEnd_ - pixel : pixel - pixelStart_;
-  const double d = offset * scaleRange_ / pixelSize_;
+  double d = offset * scaleRange_;
+  if (std::isfinite(d))
+    d /= pixelSize_;
+  else
+    d = offset * ScaledRange() / pixelSize_ / kOverflowScale;
   return horizontal_ ? scaleMin_ + d : scaleMax_ - d;
 }
 
@@ -228,18 +243,43 @@ void TChartAxis::ApplySeriesMargins(const TRect& plotRect) {
   double a = PixelToValue(p0);
   double b = PixelToValue(p1);
   CalcPixelEnds(plotRect);
+  // Ends widened beyond the largest double would leave no range to draw in: keep the data's own.
+  if (!std::isfinite(a) || !std::isfinite(b)) return;
   if (a > b) std::swap(a, b);
   scaleMin_ = a;
   scaleMax_ = b;
   scaleRange_ = b - a;
 }
 
-std::string TChartAxis::FormatAxisLabel(double value) const { return FormatLabel(value, true); }
+std::string TChartAxis::FormatAxisLabel(double value) const {
+  return FormatLabel(value, ValueLabelFormat(), true);
+}
 
-std::string TChartAxis::FormatLabel(double value, bool withEvent) const {
+int TChartAxis::LabelDecimalsFor(double increment) const {
+  if (!labelsDecimalsFromIncrement_) return 0;
+  return scaleRange_ == 0 ? kOwnDecimals : StepDecimals(increment);
+}
+
+std::string TChartAxis::ValueLabelFormat() const {
+  if (labelDecimals_ == 0) return axisValuesFormat_;
+  const std::string integerPart = axisValuesFormat_.substr(0, axisValuesFormat_.find('.')) + '.';
+  // The value's own decimals: '#' places print only its significant digits.
+  if (labelDecimals_ == kOwnDecimals) return integerPart + std::string(kMaxStepDecimals, '#');
+  return integerPart + std::string(static_cast<std::size_t>(labelDecimals_), '0');
+}
+
+bool TChartAxis::FitLabelDecimals(TChartCanvas& canvas) {
+  if (!labelsDecimalsFromIncrement_ || ResolvedLabelStyle() != talValue) return false;
+  const int decimals = LabelDecimalsFor(CalcIncrement(canvas));
+  if (decimals == labelDecimals_) return false;
+  labelDecimals_ = decimals;
+  return true;
+}
+
+std::string TChartAxis::FormatLabel(double value, const std::string& format, bool withEvent) const {
   std::string text;
   // Date-time labels are formatted as plain values; negative date-times have no text.
-  if (!(dateTimeAxis_ && value < 0)) text = runtime::FormatFloat(axisValuesFormat_, value);
+  if (!(dateTimeAxis_ && value < 0)) text = runtime::FormatFloat(format, value);
   if (withEvent && chart_ && chart_->OnGetAxisLabel)
     chart_->OnGetAxisLabel(*const_cast<TChartAxis*>(this), nullptr, -1, text);
   if (labelsMultiLine_) std::replace(text.begin(), text.end(), ' ', '\r');
@@ -265,8 +305,9 @@ int TChartAxis::LabelFitSize(TChartCanvas& canvas, const std::string& text) cons
 
 double TChartAxis::CalcIncrement(TChartCanvas& canvas) const {
   canvas.AssignFont(labelsFont_);
-  const int size = std::max(LabelFitSize(canvas, FormatLabel(scaleMax_, false)),
-                            LabelFitSize(canvas, FormatLabel(scaleMin_, false)));
+  // Fitted with the texts of AxisValuesFormat: the increment found decides any further decimals.
+  const int size = std::max(LabelFitSize(canvas, FormatLabel(scaleMax_, axisValuesFormat_, false)),
+                            LabelFitSize(canvas, FormatLabel(scaleMin_, axisValuesFormat_, false)));
   double n = 1;
   if (size > 0) {
     const double room =
@@ -314,8 +355,9 @@ int TChartAxis::SizeLabels(TChartCanvas& canvas) const {
         hi = inc * std::trunc(scaleMax_ / inc);
         lo = inc * std::trunc(scaleMin_ / inc);
       }
-      return std::max(LabelWidth(canvas, FormatLabel(hi, false)),
-                      LabelWidth(canvas, FormatLabel(lo, false))) +
+      const std::string format = ValueLabelFormat();
+      return std::max(LabelWidth(canvas, FormatLabel(hi, format, false)),
+                      LabelWidth(canvas, FormatLabel(lo, format, false))) +
              canvas.TextWidth(" ");
     }
     case talText:

@@ -41,7 +41,8 @@ class TChartAxis : public TChartPersistent {
   void ApplySeriesMargins(const TRect& plotRect);  // widen the range by series pixel margins
   void Draw(TChartCanvas& canvas, const TRect& plotRect);
 
-  // Value -> pixel (ties to even); a zero range, or a value too far out, gives PixelCentre.
+  // Value -> pixel (ties to even), without overflow for spans up to the largest doubles; a zero
+  // range, or a value too far out, gives PixelCentre.
   int ValueToPixel(double value) const;
   // Pixel -> value; 0 when the axis has no pixel length.
   double PixelToValue(int pixel) const;
@@ -67,6 +68,9 @@ class TChartAxis : public TChartPersistent {
   std::string FormatAxisLabel(double value) const;
   // The distance between labels for the current range and pixel length (font needed to measure).
   double CalcIncrement(TChartCanvas& canvas) const;
+  // After a layout: takes the label decimals the increment now needs. True when they differ from
+  // those the labels' room was measured with, so the layout must be done again.
+  bool FitLabelDecimals(TChartCanvas& canvas);
 
   // Fixed at creation.
   TChart* ParentChart() const { return chart_; }
@@ -129,6 +133,13 @@ class TChartAxis : public TChartPersistent {
   void SetAxisValuesFormat(std::string value) { SetProperty(axisValuesFormat_, std::move(value)); }
   bool RoundFirstLabel() const { return roundFirstLabel_; }
   void SetRoundFirstLabel(bool value) { SetProperty(roundFirstLabel_, value); }
+  // Value labels get as many decimals as the increment needs (0.1 -> one, 0.05 -> two): the part of
+  // AxisValuesFormat before its decimal point, then that many '0' places. A whole increment keeps
+  // AxisValuesFormat; a zero range, whose one label is its value, shows the value's own decimals.
+  bool LabelsDecimalsFromIncrement() const { return labelsDecimalsFromIncrement_; }
+  void SetLabelsDecimalsFromIncrement(bool value) {
+    SetProperty(labelsDecimalsFromIncrement_, value);
+  }
 
   // Axis line, ticks and grid.
   TChartAxisPen& Axis() { return axis_; }
@@ -180,10 +191,17 @@ class TChartAxis : public TChartPersistent {
 
  private:
   bool Loading() const;
+  // ScaleMax - ScaleMin scaled down far enough that products with pixel lengths stay finite.
+  double ScaledRange() const;
   void RecalcDateTimeAxis();
   // Text runs along the axis at this angle (0/180 on a horizontal axis, 90/270 on a vertical one).
   bool RunsAlong(int angle) const;
-  std::string FormatLabel(double value, bool withEvent) const;
+  std::string FormatLabel(double value, const std::string& format, bool withEvent) const;
+  // The decimals value labels take for an increment under LabelsDecimalsFromIncrement, or
+  // kOwnDecimals for a zero range.
+  int LabelDecimalsFor(double increment) const;
+  // The format of value labels with the decimals of the last layout.
+  std::string ValueLabelFormat() const;
   int LabelWidth(TChartCanvas& canvas, const std::string& text) const;
   // A label's extent along the axis, for fitting labels.
   int LabelFitSize(TChartCanvas& canvas, const std::string& text) const;
@@ -232,6 +250,7 @@ class TChartAxis : public TChartPersistent {
   TAxisLabelStyle labelStyle_ = talAuto;
   std::string axisValuesFormat_ = "#,##0.###";
   bool roundFirstLabel_ = true;
+  bool labelsDecimalsFromIncrement_ = false;
   TChartAxisPen axis_;
   TDarkGrayPen ticks_;
   int tickLength_ = 4;
@@ -265,6 +284,9 @@ class TChartAxis : public TChartPersistent {
   int titleEdge_ = 0;
   bool dateTimeAxis_ = false;
   std::vector<int> tickPositions_;
+  // Decimals of the value labels (LabelsDecimalsFromIncrement), kept from one layout to the next.
+  static constexpr int kOwnDecimals = -1;
+  int labelDecimals_ = 0;
 };
 
 }  // namespace chart

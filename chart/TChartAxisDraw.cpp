@@ -109,7 +109,7 @@ void TChartAxis::PlaceLabel(TChartCanvas& canvas, double value, const std::strin
   if (!labelsOnAxis_ && !(pixelStart_ < p && p < pixelEnd_)) return;
   if (!tickOnLabelsOnly_) AddTick(p);
   if (!labels_) return;
-  const std::string text = pointText ? *pointText : FormatLabel(value, true);
+  const std::string text = pointText ? *pointText : FormatLabel(value, ValueLabelFormat(), true);
   canvas.AssignFont(labelsFont_);
   canvas.Brush().Style = bsClear;
   canvas.SetBackMode(bmTransparent);
@@ -122,6 +122,7 @@ void TChartAxis::PlaceLabel(TChartCanvas& canvas, double value, const std::strin
 
 void TChartAxis::GenerateValueLabels(TChartCanvas& canvas) {
   const double increment = CalcIncrement(canvas);
+  labelDecimals_ = LabelDecimalsFor(increment);
   if (std::fabs(scaleRange_ / increment) >= kMaxAxisLabels) return;
   double v = scaleMax_;
   if (scaleMin_ != scaleMax_ && roundFirstLabel_) v = increment * std::trunc(scaleMax_ / increment);

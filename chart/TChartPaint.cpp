@@ -82,7 +82,11 @@ void TChart::LayoutAxes() {
 void TChart::DrawSeries() {
   TChartCanvas& canvas = *canvas_;
   if (OnBeforeDrawSeries) OnBeforeDrawSeries();
-  for (TChartSeries* series : series_) {
+  std::vector<TChartSeries*> order = series_;
+  std::stable_sort(order.begin(), order.end(), [](const TChartSeries* a, const TChartSeries* b) {
+    return a->ZOrder() < b->ZOrder();
+  });
+  for (TChartSeries* series : order) {
     if (!series->Active()) continue;
     series->UpdateVisibleRange();
     if (series->FirstVisible() == -1) continue;
@@ -123,7 +127,16 @@ void TChart::Paint() {
     NormalizePlotRect();
   }
 
+  const TRect beforeAxes = plotRect_;
   LayoutAxes();
+  // Labels whose decimals follow the increment had their room measured with the decimals of the
+  // last paint; when this layout's increment needs others, the layout is done once more with them.
+  bool refit = false;
+  for (auto& axis : axes_) refit = (IsAxisShown(*axis) && axis->FitLabelDecimals(canvas)) || refit;
+  if (refit) {
+    plotRect_ = beforeAxes;
+    LayoutAxes();
+  }
   backWall_.DrawBackWall(canvas, plotRect_);
   if (axisVisible_) {
     if (OnBeforeDrawAxes) OnBeforeDrawAxes();

@@ -156,6 +156,10 @@ class TChartSeries {
   // The chart's mouse cursor over a point of this series.
   int Cursor() const { return cursor_; }
   void SetCursor(int value) { SetProperty(cursor_, value); }
+  // Drawing order: a series with a larger ZOrder is drawn later, on top of the others; series of
+  // equal ZOrder are drawn in list order. The list order itself is left alone.
+  int ZOrder() const { return zOrder_; }
+  void SetZOrder(int value) { SetProperty(zOrder_, value); }
 
   // ---- Events ----
   std::function<bool(TChartSeries&)> OnBeforeAdd;
@@ -202,6 +206,7 @@ class TChartSeries {
   TColor seriesColor_ = clNotSet;
   bool colorEachPoint_ = false;
   int cursor_ = crDefault;
+  int zOrder_ = 0;
   THorizAxis horizAxis_ = aBottomAxis;
   TVertAxis vertAxis_ = aLeftAxis;
   TChartAxis* customHorizAxis_ = nullptr;

@@ -94,6 +94,8 @@ void TCustomSeries::DrawSegment(TChartCanvas& canvas, int x, int y, TColor color
     canvas.AssignChartPen(linePen_);
     canvas.Brush().Style = bsClear;
     canvas.Pen().Color = color;
+    const TBackMode backMode = canvas.BackMode();
+    if (transparentLineGaps_) canvas.SetBackMode(bmTransparent);
     // Each leg is its own line call; a line leaves out its end pixel.
     if (!stairs_) {
       canvas.Line(prevX_, prevY_, x, y);
@@ -104,6 +106,7 @@ void TCustomSeries::DrawSegment(TChartCanvas& canvas, int x, int y, TColor color
       canvas.Line(prevX_, prevY_, x, prevY_);
       canvas.Line(x, prevY_, x, y);
     }
+    canvas.SetBackMode(backMode);
   }
   if (withMarkers && pointer_.Visible()) {
     // The previous marker goes on top of the segments on both its sides.

@@ -33,6 +33,9 @@ class TCustomSeries : public TChartSeries {
   // Style and width of the connecting line; each segment takes the colour of the point it ends at.
   TChartPen& LinePen() { return linePen_; }
   const TChartPen& LinePen() const { return linePen_; }
+  // The gaps of a dashed or dotted line show what lies under it instead of the background colour.
+  bool TransparentLineGaps() const { return transparentLineGaps_; }
+  void SetTransparentLineGaps(bool value) { SetProperty(transparentLineGaps_, value); }
   TSeriesPointer& Pointer() { return pointer_; }
   const TSeriesPointer& Pointer() const { return pointer_; }
   bool Stairs() const { return stairs_; }
@@ -83,6 +86,7 @@ class TCustomSeries : public TChartSeries {
 
   TChartPen linePen_;
   TSeriesPointer pointer_;
+  bool transparentLineGaps_ = false;
   bool stairs_ = false;
   bool invertedStairs_ = false;
   bool drawArea_ = false;

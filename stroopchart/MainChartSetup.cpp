@@ -74,6 +74,8 @@ void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
 
   TChartAxis& left = chart.LeftAxis();
   left.SetAxisValuesFormat("#0.");
+  // Times often span less than a second: labels 0.05 apart must not all read "1" or "0".
+  left.SetLabelsDecimalsFromIncrement(true);
   left.SetExactDateTime(false);
   left.Title().SetCaption(runtime::Cp1251FromUtf8("Время реакции, сек [Mean+/-2SD]"));
   SetArialFont(left.Title().Font(), 13, clBlack);
@@ -83,6 +85,11 @@ void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
   SetUpLineSeries(series.Series5secAv, clBlue, false, psSolid, 8);
   SetUpLineSeries(series.Series5sec2Dp, MainChartBandColor, false, psDashDot, 8);
   SetUpLineSeries(series.Series5sec2Dm, MainChartBandColor, false, psDashDot, 8);
+  // The band lines' gaps show the markers, the stimulus line and the grid beneath them, and the
+  // mean is drawn after the bands so that a band on the same row (SD 0) never hides it.
+  series.Series5sec2Dp.SetTransparentLineGaps(true);
+  series.Series5sec2Dm.SetTransparentLineGaps(true);
+  series.Series5secAv.SetZOrder(1);
   for (TLineSeries* s :
        {&series.Series5sec, &series.Series5secAv, &series.Series5sec2Dp, &series.Series5sec2Dm})
     s->SetParentChart(&chart);

@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 
 struct RunFigures {
   double seconds;
+  double cpuSeconds;  // user and system time of the whole process, all threads
   long peakKiB;
 };
 
@@ -77,7 +78,8 @@ RunFigures Export(const fs::path& records, const fs::path& out, int jobs) {
     std::exit(1);
   }
   fs::remove_all(out);
-  return {seconds, usage.ru_maxrss};
+  const auto toSeconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  return {seconds, toSeconds(usage.ru_utime) + toSeconds(usage.ru_stime), usage.ru_maxrss};
 }
 
 double Median(std::vector<double> values) {
@@ -100,11 +102,14 @@ int main(int argc, char** argv) {
   // machine fall on both.
   std::vector<double> rate[2];
   std::vector<double> ratio;
+  std::vector<double> cpuMs;  // per record, --jobs 1
   for (int round = 0; round < rounds; ++round) {
     double seconds[2];
     for (int k = 0; k < 2; ++k) {
       const int jobs = (round + k) % 2 + 1;
-      seconds[jobs - 1] = Export(thousand, work / "out", jobs).seconds;
+      const RunFigures run = Export(thousand, work / "out", jobs);
+      seconds[jobs - 1] = run.seconds;
+      if (jobs == 1) cpuMs.push_back(run.cpuSeconds * 1e3 / 1000);
       rate[jobs - 1].push_back(1000 / seconds[jobs - 1]);
     }
     ratio.push_back(seconds[0] / seconds[1]);
@@ -115,6 +120,7 @@ int main(int argc, char** argv) {
   std::printf("  --jobs 1: %.1f records/s\n  --jobs 2: %.1f records/s (target 200)\n",
               Median(rate[0]), Median(rate[1]));
   std::printf("  speed-up with two threads: %.2f (median of the rounds' ratios)\n", Median(ratio));
+  std::printf("  CPU per record, --jobs 1, whole process: %.2f ms (target 8)\n", Median(cpuMs));
 
   if (memory) {
     const RunFigures small = Export(thousand, work / "out", 2);

@@ -1,5 +1,8 @@
-// MulDiv rounding, ties-to-even rounding and the nice step sequence of the axes.
+// MulDiv rounding, ties-to-even rounding, the nice step sequence of the axes and the decimals a
+// step needs.
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "chart/ChartMath.h"
 
@@ -43,6 +46,27 @@ TEST(ChartMath, NextNiceStepFollowsOneTwoFive) {
   double s = 1e-12;
   for (int i = 0; i < 36; ++i) s = NextNiceStep(s);
   EXPECT_DOUBLE_EQ(s, 1.0);  // twelve decades of three steps each
+}
+
+TEST(ChartMath, StepDecimalsWriteEveryMultipleExactly) {
+  // clang-format off
+  const std::pair<double, int> cases[] = {
+      {1, 0}, {2, 0}, {50, 0}, {1e6, 0},   // whole steps
+      {0.1, 1}, {0.2, 1}, {0.5, 1}, {1.5, 1},
+      {0.05, 2}, {0.25, 2}, {0.01, 2},
+      {0.1 * 3, 1},                         // 0.30000000000000004
+      {5e-7, 7},
+      {1e-12, 12}, {2.5e-13, 12},          // never beyond the smallest increment's places
+      {0, 0},
+  };
+  // clang-format on
+  for (const auto& [step, decimals] : cases) EXPECT_EQ(StepDecimals(step), decimals) << step;
+  // The steps the fitting reaches from the minimum increment, despite binary fractions.
+  double s = 1e-12;
+  for (int i = 0; i < 33; ++i) s = NextNiceStep(s);  // 0.1
+  EXPECT_EQ(StepDecimals(s), 1);
+  EXPECT_EQ(StepDecimals(NextNiceStep(NextNiceStep(NextNiceStep(s / 10)))), 1);  // 0.1 again
+  EXPECT_EQ(StepDecimals(NextNiceStep(NextNiceStep(s / 10))), 2);                // 0.05
 }
 
 }  // namespace

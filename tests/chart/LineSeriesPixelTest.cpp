@@ -1,4 +1,5 @@
-// Line series on a real QImage: marker pixels, segment colours, markers on top, dash-dot bands.
+// Line series on a real QImage: marker pixels, segment colours, markers on top, dash-dot bands,
+// gaps that show what lies beneath, and the drawing order.
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -18,6 +19,7 @@ constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kRed = 0xFFFF0000;
 constexpr QRgb kGreen = 0xFF008000;
 constexpr QRgb kBand = 0xFF400040;  // red 64, green 0, blue 64
+constexpr QRgb kBlue = 0xFF0000FF;
 
 // The same one-to-one chart as the recorded tests (pixel = (X, 250 - Y)) on a white back wall.
 class PixelImage : public ::testing::Test {
@@ -35,6 +37,37 @@ class PixelImage : public ::testing::Test {
     chart.BackWall().Brush().SetColor(clWhite);
     chart.BackWall().SetColor(clWhite);
     series.SetParentChart(&chart);
+  }
+
+  // One character per pixel of row y for x in [x0, x1): 'b' black, 'g' green, 'r' red, 'm' the
+  // band colour, 'u' blue, 'w' white, '?' anything else.
+  std::string Colours(int y, int x0, int x1) {
+    chart.Paint();
+    std::string row;
+    for (int x = x0; x < x1; ++x) {
+      switch (canvas_->Image().pixel(x, y)) {
+        case kBlack: row += 'b'; break;
+        case kGreen: row += 'g'; break;
+        case kRed: row += 'r'; break;
+        case kBand: row += 'm'; break;
+        case kBlue: row += 'u'; break;
+        case kWhite: row += 'w'; break;
+        default: row += '?';
+      }
+    }
+    return row;
+  }
+  // A dash-dot line across the whole plot at pixel row 150.
+  void AddBand(TLineSeries& band) {
+    band.SetSeriesColor(0x400040);
+    band.LinePen().SetStyle(psDashDot);
+    band.AddPoint(0, 100);
+    band.AddPoint(400, 100);
+    band.SetParentChart(&chart);
+  }
+  // Series are drawn with an opaque background, as the axes' grid leaves it.
+  void OpaqueBackground() {
+    chart.OnBeforeDrawSeries = [this] { canvas_->SetBackMode(bmOpaque); };
   }
 
   QRgb At(int x, int y) {
@@ -93,6 +126,53 @@ TEST_F(PixelImage, DashDotBandLineHasGaps) {
   EXPECT_NE(band.find("xxx"), std::string::npos) << band;  // dashes
   EXPECT_NE(wall.find('x'), std::string::npos) << band;    // and gaps showing the wall
   for (std::size_t i = 0; i < band.size(); ++i) EXPECT_NE(band[i], wall[i]) << i;
+}
+
+// The dash-dot pattern from x = 0 is 9 on, 6 off, 3 on, 6 off: around x = 112 the gap 105..110,
+// the dot 111..113 and the gap 114..119. A green marker centred at (112, 150) fills 109..115
+// inside its black outline at 108 and 116.
+TEST_F(PixelImage, TransparentGapsOfALineShowTheMarkerBeneath) {
+  OpaqueBackground();
+  series.Pointer().SetVisible(true);
+  series.AddPoint(112, 100, "", clGreen);
+  TLineSeries band;
+  AddBand(band);
+  // clang-format off
+  const struct {
+    bool transparent;
+    const char* row;  // x 107..117
+  } cases[] = {
+      {false, "wwwwmmmwwww"},  // the gaps paint the background colour over the marker
+      {true,  "wbggmmmggbw"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    band.SetTransparentLineGaps(c.transparent);
+    EXPECT_EQ(Colours(150, 107, 118), c.row) << c.transparent;
+  }
+}
+
+TEST_F(PixelImage, ALargerZOrderDrawsOnTopWhateverTheListOrder) {
+  series.SetSeriesColor(clBlue);  // a solid line on the band's row, first in the list
+  series.AddPoint(0, 100);
+  series.AddPoint(400, 100);
+  TLineSeries band;
+  AddBand(band);
+  band.SetTransparentLineGaps(true);
+  // clang-format off
+  const struct {
+    int lineZOrder;
+    const char* row;  // x 0..23: one period of the pattern
+  } cases[] = {
+      {0, "mmmmmmmmmuuuuuummmuuuuuu"},  // list order: the band over the line
+      {1, "uuuuuuuuuuuuuuuuuuuuuuuu"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    series.SetZOrder(c.lineZOrder);
+    EXPECT_EQ(Colours(150, 0, 24), c.row) << c.lineZOrder;
+  }
+  EXPECT_EQ(chart.SeriesAt(0), &series);  // the list keeps its order
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "chart/ChartException.h"
 #include "chart/TChart.h"
+#include "tests/runtime/SeparatorGuard.h"
 #include "tests/support/RecordingCanvas.h"
 
 namespace chart {
@@ -58,6 +59,35 @@ TEST_F(AxisTest, ZeroRangeAndFarValuesMapToTheCentre) {
   EXPECT_EQ(bottom.ValueToPixel(-1e300), 150);
   Place(bottom, 0, 1, TRect{100, 0, 201, 50});
   EXPECT_EQ(bottom.ValueToPixel(1e10), 150);  // 1e12 pixels out: no integer for it
+}
+
+TEST_F(AxisTest, SpansNearTheLargestDoubleMapWithoutOverflow) {
+  // 250 pixels: value times pixels passes the largest double (about 1.8e308) from a span of
+  // about 7e305 on, and a span of 2e308 is itself beyond it.
+  TChartAxis& left = chart.LeftAxis();
+  struct Case {
+    double min, max, value;
+    int pixel;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {0, 1e306, 5e305, 125},      // 1.25e308 on the way: fits
+      {0, 1e306, 8e305, 50},       // 2e308 on the way: 200 pixels up
+      {0, 1e306, 1e306, 0},        //
+      {0, 1e306, 0, 250},          //
+      {-1e308, 1e308, 0, 125},     // the range itself overflows
+      {-1e308, 1e308, 2e307, 100}, // 150 pixels up
+      {-1e308, 1e308, 1e308, 0},   //
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Place(left, c.min, c.max, TRect{0, 0, 50, 250});
+    EXPECT_EQ(left.ValueToPixel(c.value), c.pixel) << c.min << ".." << c.max << ": " << c.value;
+  }
+  Place(left, 0, 1e307, TRect{0, 0, 50, 250});
+  EXPECT_DOUBLE_EQ(left.PixelToValue(0), 1e307);
+  EXPECT_DOUBLE_EQ(left.PixelToValue(125), 5e306);  // 125 x 1e307 on the way
+  EXPECT_NEAR(left.PixelToValue(250), 0, 1e293);
 }
 
 TEST_F(AxisTest, PixelToValueInvertsTheMapping) {
@@ -194,6 +224,47 @@ TEST_F(AxisTest, LabelFormatsRoundHalvesAwayFromZero) {
   chart.LeftAxis().SetLabelsMultiLine(true);
   chart.LeftAxis().SetAxisValuesFormat("0 'sec'");
   EXPECT_EQ(chart.LeftAxis().FormatAxisLabel(3), "3\rsec");
+}
+
+TEST_F(AxisTest, DecimalsFromTheIncrementStateEachLabelsValue) {
+  // A left axis with "#0." labels on a 140- or 300-pixel axis (10 or 21 labels fit); a label's top
+  // is 6 pixels above its value's pixel.
+  TChartAxis& left = chart.LeftAxis();
+  left.SetLabelStyle(talValue);
+  left.SetAxisValuesFormat("#0.");
+  left.SetLabelsDecimalsFromIncrement(true);
+  struct Case {
+    double min, max, increment;  // increment 0: chosen by the fitting
+    int pixels;
+    char separator;
+    std::vector<std::pair<std::string, int>> labels;
+  };
+  // clang-format off
+  const Case cases[] = {
+      // An explicit 0.2 on 0.3..1.5: 1.4 lies 128 pixels up (128.3), 1.2 105, 1.0 82 (81.7), ...
+      {0.3, 1.5, 0.2, 140, '.', {{"1.4", 6}, {"1.2", 29}, {"1.0", 52}, {"0.8", 76}, {"0.6", 99}, {"0.4", 122}}},
+      {0.3, 1.5, 0.2, 140, ',', {{"1,4", 6}, {"1,2", 29}, {"1,0", 52}, {"0,8", 76}, {"0,6", 99}, {"0,4", 122}}},
+      // 0.25 needs two places; 0 prints its integer zero.
+      {0, 1, 0.25, 300, '.', {{"1.00", -6}, {"0.75", 69}, {"0.50", 144}, {"0.25", 219}, {"0.00", 294}}},
+      // The fitting chooses 0.05 on 0..0.5 (0.02 would give 25 labels): 30 pixels apart.
+      {0, 0.5, 0, 300, '.', {{"0.50", -6}, {"0.45", 24}, {"0.40", 54}, {"0.35", 84}, {"0.30", 114}, {"0.25", 144},
+                             {"0.20", 174}, {"0.15", 204}, {"0.10", 234}, {"0.05", 264}, {"0.00", 294}}},
+      // A whole increment keeps "#0.".
+      {0, 4, 0, 140, '.', {{"4", -6}, {"3", 29}, {"2", 64}, {"1", 99}, {"0", 134}}},
+      // A zero range has one label, its value, with the value's own decimals.
+      {0.753, 0.753, 0, 140, ',', {{"0,753", 64}}},
+      {7, 7, 0, 140, '.', {{"7", 64}}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.min << ".." << c.max << " " << c.separator);
+    runtime::SeparatorGuard guard(c.separator, c.separator == ',' ? '.' : ',');
+    canvas.ClearOps();
+    left.SetIncrement(c.increment);
+    Place(left, c.min, c.max, TRect{0, 0, 50, c.pixels});
+    left.Draw(canvas, TRect{0, 0, 50, c.pixels});
+    EXPECT_EQ(Labels(left), c.labels);
+  }
 }
 
 TEST_F(AxisTest, LabelEventMayReplaceTheText) {
