@@ -25,8 +25,12 @@ std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest) {
 }
 
 std::string WithGifExtension(std::string_view chosenName) {
+  return WithExtension(chosenName, ".gif");
+}
+
+std::string WithExtension(std::string_view chosenName, std::string_view extension) {
   std::string name(chosenName);
-  if (!name.ends_with(".gif")) name += ".gif";
+  if (!name.ends_with(extension)) name += extension;
   return name;
 }
 

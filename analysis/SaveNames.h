@@ -18,6 +18,9 @@ std::string ChartFileName(std::string_view subjectCodeCp1251, int subtest);
 // case) gets ".gif" appended, so "result.GIF" becomes "result.GIF.gif".
 std::string WithGifExtension(std::string_view chosenName);
 
+// The same rule for another extension, e.g. ".png".
+std::string WithExtension(std::string_view chosenName, std::string_view extension);
+
 // The save dialog asked about replacing the name the user chose; when ".gif" was added, the file
 // actually written may exist without the user having been asked.
 bool NeedsReplaceQuestion(std::string_view chosenName, std::string_view finalName);

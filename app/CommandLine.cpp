@@ -20,6 +20,12 @@ int Jobs(const std::string& text) {
   return jobs;
 }
 
+int PngScale(const std::string& text) {
+  if (text != "1" && text != "2" && text != "4")
+    throw CommandLineError("--png-scale needs 1, 2 or 4, not " + Quoted(text));
+  return text[0] - '0';
+}
+
 }  // namespace
 
 bool IsDecimalSeparatorChoice(char c) {
@@ -50,6 +56,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--help") {
       line.mode = CommandLine::Mode::Help;
       return line;
+    } else if (arg == "--version") {
+      line.mode = CommandLine::Mode::Version;
+      return line;
     } else if (arg == "--export") {
       path(line.exportFolder, "--export");
     } else if (arg == "--summary") {
@@ -59,6 +68,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else if (arg == "--jobs") {
       if (line.jobs) throw CommandLineError("--jobs is given twice");
       line.jobs = Jobs(value("--jobs"));
+    } else if (arg == "--pdf") {
+      line.pdf = true;
+    } else if (arg == "--png-scale") {
+      if (line.pngScale) throw CommandLineError("--png-scale is given twice");
+      line.pngScale = PngScale(value("--png-scale"));
     } else if (arg == "--decimal-separator") {
       const std::string& separator = value("--decimal-separator");
       if (separator.size() != 1 || !IsDecimalSeparatorChoice(separator[0])) {
@@ -73,6 +87,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   if (line.csvLocale && !line.summaryFile) throw CommandLineError("--csv-locale needs --summary");
+  if (line.pdf && !line.exportFolder) throw CommandLineError("--pdf needs --export");
+  if (line.pngScale && !line.exportFolder) throw CommandLineError("--png-scale needs --export");
   if (line.exportFolder || line.summaryFile) {
     line.mode = CommandLine::Mode::Export;
     if (line.records.empty()) throw CommandLineError("no records or folders to read are given");
@@ -100,6 +116,13 @@ std::string Usage() {
          "DIR\n"
          "                           (created when missing); a record whose code gives the same\n"
          "                           names as an earlier one's gets \"<code> (2)\" and so on\n"
+         "  --pdf                    with --export, also write each record's report as an A4 PDF\n"
+         "                           \"<code> Stroop.pdf\": the report, its four charts as vector\n"
+         "                           graphics, the subject and the date on every page\n"
+         "  --png-scale N            with --export, also write the four charts as PNG images\n"
+         "                           \"<code> 1.Stroop.png\" .. \"<code> 4.Stroop.png\" drawn at "
+         "N\n"
+         "                           times the GIF's size (N is 1, 2 or 4)\n"
          "  --summary FILE           write the group table: one row per record, CSV in UTF-8\n"
          "                           with \",\" between cells and \".\" in numbers\n"
          "  --csv-locale             in the table, \";\" between cells and the locale's decimal\n"
@@ -110,6 +133,7 @@ std::string Usage() {
          "                           of the locale's separator (for records made under another\n"
          "                           locale), e.g. --decimal-separator ,\n"
          "  --help                   show this text\n"
+         "  --version                show the program's name and version\n"
          "  --                       the arguments after it are paths, even if they start with "
          "\"-\"\n"
          "\n"

@@ -12,12 +12,14 @@ namespace app {
 
 struct CommandLine {
   // Export: the run over records and folders (--export, --summary or both).
-  enum class Mode { Window, Export, Help };
+  enum class Mode { Window, Export, Help, Version };
   Mode mode = Mode::Window;
   std::optional<std::filesystem::path> exportFolder;  // --export DIR
   std::optional<std::filesystem::path> summaryFile;   // --summary FILE
   bool csvLocale = false;                             // --csv-locale
   std::optional<int> jobs;                            // --jobs N
+  bool pdf = false;                                   // --pdf
+  std::optional<int> pngScale;                        // --png-scale N
   std::vector<std::filesystem::path> records;  // the records and folders, or the window's record
   std::optional<char> decimalSeparator;        // --decimal-separator C
 };
@@ -27,8 +29,9 @@ class CommandLineError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The most worker threads --jobs accepts: each writes up to five files at once, and an interruption
-// removes at most 256 temporary files being written.
+// The most worker threads --jobs accepts: each writes up to ten files at once (the report, four
+// GIFs, four PNGs and the PDF report), and an interruption removes at most 320 temporary files
+// being written.
 inline constexpr int MaxJobs = 32;
 
 // Parses the arguments after the program name (see Usage). Options and paths may come in any

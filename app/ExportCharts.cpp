@@ -4,12 +4,15 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <QGuiApplication>
 #include <algorithm>
 #include <iostream>
 #include <thread>
 
 #include "app/ChartImage.h"
+#include "app/ChartOutputs.h"
+#include "app/PdfReport.h"
 #include "app/QtStartup.h"
 #include "chart/qt/QImageCanvas.h"
 #include "gif/GIFAnimator.h"
@@ -43,12 +46,23 @@ std::string QtChartEncoder::Gif(const analysis::RecordData& record, int subtest)
   return bytes;
 }
 
+std::string QtChartEncoder::Png(const analysis::RecordData& record, int subtest, int scale) {
+  return ChartPng(record, subtest, scale);
+}
+
+std::string QtChartEncoder::Pdf(const analysis::RecordData& record,
+                                const std::vector<std::string>& reportLines) {
+  return ReportPdf(record, reportLines, QDate::currentDate());
+}
+
 int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal) {
   ExportSettings settings;
   settings.folder = line.exportFolder;
   settings.summary = line.summaryFile;
   if (line.csvLocale)
     settings.csv = group::LocaleCsvStyle(runtime::Cp1251ToUtf8(std::string(1, localeDecimal)));
+  settings.pdf = line.pdf;
+  settings.pngScale = line.pngScale;
   settings.jobs = line.jobs.value_or(std::min(ProcessorCores(), MaxJobs));
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   if (!settings.folder) return RunExport(settings, line.records, std::cerr);

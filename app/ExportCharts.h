@@ -1,10 +1,11 @@
 // Headless charts: the chart of every subtest of a record, rendered off-screen at the design size
-// as the GIF file "Chart" saves from a window showing that subtest; and the command-line run with
-// them.
+// as the GIF file "Chart" saves from a window showing that subtest, its larger PNGs and the PDF
+// report; and the command-line run with them.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/RecordData.h"
 #include "app/CommandLine.h"
@@ -23,6 +24,9 @@ class QtChartEncoder : public ChartEncoder {
   QtChartEncoder();
   ~QtChartEncoder() override;
   std::string Gif(const analysis::RecordData& record, int subtest) override;
+  std::string Png(const analysis::RecordData& record, int subtest, int scale) override;
+  std::string Pdf(const analysis::RecordData& record,
+                  const std::vector<std::string>& reportLines) override;
 
  private:
   std::unique_ptr<stroopchart::StroopChart> chart_;

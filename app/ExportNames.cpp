@@ -7,7 +7,7 @@
 namespace app {
 namespace {
 
-// " 4.Stroop.gif" is the longest ending an output name gets.
+// " 4.Stroop.gif" (and " 4.Stroop.png") is the longest ending an output name gets.
 constexpr size_t LongestEnding = 13;
 
 // The longest prefix of `cp1251` whose UTF-8 form has at most `budget` bytes.
@@ -23,6 +23,12 @@ std::string CutToUtf8Bytes(std::string_view cp1251, size_t budget) {
   return std::string(cp1251.substr(0, kept));
 }
 
+// The name with its three-letter extension replaced, so each pattern has one owner.
+std::string WithExtension(std::string name, std::string_view extension) {
+  name.resize(name.size() - 3);
+  return name.append(extension);
+}
+
 }  // namespace
 
 std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251) {
@@ -34,12 +40,14 @@ std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251) {
   return code;
 }
 
-std::string ExportReportFileName(std::string_view subjectCodeCp1251) {
-  return analysis::ReportFileName(FileSafeSubjectCode(subjectCodeCp1251));
+std::string ExportReportFileName(std::string_view subjectCodeCp1251, std::string_view extension) {
+  return WithExtension(analysis::ReportFileName(FileSafeSubjectCode(subjectCodeCp1251)), extension);
 }
 
-std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest) {
-  return analysis::ChartFileName(FileSafeSubjectCode(subjectCodeCp1251), subtest);
+std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest,
+                                std::string_view extension) {
+  return WithExtension(analysis::ChartFileName(FileSafeSubjectCode(subjectCodeCp1251), subtest),
+                       extension);
 }
 
 OutputStem OutputNames::Claim(std::string_view subjectCodeCp1251) {

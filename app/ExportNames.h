@@ -18,9 +18,13 @@ inline constexpr size_t MaxFileNameBytes = 255;
 // record can never name a file outside the export folder or put terminal controls into a name.
 std::string FileSafeSubjectCode(std::string_view subjectCodeCp1251);
 
-// "<code> Stroop.txt" and "<code> <subtest>.Stroop.gif" in UTF-8 for the file-safe code.
-std::string ExportReportFileName(std::string_view subjectCodeCp1251);
-std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest);
+// "<code> Stroop.txt" and "<code> <subtest>.Stroop.gif" in UTF-8 for the file-safe code; the
+// other outputs keep these patterns with their own extension ("<code> Stroop.pdf",
+// "<code> 2.Stroop.png").
+std::string ExportReportFileName(std::string_view subjectCodeCp1251,
+                                 std::string_view extension = "txt");
+std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest,
+                                std::string_view extension = "gif");
 
 // The part before " Stroop.txt" and " <s>.Stroop.gif" in every output name of one record (CP1251).
 struct OutputStem {

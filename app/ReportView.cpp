@@ -1,7 +1,10 @@
-// Tab leaves the view, Ctrl+Tab types a tab.
+// Tab leaves the view, Ctrl+Tab types a tab; the context menu ends with the report's commands.
 #include "app/ReportView.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <memory>
 
 namespace app {
 
@@ -13,6 +16,20 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+QMenu* ReportView::CreateContextMenu() {
+  QMenu* menu = createStandardContextMenu();
+  if (!reportActions_.isEmpty()) {
+    menu->addSeparator();
+    menu->addActions(reportActions_);
+  }
+  return menu;
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(CreateContextMenu());
+  menu->exec(event->globalPos());
 }
 
 }  // namespace app

@@ -121,6 +121,14 @@ class RecordExport {
         write(analysis::ChartFileName(stem.stem, s),
               [&] { return worker.charts->Gif(loaded.Record, s); });
       }
+      for (int s = 1; worker.charts && settings_.pngScale && s <= analysis::SubtestCount; ++s) {
+        write(ExportChartFileName(stem.stem, s, "png"),
+              [&] { return worker.charts->Png(loaded.Record, s, *settings_.pngScale); });
+      }
+      if (worker.charts && settings_.pdf) {
+        write(ExportReportFileName(stem.stem, "pdf"),
+              [&] { return worker.charts->Pdf(loaded.Record, loaded.Report); });
+      }
     }
     std::string failures;
     for (Pending& p : pending) {

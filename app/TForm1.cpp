@@ -41,6 +41,7 @@ TForm1::TForm1(WindowServices services, std::filesystem::path exeFolder, QWidget
     : QMainWindow(parent),
       OpenDialog1(TFileDialog::Kind::Open, services.dialogs),
       SaveDialog(TFileDialog::Kind::Save, services.dialogs),
+      ShareDialog(TFileDialog::Kind::Save, services.dialogs),
       services_(std::move(services)),
       exeFolder_(std::move(exeFolder)) {
   setObjectName(QStringLiteral("Form1"));
@@ -50,8 +51,10 @@ TForm1::TForm1(WindowServices services, std::filesystem::path exeFolder, QWidget
   formFont.setPixelSize(11);
   setFont(formFont);
   SaveDialog.OverwritePrompt = true;
+  ShareDialog.OverwritePrompt = true;
   CreateMenus();
   CreateControls();
+  CreateContextMenus();
   resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
   systemMenu_ = new TSystemMenu(this, menuBar(), [this](unsigned id) { WMSysCommand(id); });
   FormCreate();
@@ -112,6 +115,38 @@ void TForm1::CreateShortcuts() {
   }
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
   connect(f10, &QShortcut::activated, this, &TForm1::OpenMenuBarByKeyboard);
+}
+
+void TForm1::CreateContextMenus() {
+  auto item = [this](const char* name, const QString& caption, auto command) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    return action;
+  };
+  pmCopyChart =
+      item("pmCopyChart", QStringLiteral("Копировать изображение"), [this] { pmCopyChartClick(); });
+  pmSavePng1x =
+      item("pmSavePng1x", QStringLiteral("Сохранить в PNG (1x)..."), [this] { SaveChartPng(1); });
+  pmSavePng2x =
+      item("pmSavePng2x", QStringLiteral("Сохранить в PNG (2x)..."), [this] { SaveChartPng(2); });
+  pmSavePng4x =
+      item("pmSavePng4x", QStringLiteral("Сохранить в PNG (4x)..."), [this] { SaveChartPng(4); });
+  pmSaveSvg = item("pmSaveSvg", QStringLiteral("Сохранить в SVG..."), [this] { SaveChartSvg(); });
+  pmSavePdf = item("pmSavePdf", QStringLiteral("Сохранить в PDF..."), [this] { SaveChartPdf(); });
+  pmSaveReportPdf = item("pmSaveReportPdf", QStringLiteral("Сохранить отчет в PDF..."),
+                         [this] { pmSaveReportPdfClick(); });
+  pmCopyReport =
+      item("pmCopyReport", QStringLiteral("Копировать всё"), [this] { pmCopyReportClick(); });
+
+  auto* separator = new QAction(this);
+  separator->setSeparator(true);
+  auto* separator2 = new QAction(this);
+  separator2->setSeparator(true);
+  Chart5secView->setContextMenuPolicy(Qt::ActionsContextMenu);
+  Chart5secView->addActions({pmCopyChart, separator, pmSavePng1x, pmSavePng2x, pmSavePng4x,
+                             pmSaveSvg, pmSavePdf, separator2, pmSaveReportPdf});
+  meAnalysis->SetReportActions({pmCopyReport, pmSaveReportPdf});
 }
 
 void TForm1::OpenMenuBarByKeyboard() {

@@ -5,6 +5,7 @@
 // Vocabulary. Class names start with T (TForm1 is the main window, TAboutBox the about dialog). A
 // control's name starts with its kind:
 //   mm  an item of the main menu (mmOpen is "Data", mmPlot1..mmPlot4 "Plot1".."Plot4")
+//   pm  an item of a context menu (pmCopyChart, on the chart; pmCopyReport, on the report)
 //   me  a memo, that is a multi-line text view (meAnalysis, the report)
 //   pa  a panel (paWork, the work area)
 //   sb  a status bar (sbSelfCheck, under the report)
@@ -19,6 +20,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/RecordData.h"
@@ -67,6 +69,17 @@ class TForm1 : public QMainWindow {
   void mmSaveAnalysisClick();             // "Save" > "Analysis": the report view's text to a file
   void btSaveClick();                     // "Save" > "Chart": the chart's image to a GIF file
 
+  // The context menus' commands, for sharing results: the shown chart on the clipboard, as a PNG
+  // drawn at 1, 2 or 4 times its size, SVG or PDF; the report view's text on the clipboard; the
+  // PDF report (the view's text, edits included, and the four charts). Each save proposes the
+  // GIF's or the report's name with its own extension in the results folder.
+  void pmCopyChartClick();
+  void SaveChartPng(int scale);
+  void SaveChartSvg();
+  void SaveChartPdf();
+  void pmCopyReportClick();
+  void pmSaveReportPdfClick();
+
   // Loads a record file into the window: reads the record and writes its report, then shows the
   // report, subtest 1 with the subject's identification line in the chart's foot, every command
   // and the work panel. "Data" calls it for the chosen file, the command line for the record it
@@ -102,8 +115,19 @@ class TForm1 : public QMainWindow {
   QAction* mmSaveAnalysis;
   QAction* mmSaveChart5sec;
 
+  // Context menu items: the chart's (its widget's actions, in this order) and the report's.
+  QAction* pmCopyChart;
+  QAction* pmSavePng1x;
+  QAction* pmSavePng2x;
+  QAction* pmSavePng4x;
+  QAction* pmSaveSvg;
+  QAction* pmSavePdf;
+  QAction* pmSaveReportPdf;  // in both menus
+  QAction* pmCopyReport;
+
   TFileDialog OpenDialog1;  // "Data"
   TFileDialog SaveDialog;   // both "Save" commands
+  TFileDialog ShareDialog;  // the context menus' saves
 
   // Record data of the current subject and the executable's folder.
   const analysis::RecordData& Record() const { return record_; }
@@ -123,6 +147,7 @@ class TForm1 : public QMainWindow {
  private:
   void CreateMenus();
   void CreateShortcuts();
+  void CreateContextMenus();
   void CreateControls();
   void FormCreate();
   void SetRecordCommandsEnabled(bool enabled);
@@ -139,6 +164,12 @@ class TForm1 : public QMainWindow {
   // The report view's lines as CP1251 for saving; nothing when the user declines to lose characters
   // the code page cannot store.
   std::optional<std::vector<std::string>> ReportLinesForSaving();
+  // A context menu's save: proposes `proposedName` in the results folder, adds `extension` (".png")
+  // to a chosen name without it as "Chart" adds ".gif", and writes what `bytes` gives whole or not
+  // at all. `bytes` gives nothing when the user declines.
+  void SaveOutput(const QString& title, const QString& filter, const std::string& proposedName,
+                  std::string_view extension,
+                  const std::function<std::optional<std::string>()>& bytes);
 
   WindowServices services_;
   std::filesystem::path exeFolder_;

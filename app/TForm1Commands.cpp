@@ -13,6 +13,7 @@
 #include "app/Cp1251Text.h"
 #include "app/ExportNames.h"
 #include "app/NativePath.h"
+#include "app/RecordsFolder.h"
 #include "app/ReportView.h"
 #include "app/ResultsFolder.h"
 #include "app/TForm1.h"
@@ -57,7 +58,7 @@ class RedrawSuspended {
 void TForm1::mmOpenClick() {
   OpenDialog1.Title = QStringLiteral("Данные по методике \"Тест Струпа\"");
   OpenDialog1.FileName.clear();
-  OpenDialog1.InitialDir = DisplayPath(exeFolder_ / "Data");
+  OpenDialog1.InitialDir = DisplayPath(RecordsFolder(exeFolder_));
   if (!OpenDialog1.Execute(this)) return;
   LoadRecordFile(PathFromDisplay(OpenDialog1.FileName));
 }

@@ -7,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/ExportCharts.h"
 #include "app/RunWindow.h"
+#include "app/Version.h"
 #include "runtime/FormatSettings.h"
 #include "runtime/TemporaryFiles.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   switch (line.mode) {
     case app::CommandLine::Mode::Export: return app::RunExportCommand(argv, line, localeDecimal);
     case app::CommandLine::Mode::Help: std::cout << app::Usage(); return 0;
+    case app::CommandLine::Mode::Version: std::cout << app::VersionText() << '\n'; return 0;
     case app::CommandLine::Mode::Window: break;
   }
   std::optional<std::filesystem::path> record;

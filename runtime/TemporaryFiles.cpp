@@ -18,7 +18,7 @@ namespace {
 
 // More temporaries than this at once (only many parallel writers reach it) are simply not removed
 // on an interruption; they are hidden files and never replace a visible one.
-constexpr std::size_t Slots = 256;
+constexpr std::size_t Slots = 320;
 
 struct Slot {
   std::atomic<int> state{0};  // 0 free, 1 being filled or cleared, 2 holds a name

@@ -10,48 +10,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "runtime/Cp1251.h"
+#include "chart/qt/QtCanvasStyle.h"
 
 namespace chart {
-
-namespace {
-
-QColor ToQColor(TColor color) {
-  const TColor rgb = ColorToRGB(color);
-  return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                static_cast<int>((rgb >> 16) & 0xFF));
-}
-
-QString ToQString(std::string_view cp1251) {
-  return QString::fromStdU16String(runtime::Cp1251ToUtf16(cp1251));
-}
-
-Qt::BrushStyle ToQtBrushStyle(TBrushStyle style) {
-  switch (style) {
-    case bsSolid: return Qt::SolidPattern;
-    case bsClear: return Qt::NoBrush;
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    case bsDiagCross: return Qt::DiagCrossPattern;
-  }
-  return Qt::SolidPattern;
-}
-
-// Dash patterns of 1-pixel styled pens, in pixels (on, off, ...).
-QList<qreal> DashPattern(TPenStyle style) {
-  switch (style) {
-    case psDash: return {18, 6};
-    case psDot: return {3, 3};
-    case psDashDot: return {9, 6, 3, 6};
-    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
-    default: return {};
-  }
-}
-
-}  // namespace
 
 QImageCanvas::QImageCanvas() = default;
 

@@ -37,6 +37,24 @@ TEST(SaveNames, GifRuleIsCaseSensitive) {
   for (const auto& c : cases) EXPECT_EQ(WithGifExtension(c.typed), c.saved) << c.typed;
 }
 
+TEST(SaveNames, OtherExtensionsFollowTheGifRule) {
+  const struct {
+    const char* typed;
+    const char* extension;
+    const char* saved;
+  } cases[] = {
+      // clang-format off
+      {"chart",       ".png", "chart.png"},
+      {"chart.png",   ".png", "chart.png"},
+      {"chart.PNG",   ".png", "chart.PNG.png"},
+      {"chart.gif",   ".svg", "chart.gif.svg"},
+      {"report.pdf",  ".pdf", "report.pdf"},
+      {"report.pdf ", ".pdf", "report.pdf .pdf"},
+      // clang-format on
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithExtension(c.typed, c.extension), c.saved) << c.typed;
+}
+
 class SaveFolder : public ::testing::Test {
  protected:
   std::string Folder() const { return dir_.Path().string() + "/"; }

@@ -42,6 +42,27 @@ TEST(CommandLine, Accepted) {
   EXPECT_EQ(ParseCommandLine({"--jobs", "32", "--summary", "s", "r"}).jobs, 32);
 }
 
+TEST(CommandLine, PdfAndPngScaleGoWithExport) {
+  // clang-format off
+  const struct { Args args; bool pdf; std::optional<int> scale; } cases[] = {
+      {{"--export", "o", "r"},                            false, {}},
+      {{"--export", "o", "--pdf", "r"},                   true,  {}},
+      {{"r", "--png-scale", "1", "--export", "o"},        false, 1},
+      {{"--png-scale", "2", "--export", "o", "r"},        false, 2},
+      {{"--pdf", "--png-scale", "4", "--export", "o", "r"}, true, 4},
+      {{"--export", "o", "--", "--pdf"},                  false, {}},  // a record named --pdf
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const CommandLine line = ParseCommandLine(c.args);
+    EXPECT_EQ(line.mode, CommandLine::Mode::Export);
+    EXPECT_EQ(line.pdf, c.pdf);
+    EXPECT_EQ(line.pngScale, c.scale);
+  }
+  EXPECT_NE(Usage().find("--pdf"), std::string::npos);
+  EXPECT_NE(Usage().find("--png-scale N"), std::string::npos);
+}
+
 TEST(CommandLine, Refused) {
   const std::string separator =
       "--decimal-separator needs one punctuation character that cannot be part of a number, such "
@@ -69,6 +90,18 @@ TEST(CommandLine, Refused) {
       {{"--jobs", " 2"},                             "--jobs needs a whole number from 1 to 32, not ' 2'"},
       {{"--jobs", "2", "r"},                         "--jobs needs --export or --summary"},
       {{"--csv-locale", "--export", "o", "r"},       "--csv-locale needs --summary"},
+      {{"--png-scale"},                              "--png-scale needs a value"},
+      {{"--png-scale", "3", "--export", "o", "r"},   "--png-scale needs 1, 2 or 4, not '3'"},
+      {{"--png-scale", "0"},                         "--png-scale needs 1, 2 or 4, not '0'"},
+      {{"--png-scale", "8"},                         "--png-scale needs 1, 2 or 4, not '8'"},
+      {{"--png-scale", "2x"},                        "--png-scale needs 1, 2 or 4, not '2x'"},
+      {{"--png-scale", "02"},                        "--png-scale needs 1, 2 or 4, not '02'"},
+      {{"--png-scale", ""},                          "--png-scale needs 1, 2 or 4, not ''"},
+      {{"--png-scale", "1", "--png-scale", "2"},     "--png-scale is given twice"},
+      {{"--png-scale", "2", "r"},                    "--png-scale needs --export"},
+      {{"--png-scale", "2", "--summary", "s", "r"},  "--png-scale needs --export"},
+      {{"--pdf", "r"},                               "--pdf needs --export"},
+      {{"--pdf", "--summary", "s", "r"},             "--pdf needs --export"},
       {{"--bogus"},                                  "unknown option --bogus"},
       {{"-platform", "xcb"},                         "unknown option -platform"},
       {{"--export=o", "r"},                          "unknown option --export=o"},

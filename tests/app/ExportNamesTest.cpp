@@ -30,6 +30,19 @@ TEST(ExportNames, CodesBecomeSafeUtf8Names) {
   }
 }
 
+TEST(ExportNames, OtherOutputsKeepTheReportsAndTheGifsPatterns) {
+  const std::string ivanov = runtime::Cp1251FromUtf8("Иванов");
+  // clang-format off
+  EXPECT_EQ(ExportChartFileName("0507", 1, "png"),  "0507 1.Stroop.png");
+  EXPECT_EQ(ExportChartFileName("0507", 4, "svg"),  "0507 4.Stroop.svg");
+  EXPECT_EQ(ExportChartFileName(ivanov, 2, "pdf"),  "Иванов 2.Stroop.pdf");
+  EXPECT_EQ(ExportChartFileName("a/b", 3, "png"),   "a_b 3.Stroop.png");
+  EXPECT_EQ(ExportReportFileName("0507", "pdf"),    "0507 Stroop.pdf");
+  EXPECT_EQ(ExportReportFileName(ivanov, "pdf"),    "Иванов Stroop.pdf");
+  EXPECT_EQ(ExportReportFileName("0507 (2)", "pdf"), "0507 (2) Stroop.pdf");
+  // clang-format on
+}
+
 TEST(OutputNames, LaterDuplicatesAreNumbered) {
   OutputNames names;
   const struct {

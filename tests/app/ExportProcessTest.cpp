@@ -62,6 +62,7 @@ TEST_F(ExportProcessTest, CommandLinesThatCannotBeUnderstoodGiveStatus2) {
       {"--decimal-separator", "-"},  {"--decimal-separator", "+"},  {"--decimal-separator", "e"},
       {"--decimal-separator", "E"},  {"--decimal-separator", "$"},  {"--decimal-separator", "7"},
       {"--decimal-separator", " "},  {"--decimal-separator", ",,"},
+      {"--png-scale", "3", "--export", "o", "r"}, {"--png-scale", "x"}, {"--pdf", "r"},
       // clang-format on
   };
   for (const std::vector<std::string>& args : refused) {
@@ -73,8 +74,9 @@ TEST_F(ExportProcessTest, CommandLinesThatCannotBeUnderstoodGiveStatus2) {
   }
   const Finished help = RunToEnd(Headless({"--help"}));
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--export DIR", "--summary FILE", "--csv-locale", "--jobs N",
-                             "--decimal-separator C", "--help"})
+  for (const char* option :
+       {"--export DIR", "--summary FILE", "--csv-locale", "--jobs N", "--decimal-separator C",
+        "--help", "--version", "--pdf", "--png-scale N"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
 }
 
@@ -246,6 +248,25 @@ TEST_F(ExportProcessTest, PathsOnStandardErrorAsGivenWithoutControls) {
   std::string expected;
   for (const std::string& p : shown) expected += p + ": Cannot open file " + p + "\n";
   EXPECT_EQ(run.err, expected);
+}
+
+TEST_F(ExportProcessTest, PdfAndPngScaleWriteBesideTheReportAndTheGifs) {
+  const fs::path record = Record("r.txt", "0507", 140);
+  const fs::path out = folder_ / "out";
+  const Finished run = RunToEnd(Headless(
+      {"--export", out.native(), "--pdf", "--png-scale", "2", "--jobs", "1", record.native()}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  std::vector<std::string> expected = OutputsOf("0507");
+  for (int s = 1; s <= 4; ++s) expected.push_back("0507 " + std::to_string(s) + ".Stroop.png");
+  expected.push_back("0507 Stroop.pdf");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Files(out), expected);
+  EXPECT_TRUE(Read(out / "0507 Stroop.pdf").starts_with("%PDF-"));
+  // PNG's header: the width and height, big-endian, at bytes 16 and 20.
+  const std::string png = Read(out / "0507 3.Stroop.png");
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(0, 4), "\x89PNG");
+  EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x07\xFE\0\0\x02\xE2", 8));  // 2046 x 738
 }
 
 }  // namespace

@@ -17,11 +17,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "GIF <code> <subtest>": enough to see which record and subtest an image belongs to.
+// "GIF <code> <subtest>", "PNG <code> <subtest> x<scale>", "PDF <code> <report lines>": enough to
+// see which record, subtest and scale an output belongs to.
 class NamedCharts : public ChartEncoder {
  public:
   std::string Gif(const analysis::RecordData& record, int subtest) override {
     return "GIF " + record.SubjectCode + " " + std::to_string(subtest);
+  }
+  std::string Png(const analysis::RecordData& record, int subtest, int scale) override {
+    return "PNG " + record.SubjectCode + " " + std::to_string(subtest) + " x" +
+           std::to_string(scale);
+  }
+  std::string Pdf(const analysis::RecordData& record,
+                  const std::vector<std::string>& reportLines) override {
+    return "PDF " + record.SubjectCode + " " + std::to_string(reportLines.size());
   }
 };
 
@@ -146,6 +155,55 @@ TEST_F(RunExportTest, ASymbolicLinkAtAnOutputIsNotFollowed) {
   EXPECT_TRUE(fs::is_symlink(folder_ / "out" / "0507 2.Stroop.gif"));
   EXPECT_TRUE(fs::exists(folder_ / "out" / "0507 Stroop.txt"));
   EXPECT_EQ(Read(folder_ / "out" / "0507 3.Stroop.gif"), "GIF 0507 3");
+}
+
+TEST_F(RunExportTest, PngsAndThePdfReportAreWrittenOnlyWhenAskedAndShareTheNames) {
+  const std::vector<fs::path> paths = {Record("1.txt", "0507"), Record("2.txt", "0507")};
+  // clang-format off
+  const struct { bool pdf; std::optional<int> scale; const char* stem; const char* written; } cases[] = {
+      {false, {}, "0507",     "0507 1.Stroop.gif"},
+      {true,  {}, "0507 (2)", "0507 (2) Stroop.pdf"},
+      {false, 4,  "0507",     "0507 4.Stroop.png"},
+      {true,  2,  "0507 (2)", "0507 (2) 1.Stroop.png"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    const fs::path out = folder_ / "out";
+    fs::remove_all(out);
+    ExportSettings settings = Settings();
+    settings.pdf = c.pdf;
+    settings.pngScale = c.scale;
+    EXPECT_EQ(Run(settings, paths), 0);
+    const std::string stem = c.stem;
+    EXPECT_TRUE(fs::exists(out / c.written)) << c.written;
+    const size_t files = std::distance(fs::directory_iterator(out), fs::directory_iterator());
+    EXPECT_EQ(files, 2 * (5 + (c.scale ? 4 : 0) + (c.pdf ? 1 : 0))) << c.written;
+    EXPECT_EQ(fs::exists(out / (stem + " Stroop.pdf")), c.pdf);
+    if (c.pdf) {
+      EXPECT_EQ(Read(out / (stem + " Stroop.pdf")), "PDF 0507 32");
+    }
+    for (int s = 1; c.scale && s <= 4; ++s) {
+      EXPECT_EQ(Read(out / (stem + " " + std::to_string(s) + ".Stroop.png")),
+                "PNG 0507 " + std::to_string(s) + " x" + std::to_string(*c.scale));
+    }
+  }
+}
+
+TEST_F(RunExportTest, TheNewOutputsAreRefusedAndListedLikeTheOthers) {
+  const fs::path victim = folder_.Write("victim", "keep");
+  const fs::path inOut = Record("out/0507 Stroop.pdf", "0507");  // a record named like the PDF
+  fs::create_symlink(victim, folder_ / "out" / "0507 3.Stroop.png");
+  ExportSettings settings = Settings();
+  settings.pdf = true;
+  settings.pngScale = 1;
+  EXPECT_EQ(Run(settings, {inOut}), 1);
+  EXPECT_EQ(errors_, inOut.native() + ": Cannot create file " +
+                         (folder_ / "out" / "0507 3.Stroop.png").native() +
+                         ": it is a symbolic link\n" + inOut.native() + ": Cannot create file " +
+                         inOut.native() + ": it is one of the records of this run\n");
+  EXPECT_EQ(Read(victim), "keep");
+  EXPECT_EQ(Read(inOut).substr(0, 2), "\xD0\xE5");  // still the record: "Ре" in CP1251
+  EXPECT_EQ(Read(folder_ / "out" / "0507 4.Stroop.png"), "PNG 0507 4 x1");
 }
 
 TEST_F(RunExportTest, AnyNumberOfThreadsGivesTheSameOutputsAndOrder) {

@@ -2,25 +2,15 @@
 // clipping, text placement and the metric-compatible font.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <memory>
 #include <string>
 
 #include "chart/TChart.h"
 #include "chart/qt/QImageCanvas.h"
+#include "tests/chart/GuiApplication.h"
 
 namespace chart {
 namespace {
-
-// Fonts need a GUI application; the tests run it on the offscreen platform.
-void EnsureGuiApplication() {
-  static int argc = 1;
-  static char name[] = "chart_tests";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: at exit Qt's own globals are gone before function statics, and deleting the
-  // application then crashes the test process.
-  if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
-}
 
 class QImageCanvasTest : public ::testing::Test {
  protected:

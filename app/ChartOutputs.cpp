@@ -1,0 +1,154 @@
+// The chart of a record on a scaled image, an SVG generator or a PDF page, and on the clipboard.
+#include "app/ChartOutputs.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <stdexcept>
+
+#include "app/ChartImage.h"
+#include "app/Cp1251Text.h"
+#include "chart/qt/QImageCanvas.h"
+#include "chart/qt/QPainterCanvas.h"
+#include "stroopchart/MainChartSetup.h"
+#include "stroopchart/StroopChart.h"
+
+namespace app {
+namespace {
+
+using stroopchart::MainChartHeight;
+using stroopchart::MainChartWidth;
+
+// The chart's pixels are screen pixels of 96 to the inch.
+constexpr int kChartDpi = 96;
+
+std::string Bytes(const QByteArray& data) { return std::string(data.constData(), data.size()); }
+
+// The image with a palette of its own colours, or a null image when it has more than 256. A chart
+// drawn without antialiasing has about ten, and a palette image is a quarter of the data to
+// compress.
+QImage WithPalette(const QImage& image) {
+  QImage indexed(image.size(), QImage::Format_Indexed8);
+  std::array<QRgb, 256> palette;
+  int colours = 0;
+  const int width = image.width();
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    uchar* target = indexed.scanLine(y);
+    // A chart row is long runs of one colour: each run is looked up once.
+    for (int x = 0; x < width;) {
+      const QRgb colour = source[x];
+      int end = x + 1;
+      while (end < width && source[end] == colour) ++end;
+      int index = 0;
+      while (index < colours && palette[index] != colour) ++index;
+      if (index == colours) {
+        if (colours == 256) return QImage();
+        palette[colours++] = colour;
+      }
+      std::memset(target + x, index, static_cast<size_t>(end - x));
+      x = end;
+    }
+  }
+  QList<QRgb> table(palette.begin(), palette.begin() + colours);
+  for (QRgb& colour : table) colour |= 0xFF000000u;
+  indexed.setColorTable(table);
+  return indexed;
+}
+
+}  // namespace
+
+bool IsPngScale(int scale) { return scale == 1 || scale == 2 || scale == 4; }
+
+QImage ChartImage(const analysis::RecordData& record, int subtest) {
+  stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
+  chart.ShowSubtest(record, subtest);
+  return RenderChartImage(chart.Chart());
+}
+
+QImage ChartImageAtScale(const analysis::RecordData& record, int subtest, int scale) {
+  if (!IsPngScale(scale))
+    throw std::invalid_argument("the chart scale must be 1, 2 or 4, not " + std::to_string(scale));
+  // The 1x image stays the pixel-exact drawing the GIF is made from.
+  if (scale == 1) return ChartImage(record, subtest);
+  QImage image(MainChartWidth * scale, MainChartHeight * scale, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.scale(scale, scale);
+  // Hard edges like the 1x image's: sharp at any scale, and a handful of colours.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setRenderHint(QPainter::TextAntialiasing, false);
+  DrawChart(record, subtest, painter);
+  return image;
+}
+
+std::string ChartPng(const analysis::RecordData& record, int subtest, int scale) {
+  return EncodePng(ChartImageAtScale(record, subtest, scale));
+}
+
+std::string EncodePng(const QImage& image) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  // Qt turns quality q into zlib level (100 - q) * 9 / 91: 85 is level 1, the fastest that
+  // compresses. A 4x chart is six million pixels, mostly long runs of a colour.
+  writer.setQuality(85);
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const QImage indexed = WithPalette(rgb);
+  writer.write(indexed.isNull() ? rgb : indexed);
+  return Bytes(data);
+}
+
+std::string ChartSvg(const analysis::RecordData& record, int subtest) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  QSvgGenerator generator;
+  generator.setOutputDevice(&buffer);
+  generator.setSize(QSize(MainChartWidth, MainChartHeight));
+  generator.setViewBox(QRect(0, 0, MainChartWidth, MainChartHeight));
+  generator.setResolution(kChartDpi);
+  generator.setTitle(FromCp1251(record.SubjectLine));
+  {
+    QPainter painter(&generator);
+    DrawChart(record, subtest, painter);
+  }
+  return Bytes(data);
+}
+
+std::string ChartPdf(const analysis::RecordData& record, int subtest) {
+  QByteArray data;
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(kChartDpi);
+  writer.setPageSize(QPageSize(QSizeF(MainChartWidth, MainChartHeight) * 72.0 / kChartDpi,
+                               QPageSize::Point, QString(), QPageSize::ExactMatch));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  {
+    QPainter painter(&writer);
+    DrawChart(record, subtest, painter);
+  }
+  return Bytes(data);
+}
+
+void DrawChart(const analysis::RecordData& record, int subtest, QPainter& painter) {
+  auto owned = std::make_unique<chart::QPainterCanvas>();
+  owned->SetPainter(&painter);
+  stroopchart::StroopChart chart(std::move(owned));
+  chart.ShowSubtest(record, subtest);
+  chart.Chart().Invalidate();
+  chart.Chart().Paint();
+}
+
+void CopyImageToClipboard(const QImage& image) { QGuiApplication::clipboard()->setImage(image); }
+
+}  // namespace app
