@@ -6,7 +6,7 @@
 namespace analysis {
 
 LineBuffer::LineBuffer(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) lines_.emplace_back(line.substr(0, MaxLineRead));
+  for (const std::string& line : lines) lines_.emplace_back(line.substr(0, kMaxLineRead));
 }
 
 LineBuffer LineBuffer::FromBytes(std::string_view bytes) {
@@ -23,7 +23,7 @@ std::string_view LineBuffer::Line(long long index) const {
   if (index < 0) return {};
   std::string line;
   while (reader_ && static_cast<unsigned long long>(index) >= lines_.size()) {
-    if (reader_->Next(line, MaxLineRead)) {
+    if (reader_->Next(line, kMaxLineRead)) {
       lines_.push_back(line);
     } else {
       reader_.reset();

@@ -15,7 +15,7 @@ namespace analysis {
 class LineBuffer {
  public:
   // Reading a line gives at most this many characters; no more of a line is ever kept.
-  static constexpr size_t MaxLineRead = 4096;
+  static constexpr size_t kMaxLineRead = 4096;
 
   LineBuffer() = default;
   explicit LineBuffer(const std::vector<std::string>& lines);
@@ -28,7 +28,7 @@ class LineBuffer {
   // runtime::EFOpenError as runtime::LineReader does, here or when a line is first asked for.
   static LineBuffer FromFile(const std::filesystem::path& path);
 
-  // Line `index`, at most its first MaxLineRead characters; empty text past the last line. The
+  // Line `index`, at most its first kMaxLineRead characters; empty text past the last line. The
   // view stays valid as long as the buffer.
   std::string_view Line(long long index) const;
 

@@ -9,24 +9,24 @@
 
 namespace analysis {
 
-inline constexpr int SubtestCount = 4;
+inline constexpr int kSubtestCount = 4;
 
 // Four values indexed by subtest number 1..4.
 template <typename T>
 class PerSubtest {
  public:
   T& operator[](int subtest) {
-    assert(subtest >= 1 && subtest <= SubtestCount);
+    assert(subtest >= 1 && subtest <= kSubtestCount);
     return values_[static_cast<size_t>(subtest - 1)];
   }
   const T& operator[](int subtest) const {
-    assert(subtest >= 1 && subtest <= SubtestCount);
+    assert(subtest >= 1 && subtest <= kSubtestCount);
     return values_[static_cast<size_t>(subtest - 1)];
   }
   bool operator==(const PerSubtest&) const = default;
 
  private:
-  std::array<T, SubtestCount> values_{};
+  std::array<T, kSubtestCount> values_{};
 };
 
 // One stimulus as shown in all four subtests. Codes are colour codes 0..2 (an index into

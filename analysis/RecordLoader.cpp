@@ -12,12 +12,12 @@ namespace {
 using runtime::Copy;
 
 // Record lines of the fixed layout.
-constexpr int CodeLine = 2;
-constexpr int IdentificationLine = 1;
-constexpr int CountLine = 4;
-constexpr int TotalsLine = 7;
-constexpr int FirstSummaryLine = 13;  // subtest s on line 12 + s
-constexpr int FirstStimulusLine = 20;
+constexpr int kCodeLine = 2;
+constexpr int kIdentificationLine = 1;
+constexpr int kCountLine = 4;
+constexpr int kTotalsLine = 7;
+constexpr int kFirstSummaryLine = 13;  // subtest s on line 12 + s
+constexpr int kFirstStimulusLine = 20;
 
 runtime::EConvertError NotValid(std::string_view text, const char* what) {
   return runtime::EConvertError("'" + std::string(text) + "' is not a valid " + what);
@@ -46,14 +46,14 @@ double Fraction(std::string_view line, int position, int width) {
 }
 
 void ReadHeader(const LineBuffer& lines, RecordData& record) {
-  record.SubjectCode = lines.Line(CodeLine);
-  record.SubjectLine = lines.Line(IdentificationLine);
-  const std::string_view countText = lines.Line(CountLine);
+  record.SubjectCode = lines.Line(kCodeLine);
+  record.SubjectLine = lines.Line(kIdentificationLine);
+  const std::string_view countText = lines.Line(kCountLine);
   record.StimulusCount = runtime::StrToInt(countText);
   if (record.StimulusCount < 0) throw NotValid(countText, "stimulus count");
-  for (int s = 1; s <= SubtestCount; ++s) {
-    const std::string_view summary = lines.Line(FirstSummaryLine - 1 + s);
-    record.SubtestTime[s] = Fraction(lines.Line(TotalsLine), 10 * (s - 1) + 18, 3);
+  for (int s = 1; s <= kSubtestCount; ++s) {
+    const std::string_view summary = lines.Line(kFirstSummaryLine - 1 + s);
+    record.SubtestTime[s] = Fraction(lines.Line(kTotalsLine), 10 * (s - 1) + 18, 3);
     record.SubtestMean[s] = Fraction(summary, 1, 6);
     record.SubtestSD[s] = Fraction(summary, 7, 6);
     record.SubtestErrors[s] = ErrorCount(Copy(summary, 31, 4));
@@ -63,11 +63,11 @@ void ReadHeader(const LineBuffer& lines, RecordData& record) {
 TStimulusRow ReadStimulusRow(std::string_view line) {
   TStimulusRow row;
   row.Time[1] = Fraction(line, 14, 7);
-  for (int k = 2; k <= SubtestCount; ++k) row.Time[k] = Fraction(line, 10 * (k - 2) + 34, 7);
+  for (int k = 2; k <= kSubtestCount; ++k) row.Time[k] = Fraction(line, 10 * (k - 2) + 34, 7);
   row.Stimul1 = ColourCode(line, 6);
   row.Stimul2 = ColourCode(line, 26);
   row.Answer[1] = ColourCode(line, 13);
-  for (int k = 2; k <= SubtestCount; ++k) row.Answer[k] = ColourCode(line, 10 * (k - 2) + 33);
+  for (int k = 2; k <= kSubtestCount; ++k) row.Answer[k] = ColourCode(line, 10 * (k - 2) + 33);
   return row;
 }
 
@@ -75,7 +75,7 @@ void ReadStimuli(const LineBuffer& lines, RecordData& record) {
   // Rows are added as they are read: a count far beyond the lines present fails on the first
   // missing row without ever allocating for the count, and a file is read only as far as its rows.
   for (long long j = 0; j < record.StimulusCount; ++j) {
-    record.Stimuli.push_back(ReadStimulusRow(lines.Line(FirstStimulusLine + j)));
+    record.Stimuli.push_back(ReadStimulusRow(lines.Line(kFirstStimulusLine + j)));
   }
 }
 

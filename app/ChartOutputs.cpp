@@ -24,8 +24,8 @@
 namespace app {
 namespace {
 
-using stroopchart::MainChartHeight;
-using stroopchart::MainChartWidth;
+using stroopchart::kMainChartHeight;
+using stroopchart::kMainChartWidth;
 
 // The chart's pixels are screen pixels of 96 to the inch.
 constexpr int kChartDpi = 96;
@@ -79,7 +79,7 @@ QImage ChartImageAtScale(const analysis::RecordData& record, int subtest, int sc
     throw std::invalid_argument("the chart scale must be 1, 2 or 4, not " + std::to_string(scale));
   // The 1x image stays the pixel-exact drawing the GIF is made from.
   if (scale == 1) return ChartImage(record, subtest);
-  QImage image(MainChartWidth * scale, MainChartHeight * scale, QImage::Format_RGB32);
+  QImage image(kMainChartWidth * scale, kMainChartHeight * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.scale(scale, scale);
@@ -113,8 +113,8 @@ std::string ChartSvg(const analysis::RecordData& record, int subtest) {
   QBuffer buffer(&data);
   QSvgGenerator generator;
   generator.setOutputDevice(&buffer);
-  generator.setSize(QSize(MainChartWidth, MainChartHeight));
-  generator.setViewBox(QRect(0, 0, MainChartWidth, MainChartHeight));
+  generator.setSize(QSize(kMainChartWidth, kMainChartHeight));
+  generator.setViewBox(QRect(0, 0, kMainChartWidth, kMainChartHeight));
   generator.setResolution(kChartDpi);
   generator.setTitle(FromCp1251(record.SubjectLine));
   {
@@ -130,7 +130,7 @@ std::string ChartPdf(const analysis::RecordData& record, int subtest) {
   buffer.open(QIODevice::WriteOnly);
   QPdfWriter writer(&buffer);
   writer.setResolution(kChartDpi);
-  writer.setPageSize(QPageSize(QSizeF(MainChartWidth, MainChartHeight) * 72.0 / kChartDpi,
+  writer.setPageSize(QPageSize(QSizeF(kMainChartWidth, kMainChartHeight) * 72.0 / kChartDpi,
                                QPageSize::Point, QString(), QPageSize::ExactMatch));
   writer.setPageMargins(QMarginsF(0, 0, 0, 0));
   {

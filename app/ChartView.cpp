@@ -16,8 +16,8 @@ ChartView::ChartView(QWidget* parent)
   setMouseTracking(true);
   // The chart paints every pixel of its image.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setGeometry(stroopchart::MainChartLeft, stroopchart::MainChartTop, stroopchart::MainChartWidth,
-              stroopchart::MainChartHeight);
+  setGeometry(stroopchart::kMainChartLeft, stroopchart::kMainChartTop, stroopchart::kMainChartWidth,
+              stroopchart::kMainChartHeight);
 }
 
 ChartView::~ChartView() { Chart().SetOnInvalidate(nullptr); }

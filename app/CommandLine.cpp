@@ -13,8 +13,8 @@ std::string Quoted(const std::string& text) { return "'" + TerminalSafe(text) + 
 int Jobs(const std::string& text) {
   int jobs = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
-  if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > MaxJobs) {
-    throw CommandLineError("--jobs needs a whole number from 1 to " + std::to_string(MaxJobs) +
+  if (error != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMaxJobs) {
+    throw CommandLineError("--jobs needs a whole number from 1 to " + std::to_string(kMaxJobs) +
                            ", not " + Quoted(text));
   }
   return jobs;

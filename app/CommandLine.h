@@ -32,7 +32,7 @@ class CommandLineError : public std::runtime_error {
 // The most worker threads --jobs accepts: each writes up to ten files at once (the report, four
 // GIFs, four PNGs and the PDF report), and an interruption removes at most 320 temporary files
 // being written.
-inline constexpr int MaxJobs = 32;
+inline constexpr int kMaxJobs = 32;
 
 // Parses the arguments after the program name (see Usage). Options and paths may come in any
 // order; "--" ends the options, so the paths after it may start with "-".

@@ -63,7 +63,7 @@ int RunExportCommand(char** argv, const CommandLine& line, char localeDecimal) {
     settings.csv = group::LocaleCsvStyle(runtime::Cp1251ToUtf8(std::string(1, localeDecimal)));
   settings.pdf = line.pdf;
   settings.pngScale = line.pngScale;
-  settings.jobs = line.jobs.value_or(std::min(ProcessorCores(), MaxJobs));
+  settings.jobs = line.jobs.value_or(std::min(ProcessorCores(), kMaxJobs));
   settings.progress = ::isatty(STDERR_FILENO) == 1;
   if (!settings.folder) return RunExport(settings, line.records, std::cerr);
 

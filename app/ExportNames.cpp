@@ -8,7 +8,7 @@ namespace app {
 namespace {
 
 // " 4.Stroop.gif" (and " 4.Stroop.png") is the longest ending an output name gets.
-constexpr size_t LongestEnding = 13;
+constexpr size_t kLongestEnding = 13;
 
 // The longest prefix of `cp1251` whose UTF-8 form has at most `budget` bytes.
 std::string CutToUtf8Bytes(std::string_view cp1251, size_t budget) {
@@ -52,7 +52,7 @@ std::string ExportChartFileName(std::string_view subjectCodeCp1251, int subtest,
 
 OutputStem OutputNames::Claim(std::string_view subjectCodeCp1251) {
   const std::string safe = FileSafeSubjectCode(subjectCodeCp1251);
-  const size_t budget = MaxFileNameBytes - LongestEnding;
+  const size_t budget = kMaxFileNameBytes - kLongestEnding;
   OutputStem result{CutToUtf8Bytes(safe, budget)};
   result.shortened = result.stem.size() < safe.size();
   if (taken_.insert(result.stem).second) return result;

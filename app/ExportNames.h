@@ -11,7 +11,7 @@
 namespace app {
 
 // The longest file name, in bytes, that the file systems in use accept.
-inline constexpr size_t MaxFileNameBytes = 255;
+inline constexpr size_t kMaxFileNameBytes = 255;
 
 // The subject code (CP1251) with path separators, control characters (C0, DEL and 0x98, the one
 // byte the code page leaves undefined and that stands for a C1 control) replaced by "_", so a

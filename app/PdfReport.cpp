@@ -145,14 +145,14 @@ std::string ReportPdf(const analysis::RecordData& record,
     // The four charts stacked on the last page, as wide as the page lets four of them be.
     pages.StartPage(pageCount, pageCount);
     const qreal aspect =
-        static_cast<qreal>(stroopchart::MainChartHeight) / stroopchart::MainChartWidth;
-    const qreal height = (body.height() - 3 * kChartGap) / analysis::SubtestCount;
+        static_cast<qreal>(stroopchart::kMainChartHeight) / stroopchart::kMainChartWidth;
+    const qreal height = (body.height() - 3 * kChartGap) / analysis::kSubtestCount;
     const qreal width = std::min(body.width(), height / aspect);
-    for (int s = 1; s <= analysis::SubtestCount; ++s) {
+    for (int s = 1; s <= analysis::kSubtestCount; ++s) {
       painter.save();
       painter.translate(body.left() + (body.width() - width) / 2,
                         body.top() + (s - 1) * (width * aspect + kChartGap));
-      painter.scale(width / stroopchart::MainChartWidth, width / stroopchart::MainChartWidth);
+      painter.scale(width / stroopchart::kMainChartWidth, width / stroopchart::kMainChartWidth);
       DrawChart(record, s, painter);
       painter.restore();
     }

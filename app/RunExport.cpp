@@ -117,11 +117,11 @@ class RecordExport {
     if (settings_.folder) {
       write(analysis::ReportFileName(stem.stem),
             [&] { return analysis::ReportFileBytes(loaded.Report); });
-      for (int s = 1; worker.charts && s <= analysis::SubtestCount; ++s) {
+      for (int s = 1; worker.charts && s <= analysis::kSubtestCount; ++s) {
         write(analysis::ChartFileName(stem.stem, s),
               [&] { return worker.charts->Gif(loaded.Record, s); });
       }
-      for (int s = 1; worker.charts && settings_.pngScale && s <= analysis::SubtestCount; ++s) {
+      for (int s = 1; worker.charts && settings_.pngScale && s <= analysis::kSubtestCount; ++s) {
         write(ExportChartFileName(stem.stem, s, "png"),
               [&] { return worker.charts->Png(loaded.Record, s, *settings_.pngScale); });
       }
@@ -187,7 +187,7 @@ int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths
       tableError = ReachesInput(*settings.summary);
     } else {
       table.emplace(*settings.summary);
-      table->Append(group::CsvByteOrderMark);
+      table->Append(group::kCsvByteOrderMark);
       table->Append(group::CsvHeader(settings.csv));
     }
   }

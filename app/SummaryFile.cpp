@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr size_t BufferBytes = 64 * 1024;
+constexpr size_t kBufferBytes = 64 * 1024;
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -73,7 +73,7 @@ SummaryFile::~SummaryFile() { Discard(); }
 void SummaryFile::Append(std::string_view bytes) {
   if (fd_ < 0) return;
   buffer_.append(bytes);
-  if (buffer_.size() >= BufferBytes) Flush();
+  if (buffer_.size() >= kBufferBytes) Flush();
 }
 
 void SummaryFile::Flush() {

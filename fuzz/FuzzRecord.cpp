@@ -26,7 +26,7 @@ void CheckLoaded(const analysis::LoadedRecord& loaded) {
     std::abort();
   for (const analysis::TStimulusRow& row : r.Stimuli) {
     if (row.Stimul1 > 2 || row.Stimul2 > 2) std::abort();
-    for (int s = 1; s <= analysis::SubtestCount; ++s)
+    for (int s = 1; s <= analysis::kSubtestCount; ++s)
       if (row.Answer[s] > 2) std::abort();
   }
   if (loaded.Report.size() != 31 && loaded.Report.size() != 32) std::abort();
@@ -36,7 +36,7 @@ void PlotAllSubtests(const analysis::RecordData& record) {
   stroopchart::StroopChart chart(std::make_unique<chart::RecordingCanvas>());
   chart::TLineSeries& stimuli = chart.Series().Series5sec;
   const chart::TRect probes[] = {{0, 0, 0, 0}, {60, 40, 0, 0}, {500, 180, 0, 0}, {1000, 350, 0, 0}};
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     chart.ShowSubtest(record, s);
     chart.Chart().Paint();
     for (const chart::TRect& p : probes) {

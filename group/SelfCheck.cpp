@@ -12,8 +12,8 @@
 namespace group {
 namespace {
 
-constexpr int FirstSummaryReportLine = 18;  // 0-based index of record line 13 in the report
-constexpr double Slack = 1e-9;
+constexpr int kFirstSummaryReportLine = 18;  // 0-based index of record line 13 in the report
+constexpr double kSlack = 1e-9;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -40,7 +40,7 @@ int PrintedDecimals(std::string_view field) {
 }
 
 bool Agrees(double printed, double recomputed, int decimals) {
-  return std::fabs(recomputed - printed) <= 0.5 * std::pow(10.0, -decimals) + Slack;
+  return std::fabs(recomputed - printed) <= 0.5 * std::pow(10.0, -decimals) + kSlack;
 }
 
 struct Moments {
@@ -88,8 +88,8 @@ const char* FigureName(SummaryMismatch::Figure figure) {
 
 SummaryRows SummaryRowsOf(const analysis::LoadedRecord& loaded) {
   SummaryRows rows;
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
-    const size_t line = static_cast<size_t>(FirstSummaryReportLine + s - 1);
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
+    const size_t line = static_cast<size_t>(kFirstSummaryReportLine + s - 1);
     if (line < loaded.Report.size()) rows[s] = loaded.Report[line];
   }
   return rows;
@@ -99,7 +99,7 @@ std::vector<SummaryMismatch> CheckSummaries(const analysis::RecordData& record,
                                             const SummaryRows& rows) {
   using Figure = SummaryMismatch::Figure;
   std::vector<SummaryMismatch> mismatches;
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     if (!record.Stimuli.empty()) {
       const Moments m = MomentsOf(record, s);
       const int meanDecimals = PrintedDecimals(runtime::Copy(rows[s], 1, 6));

@@ -9,8 +9,8 @@
 namespace group {
 namespace {
 
-constexpr double MadToSd = 1.4826;
-constexpr double OutlierMads = 2.5;
+constexpr double kMadToSd = 1.4826;
+constexpr double kOutlierMads = 2.5;
 
 std::vector<double> TimesOf(const analysis::RecordData& record, int subtest) {
   std::vector<double> times;
@@ -40,9 +40,9 @@ std::optional<int> MadOutliers(const std::vector<double>& values) {
   std::vector<double> deviations;
   deviations.reserve(values.size());
   for (double v : values) deviations.push_back(std::fabs(v - *median));
-  const double mad = MadToSd * *Median(std::move(deviations));
+  const double mad = kMadToSd * *Median(std::move(deviations));
   if (mad == 0) return 0;
-  const double reach = OutlierMads * mad;
+  const double reach = kOutlierMads * mad;
   return static_cast<int>(std::count_if(values.begin(), values.end(), [&](double v) {
     return v < *median - reach || v > *median + reach;
   }));

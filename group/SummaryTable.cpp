@@ -12,10 +12,10 @@
 namespace group {
 namespace {
 
-constexpr std::string_view RowEnd = "\r\n";
-constexpr int CellsBeforeSubtests = 12;
-constexpr int CellsPerSubtest = 7;
-constexpr int CellCount = CellsBeforeSubtests + CellsPerSubtest * analysis::SubtestCount + 2;
+constexpr std::string_view kRowEnd = "\r\n";
+constexpr int kCellsBeforeSubtests = 12;
+constexpr int kCellsPerSubtest = 7;
+constexpr int kCellCount = kCellsBeforeSubtests + kCellsPerSubtest * analysis::kSubtestCount + 2;
 
 std::string Row(const std::vector<std::string>& cells, char separator) {
   std::string row;
@@ -23,7 +23,7 @@ std::string Row(const std::vector<std::string>& cells, char separator) {
     if (i > 0) row += separator;
     row += CsvCell(cells[i], separator);
   }
-  row += RowEnd;
+  row += kRowEnd;
   return row;
 }
 
@@ -48,7 +48,7 @@ std::string CsvHeader(const CsvStyle& style) {
                                     "interference_T3_T2",
                                     "ratio_T1_T2",
                                     "golden_IG"};
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     for (const char* figure : {"mean_", "sd_", "errors_", "rt_median_", "rt_mean_correct_",
                                "errors_counted_", "outliers_mad_"})
       cells.push_back(figure + std::to_string(s));
@@ -65,12 +65,13 @@ std::string CsvRecordRow(std::string_view file, const analysis::LoadedRecord& lo
   std::vector<std::string> cells = {std::string(file), runtime::Cp1251ToUtf8(r.SubjectCode),
                                     runtime::Cp1251ToUtf8(r.SubjectLine),
                                     std::to_string(r.StimulusCount)};
-  for (int s = 1; s <= analysis::SubtestCount; ++s) cells.push_back(CsvNumber(r.SubtestTime[s], d));
+  for (int s = 1; s <= analysis::kSubtestCount; ++s)
+    cells.push_back(CsvNumber(r.SubtestTime[s], d));
   cells.push_back(CsvNumber(r.SubtestTime[4] - r.SubtestTime[1], d));
   cells.push_back(CsvNumber(r.SubtestTime[3] - r.SubtestTime[2], d));
   cells.push_back(r.SubtestTime[2] != 0 ? CsvNumber(r.SubtestTime[1] / r.SubtestTime[2], d) : "");
   cells.push_back(Optional(GoldenInterference(r), d));
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     const SubtestFigures figures = FiguresOf(r, s);
     cells.push_back(CsvNumber(r.SubtestMean[s], d));
     cells.push_back(CsvNumber(r.SubtestSD[s], d));
@@ -86,7 +87,7 @@ std::string CsvRecordRow(std::string_view file, const analysis::LoadedRecord& lo
 }
 
 std::string CsvFailedRow(std::string_view file, std::string_view error, const CsvStyle& style) {
-  std::vector<std::string> cells(CellCount);
+  std::vector<std::string> cells(kCellCount);
   cells.front() = file;
   cells.back() = error;
   return Row(cells, style.separator);

@@ -20,7 +20,7 @@ struct CsvStyle {
 CsvStyle LocaleCsvStyle(std::string decimalUtf8);
 
 // The byte-order mark that starts the file.
-inline constexpr std::string_view CsvByteOrderMark = "\xEF\xBB\xBF";
+inline constexpr std::string_view kCsvByteOrderMark = "\xEF\xBB\xBF";
 
 // The header row: file, code, subject_line, stimuli, T1..T4, the report's three coefficients,
 // golden_IG, seven figures per subtest (mean_s, sd_s, errors_s, rt_median_s, rt_mean_correct_s,

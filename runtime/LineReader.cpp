@@ -14,7 +14,7 @@
 namespace runtime {
 namespace {
 
-constexpr std::size_t BufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = 64 * 1024;
 
 EFOpenError CannotOpen(const std::filesystem::path& path) {
   return EFOpenError("Cannot open file " + Cp1251FromUtf8(path.string()));
@@ -37,11 +37,11 @@ LineReader::LineReader(const std::filesystem::path& path) : path_(path) {
     ::close(fd_);
     throw CannotOpen(path);
   }
-  if (static_cast<std::uintmax_t>(status.st_size) > MaxTextFileSize) {
+  if (static_cast<std::uintmax_t>(status.st_size) > kMaxTextFileSize) {
     ::close(fd_);
     throw TooLarge(path);
   }
-  buffer_.resize(BufferSize);
+  buffer_.resize(kBufferSize);
 }
 
 LineReader::~LineReader() { ::close(fd_); }
@@ -52,7 +52,7 @@ bool LineReader::Fill() {
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) throw CannotOpen(path_);
     total_ += static_cast<std::uintmax_t>(got);
-    if (total_ > MaxTextFileSize) throw TooLarge(path_);
+    if (total_ > kMaxTextFileSize) throw TooLarge(path_);
     position_ = 0;
     filled_ = static_cast<std::size_t>(got);
     return got > 0;

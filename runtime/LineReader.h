@@ -9,7 +9,7 @@
 namespace runtime {
 
 // Files larger than this are refused rather than read; records are a few megabytes at most.
-inline constexpr std::uintmax_t MaxTextFileSize = 256u * 1024 * 1024;
+inline constexpr std::uintmax_t kMaxTextFileSize = 256u * 1024 * 1024;
 
 class LineReader {
  public:
@@ -24,8 +24,8 @@ class LineReader {
   // The next line, without its end, into `line`: at most `keep` bytes of it are kept and the rest
   // is skipped. CR LF ends a line, and so do a lone LF and a lone CR; a final line end does not
   // start another line. Returns false at the end of the file. The file is read to its end whatever
-  // size it reports (files under /proc report 0); a read error, or more than MaxTextFileSize bytes,
-  // raises EFOpenError as the constructor does.
+  // size it reports (files under /proc report 0); a read error, or more than kMaxTextFileSize
+  // bytes, raises EFOpenError as the constructor does.
   bool Next(std::string& line, std::size_t keep);
 
  private:

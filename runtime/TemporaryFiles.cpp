@@ -18,14 +18,14 @@ namespace {
 
 // More temporaries than this at once (only many parallel writers reach it) are simply not removed
 // on an interruption; they are hidden files and never replace a visible one.
-constexpr std::size_t Slots = 320;
+constexpr std::size_t kSlots = 320;
 
 struct Slot {
   std::atomic<int> state{0};  // 0 free, 1 being filled or cleared, 2 holds a name
   char path[PATH_MAX];
 };
 
-std::array<Slot, Slots> slots;
+std::array<Slot, kSlots> slots;
 
 // A signal reaches whichever thread does not hold it back, possibly while another thread is between
 // creating its file and registering the name, and the other threads run on while the handler
@@ -34,7 +34,7 @@ std::array<Slot, Slots> slots;
 std::atomic<bool> dying{false};
 std::atomic<int> creating{0};
 
-constexpr int InterruptingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int kInterruptingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void Register(const std::string& path) {
   if (path.size() >= PATH_MAX) return;
@@ -68,7 +68,7 @@ class SignalsHeld {
   SignalsHeld() {
     sigset_t set;
     sigemptyset(&set);
-    for (int s : InterruptingSignals) sigaddset(&set, s);
+    for (int s : kInterruptingSignals) sigaddset(&set, s);
     pthread_sigmask(SIG_BLOCK, &set, &previous_);
   }
   ~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
@@ -112,8 +112,8 @@ void InstallSignalHandlers() {
   struct sigaction action {};
   action.sa_handler = RemoveTemporariesAndDie;
   sigemptyset(&action.sa_mask);
-  for (int s : InterruptingSignals) sigaddset(&action.sa_mask, s);
-  for (int s : InterruptingSignals) {
+  for (int s : kInterruptingSignals) sigaddset(&action.sa_mask, s);
+  for (int s : kInterruptingSignals) {
     struct sigaction previous {};
     // A signal the program was started with ignored (nohup, a background job) stays ignored.
     if (::sigaction(s, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;

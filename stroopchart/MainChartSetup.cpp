@@ -43,7 +43,7 @@ void SetUpLineSeries(TLineSeries& series, TColor color, bool pointerVisible, TPe
 
 void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
   chart.SetLoading(true);
-  chart.SetBounds(MainChartLeft, MainChartTop, MainChartWidth, MainChartHeight);
+  chart.SetBounds(kMainChartLeft, kMainChartTop, kMainChartWidth, kMainChartHeight);
   chart.SetAllowPanning(pmNone);
   chart.SetAllowZoom(false);
   chart.SetView3D(false);
@@ -83,8 +83,8 @@ void SetUpMainChart(TChart& chart, TMainChartSeries& series) {
   SetUpLineSeries(series.Series5sec, clRed, true, psSolid, 0);
   series.Series5sec.SetShowInLegend(false);
   SetUpLineSeries(series.Series5secAv, clBlue, false, psSolid, 8);
-  SetUpLineSeries(series.Series5sec2Dp, MainChartBandColor, false, psDashDot, 8);
-  SetUpLineSeries(series.Series5sec2Dm, MainChartBandColor, false, psDashDot, 8);
+  SetUpLineSeries(series.Series5sec2Dp, kMainChartBandColor, false, psDashDot, 8);
+  SetUpLineSeries(series.Series5sec2Dm, kMainChartBandColor, false, psDashDot, 8);
   // The band lines' gaps show the markers, the stimulus line and the grid beneath them, and the
   // mean is drawn after the bands so that a band on the same row (SD 0) never hides it.
   series.Series5sec2Dp.SetTransparentLineGaps(true);

@@ -18,11 +18,11 @@ struct TMainChartSeries {
 
 // The chart's place and size on the form and the colour of the two SD lines (red 64, green 0,
 // blue 64).
-inline constexpr int MainChartLeft = 1;
-inline constexpr int MainChartTop = 1;
-inline constexpr int MainChartWidth = 1023;
-inline constexpr int MainChartHeight = 369;
-inline constexpr chart::TColor MainChartBandColor = 4194368;
+inline constexpr int kMainChartLeft = 1;
+inline constexpr int kMainChartTop = 1;
+inline constexpr int kMainChartWidth = 1023;
+inline constexpr int kMainChartHeight = 369;
+inline constexpr chart::TColor kMainChartBandColor = 4194368;
 
 // Gives `chart` the window's settings (bounds 1, 1, 1023 x 369; margins 1/2/1/2; fonts, colours,
 // axis formats and titles, the two title lines shown before the first plot) and attaches the four

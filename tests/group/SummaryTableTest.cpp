@@ -66,7 +66,7 @@ TEST(CsvHeader, NamesInTheirOrder) {
   expected += "self_check,error\r\n";
   EXPECT_EQ(CsvHeader(CsvStyle{}), expected);
   EXPECT_EQ(CsvHeader(LocaleCsvStyle(",")).substr(0, 24), "file;code;subject_line;s");
-  EXPECT_EQ(CsvByteOrderMark, "\xEF\xBB\xBF");
+  EXPECT_EQ(kCsvByteOrderMark, "\xEF\xBB\xBF");
 }
 
 // Four stimuli with agreeing summaries (means 0.8, 0.6, 1.0, 1.1; one wrong answer in subtests 1,

@@ -14,7 +14,7 @@ analysis::RecordData SpacedRecord() {
   record.SubjectCode = "0507";
   record.SubjectLine = runtime::Cp1251FromUtf8("Код: 0507  Имя: Петрова А.С.");
   record.StimulusCount = 12;
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     record.SubtestTime[s] = 12;
     record.SubtestMean[s] = 1.0;
     record.SubtestSD[s] = 0.5;
@@ -23,7 +23,7 @@ analysis::RecordData SpacedRecord() {
   for (int i = 0; i < record.StimulusCount; ++i) {
     analysis::TStimulusRow row;
     row.Stimul1 = row.Stimul2 = static_cast<uint8_t>(i % 3);
-    for (int s = 1; s <= analysis::SubtestCount; ++s) {
+    for (int s = 1; s <= analysis::kSubtestCount; ++s) {
       row.Answer[s] = static_cast<uint8_t>(i % 4 == 3 ? (i + 1) % 3 : i % 3);
       row.Time[s] = i % 2 ? 1.4 : 0.6;
     }

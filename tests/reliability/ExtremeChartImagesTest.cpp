@@ -24,7 +24,7 @@ void DrawAllSubtests(const ExtremeRecord& source) {
   const analysis::RecordData record =
       analysis::LoadRecord(analysis::LineBuffer::FromBytes(source.Bytes())).Record;
   stroopchart::StroopChart chart(std::make_unique<chart::QImageCanvas>());
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     chart.ShowSubtest(record, s);
     const QImage image = app::RenderChartImage(chart.Chart());
     EXPECT_EQ(image.width(), chart.Chart().Width());

@@ -40,7 +40,7 @@ std::vector<PaintedSubtest> PaintAll(const analysis::RecordData& record) {
   chart::TChart& chart = stroop.Chart();
   chart::TLineSeries& stimuli = stroop.Series().Series5sec;
   std::vector<PaintedSubtest> out;
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     stroop.ShowSubtest(record, s);
     stroop.Repaint();
     PaintedSubtest p;

@@ -54,7 +54,7 @@ void Cycle(const fs::path& record, const fs::path& out) {
 #else
   testsupport::RecordedStroopChart chart;
 #endif
-  for (int s = 1; s <= analysis::SubtestCount; ++s) {
+  for (int s = 1; s <= analysis::kSubtestCount; ++s) {
     chart.ShowSubtest(loaded.Record, s);
     SaveChartImage(chart.Chart(), out / ("chart" + std::to_string(s) + ".gif"));
   }

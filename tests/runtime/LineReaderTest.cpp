@@ -86,10 +86,10 @@ TEST(LineReader, RefusedFiles) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const fs::path large = folder / "large.txt";
   std::ofstream(large).close();
-  fs::resize_file(large, MaxTextFileSize + 1);  // sparse: no disk space used
+  fs::resize_file(large, kMaxTextFileSize + 1);  // sparse: no disk space used
   const fs::path limit = folder / "limit.txt";
   std::ofstream(limit).close();
-  fs::resize_file(limit, MaxTextFileSize);
+  fs::resize_file(limit, kMaxTextFileSize);
 
   const struct {
     fs::path path;

@@ -114,7 +114,7 @@ TEST(PlotSubtest, FillsTheFourSeriesForTheGivenSubtest) {
     EXPECT_DOUBLE_EQ(series.Series5sec2Dm.PointY(i), 0.26);
     EXPECT_EQ(series.Series5secAv.PointLabel(i), "");
     EXPECT_EQ(series.Series5secAv.PointColor(i), chart::clBlue);  // not set: the series colour
-    EXPECT_EQ(series.Series5sec2Dm.PointColor(i), MainChartBandColor);
+    EXPECT_EQ(series.Series5sec2Dm.PointColor(i), kMainChartBandColor);
   }
   EXPECT_EQ(p.Chart().Title().Text().Lines(),
             (std::vector<std::string>{PlotTitleLine1(3), PlotTitleLine2(r, 3)}));
