@@ -167,7 +167,9 @@ void BM_ExportOneRecordReportAndFourGifs(benchmark::State& state) {
     if (status != 0) state.SkipWithError("export failed");
   }
 }
-BENCHMARK(BM_ExportOneRecordReportAndFourGifs)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_ExportOneRecordReportAndFourGifs)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 
 }  // namespace
 
