@@ -2,6 +2,7 @@
 #include "app/RecordScan.h"
 
 #include <algorithm>
+#include <numeric>
 #include <system_error>
 
 #include "runtime/Cp1251.h"
@@ -24,7 +25,7 @@ bool IsFolder(const fs::path& path) {
 
 class FolderSearch {
  public:
-  FolderSearch(const std::optional<fs::path>& output, std::vector<RunInput>& found)
+  FolderSearch(const std::optional<fs::path>& output, RunInputs& found)
       : output_(output), found_(found) {}
 
   void Search(const fs::path& folder) {
@@ -40,10 +41,10 @@ class FolderSearch {
       if (!link && entry.is_directory(typeError)) {
         if (!IsOutput(entry.path())) Search(entry.path());
       } else if (IsRecordFileName(name) && entry.is_regular_file(typeError)) {
-        found_.push_back({entry.path(), false});
+        found_.Add(entry.path().native(), false);
       }
     }
-    if (error) found_.push_back({folder, true});
+    if (error) found_.Add(folder.native(), true);
   }
 
  private:
@@ -53,10 +54,37 @@ class FolderSearch {
   }
 
   const std::optional<fs::path>& output_;
-  std::vector<RunInput>& found_;
+  RunInputs& found_;
 };
 
 }  // namespace
+
+void RunInputs::Add(std::string_view path, bool unreadFolder) {
+  bytes_.append(path);
+  ends_.push_back(std::uint64_t{bytes_.size()} << 1 | (unreadFolder ? 1 : 0));
+}
+
+std::string_view RunInputs::Path(std::size_t i) const {
+  const std::size_t start = i == 0 ? 0 : static_cast<std::size_t>(ends_[i - 1] >> 1);
+  return std::string_view(bytes_).substr(start, static_cast<std::size_t>(ends_[i] >> 1) - start);
+}
+
+RunInput RunInputs::operator[](std::size_t i) const {
+  return {fs::path(std::string(Path(i))), (ends_[i] & 1) != 0};
+}
+
+void RunInputs::SortFrom(std::size_t first) {
+  std::vector<std::size_t> order(size() - first);
+  std::iota(order.begin(), order.end(), first);
+  std::stable_sort(order.begin(), order.end(),
+                   [this](std::size_t a, std::size_t b) { return Path(a) < Path(b); });
+  RunInputs sorted;
+  sorted.bytes_.reserve(bytes_.size());
+  sorted.ends_.reserve(ends_.size());
+  for (std::size_t i = 0; i < first; ++i) sorted.Add(Path(i), (ends_[i] & 1) != 0);
+  for (const std::size_t i : order) sorted.Add(Path(i), (ends_[i] & 1) != 0);
+  *this = std::move(sorted);
+}
 
 std::string UnreadFolderMessage(const fs::path& folder) {
   return "Cannot open folder " + runtime::Cp1251FromUtf8(folder.native());
@@ -66,21 +94,16 @@ bool IsRecordFileName(std::string_view name) {
   return EndsWithIgnoringCase(name, ".txt") || EndsWithIgnoringCase(name, "cry");
 }
 
-std::vector<RunInput> FindRecords(const std::vector<fs::path>& paths,
-                                  const std::optional<fs::path>& output) {
-  std::vector<RunInput> inputs;
+RunInputs FindRecords(const std::vector<fs::path>& paths, const std::optional<fs::path>& output) {
+  RunInputs inputs;
   for (const fs::path& path : paths) {
     if (!IsFolder(path)) {
-      inputs.push_back({path, false});
+      inputs.Add(path.native(), false);
       continue;
     }
-    std::vector<RunInput> found;
-    FolderSearch(output, found).Search(path);
-    std::stable_sort(found.begin(), found.end(), [](const RunInput& a, const RunInput& b) {
-      return a.path.native() < b.path.native();
-    });
-    inputs.insert(inputs.end(), std::make_move_iterator(found.begin()),
-                  std::make_move_iterator(found.end()));
+    const std::size_t first = inputs.size();
+    FolderSearch(output, inputs).Search(path);
+    inputs.SortFrom(first);
   }
   return inputs;
 }

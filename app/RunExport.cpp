@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 // hard link or symbolic link, is never written.
 class InputFiles {
  public:
-  explicit InputFiles(const std::vector<RunInput>& inputs) {
+  explicit InputFiles(const RunInputs& inputs) {
     for (const RunInput& input : inputs) {
       struct stat file {};
       if (::stat(input.path.c_str(), &file) == 0) ids_.push_back({file.st_dev, file.st_ino});
@@ -173,7 +173,7 @@ class RecordExport {
 
 int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths,
               std::ostream& errors, const ChartEncoderFactory& charts) {
-  const std::vector<RunInput> inputs = FindRecords(paths, settings.folder);
+  const RunInputs inputs = FindRecords(paths, settings.folder);
   const InputFiles inputFiles(inputs);
   if (settings.folder) {
     std::error_code ignored;

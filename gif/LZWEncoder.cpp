@@ -3,7 +3,9 @@
 #include "gif/LZWEncoder.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <cstdint>
 #include <exception>
 #include <memory>
 
@@ -143,6 +145,14 @@ class Encoder {
       onePixel_.Add(at, s.nextTag);
       return NewCode<TrackRuns>(s, previous, pixel, previous);
     }
+    if constexpr (TrackRuns) {
+      if (pixel == previous) {
+        if (const unsigned tag = sameAgain_[s.pending]; tag != 0) {
+          s.pending = tag;
+          return false;
+        }
+      }
+    }
     const unsigned key = StringTable::Key(s.pending, pixel);
     unsigned slot = StringTable::Home(s.pending, pixel);
     const std::uint32_t entry = strings_.Entry(slot);
@@ -165,8 +175,12 @@ class Encoder {
   [[gnu::always_inline]] bool NewCode(EncoderState& s, unsigned code, unsigned pixel,
                                       unsigned previous) {
     s.cursor.Put(code, s.codeSize);
-    if constexpr (TrackRuns)
-      if (previous == pixel) runs_.Repeated(s.nextTag, s.pending, pixel);
+    if constexpr (TrackRuns) {
+      if (previous == pixel) {
+        runs_.Repeated(s.nextTag, s.pending, pixel);
+        sameAgain_[s.pending] = static_cast<std::uint16_t>(s.nextTag);
+      }
+    }
     s.nextTag = Tags::Next(s.nextTag);
     s.pending = Tags::kOnePixel;
     return --s.untilSettle == 0;
@@ -205,6 +219,7 @@ class Encoder {
     onePixel_.Clear();
     strings_.Clear();
     runs_.Clear();
+    sameAgain_.fill(0);
     Restart(s);
   }
 
@@ -262,6 +277,10 @@ class Encoder {
   OnePixelTable onePixel_;
   StringTable strings_;
   RunStrings runs_;
+  // For each string, the tag of the string with its last pixel once more, or 0: inside a run of
+  // one value, found with one load instead of a hash lookup. The one-pixel string's entry is never
+  // read (its extensions are in onePixel_).
+  std::array<std::uint16_t, 4096> sameAgain_{};
   EncoderState state_;
 };
 

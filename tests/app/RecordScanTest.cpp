@@ -25,6 +25,30 @@ TEST(RecordScan, TheOpenDialogsNames) {
   for (const auto& c : cases) EXPECT_EQ(IsRecordFileName(c.name), c.record) << c.name;
 }
 
+// Sorting only the entries of the folder just searched: those given before stay where they are;
+// byte order puts "B" (0x42) before "a" (0x61) and "a.txt" before "a/"; equal paths keep their
+// flags in the order they were added.
+TEST(RecordScan, InputsSortFromAnEntryOnAndKeepTheirFlags) {
+  RunInputs inputs;
+  // clang-format off
+  const std::pair<const char*, bool> added[] = {
+      {"z/given.txt", false}, {"d/a/x.txt", false}, {"d/B.txt", false}, {"d/a.txt", false},
+      {"", false},            {"d/c", true},        {"d/a.txt", true},  {"d/\xC3\xA9.txt", false}};
+  const std::pair<const char*, bool> sorted[] = {
+      {"z/given.txt", false}, {"", false},          {"d/B.txt", false}, {"d/a.txt", false},
+      {"d/a.txt", true},      {"d/a/x.txt", false}, {"d/c", true},      {"d/\xC3\xA9.txt", false}};
+  // clang-format on
+  for (const auto& [path, unread] : added) inputs.Add(path, unread);
+  inputs.SortFrom(1);
+  ASSERT_EQ(inputs.size(), std::size(sorted));
+  std::size_t i = 0;
+  for (const RunInput& input : inputs) {
+    EXPECT_EQ(input.path.native(), sorted[i].first) << i;
+    EXPECT_EQ(input.unreadFolder, sorted[i].second) << i;
+    ++i;
+  }
+}
+
 TEST(RecordScan, FoldersRecursivelyInByteOrderFilesAsGiven) {
   const testsupport::TempFolder folder;
   const fs::path data = folder / "data";
@@ -36,8 +60,7 @@ TEST(RecordScan, FoldersRecursivelyInByteOrderFilesAsGiven) {
   }
   fs::create_directory_symlink(data / "sub", data / "link-to-sub");
   fs::create_symlink(data / "b.txt", data / "link.txt");
-  const std::vector<RunInput> found =
-      FindRecords({folder / "given.doc", data, data / "b.txt"}, data / "out");
+  const RunInputs found = FindRecords({folder / "given.doc", data, data / "b.txt"}, data / "out");
   std::vector<std::string> names;
   for (const RunInput& input : found) {
     EXPECT_FALSE(input.unreadFolder) << input.path;
@@ -56,7 +79,7 @@ TEST(RecordScan, AFolderThatCannotBeReadIsListed) {
   fs::create_directories(folder / "data" / "locked");
   folder.Write("data/a.txt", "");
   fs::permissions(folder / "data" / "locked", fs::perms::none);
-  const std::vector<RunInput> found = FindRecords({folder / "data"}, std::nullopt);
+  const RunInputs found = FindRecords({folder / "data"}, std::nullopt);
   ASSERT_EQ(found.size(), 2u);
   EXPECT_EQ(found[0].path, folder / "data" / "a.txt");
   EXPECT_EQ(found[1].path, folder / "data" / "locked");
