@@ -15,7 +15,7 @@ done
 # has shown and the record had time to load.
 our_windows() {
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    env -u QT_QPA_PLATFORM "$1" "$2" >/dev/null 2>&1 & pid=$!
+    env -u QT_QPA_PLATFORM "$1" "$2" >/dev/null 2>"$3" & pid=$!
     for _ in $(seq 1 100); do
       xwininfo -root -tree | grep -qF "\"ЗИРТ - Тест Струпа\"" && break
       sleep 0.1
@@ -24,17 +24,18 @@ our_windows() {
     xwininfo -root -tree | grep -F "(\"stroop-analyser\"" |
       sed -E "s/^ *0x[0-9a-f]+ \"(.*)\": \(.* ([0-9]+x[0-9]+)\+.*/\1 \2/"
     kill $pid
-  ' _ "$1" "$2" || true
+  ' _ "$1" "$2" "$3" || true
 }
 
 exe=$1 good=$2 bad=$3
-windows=$(our_windows "$exe" "$good")
-[ "$windows" = "ЗИРТ - Тест Струпа 1280x800" ] || { echo "with $good: ${windows:-no window}"; exit 1; }
-windows=$(our_windows "$exe" "$bad")
-grep -q "^ZIRT.DazuzoZa " <<<"$windows" || { echo "no error box for $bad: ${windows:-no window}"; exit 1; }
-
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+windows=$(our_windows "$exe" "$good" "$out/stderr")
+[ "$windows" = "ЗИРТ - Тест Струпа 1280x800" ] ||
+  { echo "with $good: ${windows:-no window}; the program said: $(cat "$out/stderr")"; exit 1; }
+windows=$(our_windows "$exe" "$bad" "$out/stderr")
+grep -q "^ZIRT.DazuzoZa " <<<"$windows" ||
+  { echo "no error box for $bad: ${windows:-no window}; the program said: $(cat "$out/stderr")"; exit 1; }
 env -u QT_QPA_PLATFORM "$exe" --export "$out/headless" "$good" 2>/dev/null
 xvfb-run -a env QT_QPA_PLATFORM=xcb "$exe" --export "$out/x11" "$good" 2>/dev/null
 for gif in "$out"/headless/*.gif; do
