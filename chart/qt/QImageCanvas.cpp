@@ -107,17 +107,6 @@ void QImageCanvas::ApplyPen() {
   painter.setPen(pen);
 }
 
-void QImageCanvas::ApplyBrush() {
-  const TCanvasBrush& b = Brush();
-  Painter().setBrush(QBrush(ToQColor(b.Color), ToQtBrushStyle(b.Style)));
-}
-
-void QImageCanvas::ApplyBackground() {
-  QPainter& painter = Painter();
-  painter.setBackground(QBrush(ToQColor(BackColor())));
-  painter.setBackgroundMode(BackMode() == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
-}
-
 void QImageCanvas::ApplyFont() {
   Painter().setFont(QtFont(Font()));
   Painter().setPen(ToQColor(Font().Color));
@@ -169,8 +158,8 @@ void QImageCanvas::RotatedTextOut(int x, int y, std::string_view text, int angle
 void QImageCanvas::Rectangle(int x0, int y0, int x1, int y1) {
   if (x1 <= x0 || y1 <= y0) return;
   ApplyPen();
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   QPainter& painter = Painter();
   if (Pen().Style == psClear) {
     // Without a pen the fill is one pixel smaller on the right and at the bottom, where the
@@ -183,7 +172,7 @@ void QImageCanvas::Rectangle(int x0, int y0, int x1, int y1) {
 }
 
 void QImageCanvas::FillRect(const TRect& r) {
-  ApplyBrush();
+  ApplyBrush(Painter(), *this);
   Painter().fillRect(QRect(r.Left, r.Top, r.Width(), r.Height()), Painter().brush());
 }
 
@@ -193,7 +182,7 @@ void QImageCanvas::Line(int x0, int y0, int x1, int y1) {
   if (p.Style == psClear) return;
   if (p.Width > 1) {
     ApplyPen();
-    ApplyBackground();
+    ApplyBackground(Painter(), *this);
     Painter().drawLine(QPoint(x0, y0), QPoint(x1, y1));
     return;
   }
@@ -274,8 +263,8 @@ void QImageCanvas::Polyline(std::span<const TCanvasPoint> points) {
 void QImageCanvas::Polygon(std::span<const TCanvasPoint> points) {
   if (points.empty()) return;
   ApplyPen();
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   QPolygon polygon;
   for (const TCanvasPoint& p : points) polygon << QPoint(p.X, p.Y);
   Painter().drawPolygon(polygon, Qt::OddEvenFill);
@@ -284,8 +273,8 @@ void QImageCanvas::Polygon(std::span<const TCanvasPoint> points) {
 void QImageCanvas::Ellipse(int x0, int y0, int x1, int y1) {
   if (x1 <= x0 || y1 <= y0) return;
   ApplyPen();
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   Painter().drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
 }
 

@@ -53,9 +53,7 @@ class QImageCanvas : public TChartCanvas {
   const QFontMetrics& Metrics();
   // Applies the device state to the painter before a drawing call.
   void ApplyPen();
-  void ApplyBrush();
   void ApplyFont();
-  void ApplyBackground();
   // A 1-pixel line stepped pixel by pixel with the pen's dash pattern, end pixel left out.
   void DrawThinLine(int x0, int y0, int x1, int y1);
   // Sets single pixels inside the image and the clip rectangle.

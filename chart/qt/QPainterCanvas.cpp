@@ -65,17 +65,6 @@ void QPainterCanvas::ApplyPen(qreal dashOffset) {
   painter.setPen(pen);
 }
 
-void QPainterCanvas::ApplyBrush() {
-  const TCanvasBrush& b = Brush();
-  Painter().setBrush(QBrush(ToQColor(b.Color), ToQtBrushStyle(b.Style)));
-}
-
-void QPainterCanvas::ApplyBackground() {
-  QPainter& painter = Painter();
-  painter.setBackground(QBrush(ToQColor(BackColor())));
-  painter.setBackgroundMode(BackMode() == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
-}
-
 const QFont& QPainterCanvas::DrawingFont() {
   const bool smooth = Painter().testRenderHint(QPainter::TextAntialiasing);
   if (fontOf_ != Font() || fontSmooth_ != smooth) {
@@ -145,8 +134,8 @@ void QPainterCanvas::RotatedTextOut(int x, int y, std::string_view text, int ang
 
 void QPainterCanvas::Rectangle(int x0, int y0, int x1, int y1) {
   if (x1 <= x0 || y1 <= y0) return;
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   QPainter& painter = Painter();
   if (Pen().Style == psClear) {
     // Without a pen the fill is one pixel smaller on the right and at the bottom, where the
@@ -160,7 +149,7 @@ void QPainterCanvas::Rectangle(int x0, int y0, int x1, int y1) {
 }
 
 void QPainterCanvas::FillRect(const TRect& r) {
-  ApplyBrush();
+  ApplyBrush(Painter(), *this);
   Painter().fillRect(QRectF(r.Left, r.Top, r.Width(), r.Height()), Painter().brush());
 }
 
@@ -169,7 +158,7 @@ void QPainterCanvas::Line(int x0, int y0, int x1, int y1) {
   const TCanvasPen& p = Pen();
   if (p.Style == psClear) return;
   QPainter& painter = Painter();
-  ApplyBackground();
+  ApplyBackground(Painter(), *this);
   if (p.Width > 1) {
     ApplyPen();
     painter.setBrush(Qt::NoBrush);
@@ -206,8 +195,8 @@ void QPainterCanvas::Polyline(std::span<const TCanvasPoint> points) {
 void QPainterCanvas::Polygon(std::span<const TCanvasPoint> points) {
   if (points.empty()) return;
   ApplyPen();
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   QPolygonF polygon;
   for (const TCanvasPoint& p : points) polygon << QPointF(p.X + 0.5, p.Y + 0.5);
   Painter().drawPolygon(polygon, Qt::OddEvenFill);
@@ -216,8 +205,8 @@ void QPainterCanvas::Polygon(std::span<const TCanvasPoint> points) {
 void QPainterCanvas::Ellipse(int x0, int y0, int x1, int y1) {
   if (x1 <= x0 || y1 <= y0) return;
   ApplyPen();
-  ApplyBrush();
-  ApplyBackground();
+  ApplyBrush(Painter(), *this);
+  ApplyBackground(Painter(), *this);
   Painter().drawEllipse(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0 - 1, y1 - y0 - 1));
 }
 

@@ -42,8 +42,6 @@ class QPainterCanvas : public TChartCanvas {
   QPainter& Painter();
   // The pen for outlines and lines: 1 chart pixel wide (so it scales), dashed by the pen style.
   void ApplyPen(qreal dashOffset = 0);
-  void ApplyBrush();
-  void ApplyBackground();
   // The current canvas font for drawing; ascent_ is its ascent as the layout measures it.
   const QFont& DrawingFont();
   // The text placed by the alignment flags around (x, y) in the painter's current transform.

@@ -39,4 +39,14 @@ QList<qreal> DashPattern(TPenStyle style) {
   }
 }
 
+void ApplyBrush(QPainter& painter, const TChartCanvas& canvas) {
+  const TCanvasBrush& b = canvas.Brush();
+  painter.setBrush(QBrush(ToQColor(b.Color), ToQtBrushStyle(b.Style)));
+}
+
+void ApplyBackground(QPainter& painter, const TChartCanvas& canvas) {
+  painter.setBackground(QBrush(ToQColor(canvas.BackColor())));
+  painter.setBackgroundMode(canvas.BackMode() == bmOpaque ? Qt::OpaqueMode : Qt::TransparentMode);
+}
+
 }  // namespace chart
