@@ -14,6 +14,7 @@
 #include "analysis/RecordData.h"
 #include "runtime/Cp1251.h"
 #include "tests/runtime/SeparatorGuard.h"
+#include "tests/stroopchart/SubtestRecord.h"
 #include "tests/support/RecordedStroopChart.h"
 
 namespace stroopchart {
@@ -52,19 +53,7 @@ analysis::RecordData ThreeStimuli() {
   return r;
 }
 
-// Subtest 1 with one correct stimulus per time.
-analysis::RecordData SubtestOf(const std::vector<double>& times, double mean, double sd) {
-  analysis::RecordData r;
-  r.StimulusCount = static_cast<int>(times.size());
-  for (double time : times) {
-    analysis::TStimulusRow row;
-    row.Time[1] = time;
-    r.Stimuli.push_back(row);
-  }
-  r.SubtestMean[1] = mean;
-  r.SubtestSD[1] = sd;
-  return r;
-}
+using test::SubtestOf;
 
 // The operations drawn between each ClipRectangle and its UnClipRectangle: one group per series.
 std::vector<std::vector<TCanvasOp>> SeriesGroups(const std::vector<TCanvasOp>& ops) {

@@ -10,6 +10,7 @@
 #include "analysis/RecordData.h"
 #include "chart/qt/QImageCanvas.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/stroopchart/SubtestRecord.h"
 
 namespace stroopchart {
 namespace {
@@ -18,19 +19,7 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kGreen = 0xFF008000;
 constexpr QRgb kBlue = 0xFF0000FF;
 
-// Subtest 1 with every answer right (green markers).
-analysis::RecordData SubtestOf(const std::vector<double>& times, double mean, double sd) {
-  analysis::RecordData r;
-  r.StimulusCount = static_cast<int>(times.size());
-  for (double time : times) {
-    analysis::TStimulusRow row;
-    row.Time[1] = time;
-    r.Stimuli.push_back(row);
-  }
-  r.SubtestMean[1] = mean;
-  r.SubtestSD[1] = sd;
-  return r;
-}
+using test::SubtestOf;
 
 // Twenty stimuli alternating between two times.
 std::vector<double> Alternating(double first, double second) {
