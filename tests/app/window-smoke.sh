@@ -11,10 +11,14 @@ for tool in xvfb-run xwininfo xprop xdotool openbox; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
+# The X server keeps running between clients: by default it resets when its last client leaves, and a
+# program connecting during that reset (as an xwininfo poll ends) is refused.
+xserver="-screen 0 1280x800x24 -noreset"
+
 # Starts $1 with record $2 and prints "name WxH" for every top-level window of ours once the main window
 # has shown and the record had time to load.
 our_windows() {
-  xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  xvfb-run -a -s "$xserver" bash -c '
     env -u QT_QPA_PLATFORM "$1" "$2" >/dev/null 2>"$3" & pid=$!
     for _ in $(seq 1 100); do
       xwininfo -root -tree | grep -qF "\"ЗИРТ - Тест Струпа\"" && break
@@ -37,7 +41,7 @@ windows=$(our_windows "$exe" "$bad" "$out/stderr")
 grep -q "^ZIRT.DazuzoZa " <<<"$windows" ||
   { echo "no error box for $bad: ${windows:-no window}; the program said: $(cat "$out/stderr")"; exit 1; }
 env -u QT_QPA_PLATFORM "$exe" --export "$out/headless" "$good" 2>/dev/null
-xvfb-run -a env QT_QPA_PLATFORM=xcb "$exe" --export "$out/x11" "$good" 2>/dev/null
+xvfb-run -a -s "$xserver" env QT_QPA_PLATFORM=xcb "$exe" --export "$out/x11" "$good" 2>/dev/null
 for gif in "$out"/headless/*.gif; do
   cmp -s "$gif" "$out/x11/$(basename "$gif")" || { echo "differs under X: $(basename "$gif")"; exit 1; }
 done
@@ -55,7 +59,7 @@ mkdir -p "$program"
 cp "$exe" "$program/"
 cp "$good" "$record"
 cp "$bad" "$out/bad.txt"
-report=$(xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+report=$(xvfb-run -a -s "$xserver" bash -c '
   wait_for() { for _ in $(seq 1 100); do xdotool search --name "$1" && return; sleep 0.1; done; }
   openbox >/dev/null 2>&1 &
   sleep 1
