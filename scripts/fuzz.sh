@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (clang 14, with ASan and UBSan) into build-fuzz/ (or $FUZZ_BUILD_DIR),
-# replays each seed corpus, then fuzzes each target for the given seconds (default 60).
+# Builds the libFuzzer targets (clang 14, with ASan and UBSan, in the build scripts/sanitized-build.sh
+# makes), replays each seed corpus, then fuzzes each target for the given seconds (default 60).
 # A longer local run: scripts/fuzz.sh 3600. One target only: FUZZ_TARGETS=fuzz_gif scripts/fuzz.sh 600.
 # Any crash, sanitizer report, leak or hang (an input running over 10 s) fails the run; the input that did
-# it is kept in build-fuzz/artifacts/.
+# it is kept in build-sanitize/artifacts/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+build=${SANITIZE_BUILD_DIR:-$root/build-sanitize}
 seconds=${1:-60}
-"$root/scripts/install-deps.sh"
 targets=(${FUZZ_TARGETS:-fuzz_record fuzz_numbers fuzz_gif fuzz_chart})
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DSTROOP_SANITIZE=address,undefined,fuzzer-no-link \
-  -DSTROOP_BUILD_FUZZ=ON -DSTROOP_BUILD_APP=OFF -DSTROOP_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+"$root/scripts/sanitized-build.sh" "${targets[@]}"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 mkdir -p "$build/artifacts"

@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PACKAGE_BUILD_DIR:-$root/build-package}
 "$root/scripts/install-deps.sh" dpkg-dev >&2
+# The packaged program is stripped, so it is built without debug information.
+export DEB_CXXFLAGS_MAINT_STRIP=-g
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS

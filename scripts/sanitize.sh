@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Builds the whole project with AddressSanitizer and UndefinedBehaviorSanitizer (clang 14) into
-# build-sanitize/ (or $SANITIZE_BUILD_DIR) and runs every test; any sanitizer report fails the run.
+# Builds the whole project with AddressSanitizer and UndefinedBehaviorSanitizer (clang 14, the build
+# scripts/sanitized-build.sh makes) and runs every test; any sanitizer report fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SANITIZE_BUILD_DIR:-$root/build-sanitize}
-"$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DSTROOP_SANITIZE=address,undefined \
-  -DSTROOP_BUILD_BENCH=OFF "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+"$root/scripts/sanitized-build.sh"
 # halt_on_error and exitcode make every report a failing test; leaks are checked at each test's exit.
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:exitcode=86:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:exitcode=86
