@@ -20,6 +20,7 @@ function(stroop_test name)
   # The tests' own code is compiled unoptimised: it builds in half the time, and the work a test
   # waits for runs in the optimised libraries it tests.
   target_compile_options(${name} PRIVATE -O0)
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} test_support GTest::gtest GTest::gtest_main)
   set(labels)
   if(ARG_LABELS)

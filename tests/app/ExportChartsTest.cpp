@@ -11,10 +11,7 @@
 namespace app {
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::Contents;
 
 TEST(ExportCharts, ByteForByteWhatTheWindowSavesForEachSubtest) {
   test::WindowFixture f;

@@ -25,10 +25,7 @@ namespace {
 
 using test::WindowFixture;
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::Contents;
 
 class Saving : public ::testing::Test {
  protected:

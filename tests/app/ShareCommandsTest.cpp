@@ -20,10 +20,7 @@
 namespace app {
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using test::Contents;
 
 QStringList Captions(const QList<QAction*>& actions) {
   QStringList captions;

@@ -3,7 +3,10 @@
 // into a temporary executable folder.
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QPoint>
+#include <QString>
 #include <deque>
 #include <optional>
 #include <string>
@@ -64,5 +67,11 @@ class WindowFixture {
   TForm1 form;
   TAboutBox about;
 };
+
+// A saved file's bytes, or "<missing>".
+inline QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 }  // namespace app::test

@@ -10,16 +10,13 @@
 #include "chart/TChart.h"
 #include "chart/TLineSeries.h"
 #include "chart/qt/QImageCanvas.h"
+#include "tests/chart/Colours.h"
 
 namespace chart {
 namespace {
 
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kGreen = 0xFF008000;
+using namespace colours;
 constexpr QRgb kBand = 0xFF400040;  // red 64, green 0, blue 64
-constexpr QRgb kBlue = 0xFF0000FF;
 
 // The same one-to-one chart as the recorded tests (pixel = (X, 250 - Y)) on a white back wall.
 class PixelImage : public ::testing::Test {

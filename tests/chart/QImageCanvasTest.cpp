@@ -7,6 +7,7 @@
 
 #include "chart/TChart.h"
 #include "chart/qt/QImageCanvas.h"
+#include "tests/chart/Colours.h"
 #include "tests/chart/GuiApplication.h"
 
 namespace chart {
@@ -40,9 +41,7 @@ class QImageCanvasTest : public ::testing::Test {
   QImageCanvas canvas;
 };
 
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kBlue = 0xFF0000FF;
-constexpr QRgb kBlack = 0xFF000000;
+using namespace colours;
 
 TEST_F(QImageCanvasTest, LinesLeaveOutTheirEndPixelInEveryDirection) {
   canvas.Pen() = {clRed, psSolid, 1, false};

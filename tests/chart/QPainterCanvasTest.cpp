@@ -9,14 +9,13 @@
 
 #include "chart/qt/QImageCanvas.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "tests/chart/Colours.h"
 #include "tests/chart/GuiApplication.h"
 
 namespace chart {
 namespace {
 
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kBlue = 0xFF0000FF;
-constexpr QRgb kBlack = 0xFF000000;
+using namespace colours;
 
 // A 24 x 9 chart canvas drawn twice as large on a 48 x 18 image.
 class QPainterCanvasTest : public ::testing::Test {

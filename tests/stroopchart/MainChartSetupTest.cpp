@@ -22,7 +22,7 @@ namespace {
 
 using namespace chart;
 
-std::string U(const char* utf8) { return runtime::Cp1251FromUtf8(utf8); }
+using test::U;
 
 class MainChart : public ::testing::Test {
  protected:

@@ -6,6 +6,7 @@
 #include "runtime/FormatSettings.h"
 #include "stroopchart/PlotSubtest.h"
 #include "stroopchart/StroopChart.h"
+#include "tests/stroopchart/SubtestRecord.h"
 
 namespace stroopchart {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 using analysis::RecordData;
 using analysis::TStimulusRow;
 
-std::string U(const char* utf8) { return runtime::Cp1251FromUtf8(utf8); }
+using test::U;
 
 TStimulusRow Row(uint8_t stimul1, uint8_t stimul2, std::array<uint8_t, 4> answers,
                  std::array<double, 4> times = {0.5, 0.6, 0.7, 0.8}) {
