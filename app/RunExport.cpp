@@ -62,11 +62,23 @@ fs::path Utf8Name(const std::string& name) {
   return fs::path(std::u8string(name.begin(), name.end()));
 }
 
-// What one record gives: its table row and its lines for the list at the end.
+// A file being written on a thread of its own, or the reason it could not be started.
+struct PendingWrite {
+  fs::path target;
+  std::future<void> written;
+  std::exception_ptr failed;
+};
+
+// What one record gives: its table row and its lines for the list at the end. A worker hands it
+// over while the record's files are still being written, and goes on with the next record; the
+// row is made once the writes are done, when the outcome is delivered in its turn.
 struct Outcome {
   std::string row;
   std::vector<std::string> lines;
   bool failed = false;
+  std::string shownPath;
+  std::vector<PendingWrite> writes;
+  std::function<std::string(const std::string& failures)> makeRow;
 };
 
 struct Worker {
@@ -86,19 +98,16 @@ class RecordExport {
     return outcome;
   }
 
-  Outcome Export(const fs::path& path, const analysis::LoadedRecord& loaded, const OutputStem& stem,
-                 Worker& worker) const {
+  Outcome Export(const fs::path& path, std::shared_ptr<const analysis::LoadedRecord> record,
+                 const OutputStem& stem, Worker& worker) const {
+    const analysis::LoadedRecord& loaded = *record;
     Outcome outcome;
-    const std::string shown = TerminalSafe(path.native());
-    if (stem.numbered || stem.shortened) outcome.lines.push_back(shown + ": " + RenameNotice(stem));
-    // Each file is written on a thread of its own: the waits for the disk overlap each other and
-    // the drawing of the next chart. Failures are taken in the order of the files.
-    struct Pending {
-      fs::path target;
-      std::future<void> written;
-      std::exception_ptr failed;
-    };
-    std::vector<Pending> pending;
+    outcome.shownPath = TerminalSafe(path.native());
+    if (stem.numbered || stem.shortened)
+      outcome.lines.push_back(outcome.shownPath + ": " + RenameNotice(stem));
+    // Each file is written on a thread of its own: the waits for the disk overlap each other, the
+    // drawing of the next chart and the next records.
+    std::vector<PendingWrite>& pending = outcome.writes;
     auto write = [&](const std::string& name, const auto& bytes) {
       const fs::path target = *settings_.folder / Utf8Name(name);
       try {
@@ -130,27 +139,36 @@ class RecordExport {
               [&] { return worker.charts->Pdf(loaded.Record, loaded.Report); });
       }
     }
+    if (settings_.summary) {
+      outcome.makeRow = [path, record, csv = settings_.csv](const std::string& failures) {
+        return group::CsvRecordRow(path.native(), *record, failures, csv);
+      };
+    }
+    return outcome;
+  }
+
+  // Waits for the record's files, taking their failures in the order of the files, and makes its
+  // row.
+  static void Complete(Outcome& outcome) {
     std::string failures;
-    for (Pending& p : pending) {
+    for (PendingWrite& p : outcome.writes) {
       try {
         if (p.failed) std::rethrow_exception(p.failed);
         p.written.get();
       } catch (const runtime::Exception& e) {
-        Fail(outcome, failures, shown, TerminalMessage(e.Message(), p.target));
+        Fail(outcome, failures, TerminalMessage(e.Message(), p.target));
       } catch (const std::exception& e) {
-        Fail(outcome, failures, shown, TerminalSafe(e.what()));
+        Fail(outcome, failures, TerminalSafe(e.what()));
       }
     }
-    if (settings_.summary)
-      outcome.row = group::CsvRecordRow(path.native(), loaded, failures, settings_.csv);
-    return outcome;
+    outcome.writes.clear();
+    if (outcome.makeRow) outcome.row = outcome.makeRow(failures);
   }
 
  private:
-  static void Fail(Outcome& outcome, std::string& failures, const std::string& shown,
-                   const std::string& message) {
+  static void Fail(Outcome& outcome, std::string& failures, const std::string& message) {
     outcome.failed = true;
-    outcome.lines.push_back(shown + ": " + message);
+    outcome.lines.push_back(outcome.shownPath + ": " + message);
     failures += (failures.empty() ? "" : "; ") + message;
   }
 
@@ -202,6 +220,7 @@ int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths
       return worker;
     };
     const auto deliver = [&](Outcome& outcome) {
+      RecordExport::Complete(outcome);
       if (table) table->Append(outcome.row);
       for (std::string& line : outcome.lines) listing.push_back(std::move(line));
       failed = failed || outcome.failed;
@@ -234,7 +253,7 @@ int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths
           settings.folder ? names.Claim(loaded->Record.SubjectCode) : OutputStem{};
       pool.Submit([&recordExport, path = input.path, loaded, stem](Worker& worker) {
         try {
-          return recordExport.Export(path, *loaded, stem, worker);
+          return recordExport.Export(path, loaded, stem, worker);
         } catch (const std::exception& e) {
           return recordExport.Failed(path, TerminalSafe(e.what()));
         }
