@@ -13,6 +13,7 @@
 #include "analysis/ReportFile.h"
 #include "analysis/SaveNames.h"
 #include "app/ExportNames.h"
+#include "app/FileWriters.h"
 #include "app/OrderedPool.h"
 #include "app/Progress.h"
 #include "app/RecordScan.h"
@@ -87,8 +88,8 @@ struct Worker {
 
 class RecordExport {
  public:
-  RecordExport(const ExportSettings& settings, const InputFiles& inputs)
-      : settings_(settings), inputs_(inputs) {}
+  RecordExport(const ExportSettings& settings, const InputFiles& inputs, FileWriters& writers)
+      : settings_(settings), inputs_(inputs), writers_(writers) {}
 
   Outcome Failed(const fs::path& path, const std::string& message) const {
     Outcome outcome;
@@ -105,19 +106,17 @@ class RecordExport {
     outcome.shownPath = TerminalSafe(path.native());
     if (stem.numbered || stem.shortened)
       outcome.lines.push_back(outcome.shownPath + ": " + RenameNotice(stem));
-    // Each file is written on a thread of its own: the waits for the disk overlap each other, the
+    // Each file is written on a writer thread: the waits for the disk overlap each other, the
     // drawing of the next chart and the next records.
     std::vector<PendingWrite>& pending = outcome.writes;
     auto write = [&](const std::string& name, const auto& bytes) {
       const fs::path target = *settings_.folder / Utf8Name(name);
       try {
         if (inputs_.Reached(target)) throw runtime::EFCreateError(ReachesInput(target));
-        pending.push_back({target,
-                           std::async(std::launch::async,
-                                      [target, data = bytes()] {
-                                        runtime::SaveFileAtomically(
-                                            target, data, runtime::LinkPolicy::RefuseLinks);
-                                      }),
+        pending.push_back({target, writers_.Start([target, data = bytes()] {
+                             runtime::SaveFileAtomically(target, data,
+                                                         runtime::LinkPolicy::RefuseLinks);
+                           }),
                            nullptr});
       } catch (...) {
         pending.push_back({target, {}, std::current_exception()});
@@ -185,6 +184,7 @@ class RecordExport {
 
   const ExportSettings& settings_;
   const InputFiles& inputs_;
+  FileWriters& writers_;
 };
 
 }  // namespace
@@ -212,7 +212,11 @@ int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths
   std::vector<std::string> listing;
   bool failed = false;
   Progress progress(errors, inputs.size(), settings.progress);
-  const RecordExport recordExport(settings, inputFiles);
+  const int jobs = settings.jobs < 1 ? 1 : settings.jobs;
+  const size_t maxPending = 4 * static_cast<size_t>(jobs);
+  // Enough threads for the report and four charts of every record on its way.
+  FileWriters writers(settings.folder ? 5 * static_cast<int>(maxPending) : 0);
+  const RecordExport recordExport(settings, inputFiles, writers);
   {
     const auto makeWorker = [&] {
       auto worker = std::make_unique<Worker>();
@@ -226,8 +230,7 @@ int RunExport(const ExportSettings& settings, const std::vector<fs::path>& paths
       failed = failed || outcome.failed;
       progress.Step();
     };
-    const int jobs = settings.jobs < 1 ? 1 : settings.jobs;
-    OrderedPool<Worker, Outcome> pool(jobs, makeWorker, deliver, 4 * static_cast<size_t>(jobs));
+    OrderedPool<Worker, Outcome> pool(jobs, makeWorker, deliver, maxPending);
     OutputNames names;
     for (const RunInput& input : inputs) {
       if (input.unreadFolder) {
