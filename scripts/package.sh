@@ -10,8 +10,10 @@ export DEB_CXXFLAGS_MAINT_STRIP=-g
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
-# Installing must not build the tests and benchmarks first: the targets below are all it needs.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+# Debian's flags choose the optimisation (-O2), as for any Debian package. Installing must not build
+# the tests and benchmarks first: the targets below are all it needs.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
+  -DCMAKE_INSTALL_PREFIX=/usr \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DSTROOP_BUILD_BENCH=OFF >&2
 cmake --build "$build" -j "$(nproc)" --target stroop-analyser stroop-install-files >&2
 rm -f "$build"/*.deb
