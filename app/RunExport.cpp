@@ -63,7 +63,7 @@ fs::path Utf8Name(const std::string& name) {
   return fs::path(std::u8string(name.begin(), name.end()));
 }
 
-// A file being written on a thread of its own, or the reason it could not be started.
+// A file being written on a writer thread, or the reason its write could not be started.
 struct PendingWrite {
   fs::path target;
   std::future<void> written;
