@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${SANITIZE_BUILD_DIR:-$root/build-sanitize}
 seconds=${1:-60}
-targets=(${FUZZ_TARGETS:-fuzz_record fuzz_numbers fuzz_gif fuzz_chart})
+targets=(${FUZZ_TARGETS:-fuzz_record fuzz_numbers fuzz_gif fuzz_chart fuzz_png})
 "$root/scripts/sanitized-build.sh" "${targets[@]}"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1

@@ -2,7 +2,7 @@
 # Installs the Debian packages the analyser needs to build, run and test, skipping those present.
 # libgif-dev and libcgif-dev are peers for the GIF tests and benchmark only; the analyser links neither.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libgtest-dev
+packages=(cmake ninja-build g++ clang-format zlib1g-dev qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libgtest-dev
           libgmock-dev libbenchmark-dev libgif-dev libcgif-dev fonts-liberation poppler-utils xvfb xauth x11-utils
           clang-14 libclang-rt-14-dev qt6-translations-l10n openbox xdotool "$@")
 missing=()

@@ -142,8 +142,10 @@ TEST(ChartOutputs, PngHasAPaletteUpTo256ColoursAndTheSamePixelsEitherWay) {
   // clang-format off
   struct Case { int colours; int colourType; };
   const Case cases[] = {
-      {3,   3},
-      {256, 3},
+      {1,   3}, {2,   3},  // 1 bit a pixel
+      {3,   3}, {4,   3},  // 2 bits
+      {5,   3}, {16,  3},  // 4 bits
+      {17,  3}, {256, 3},  // 8 bits
       {257, 2},  // one too many for a palette
   };
   // clang-format on
