@@ -1,7 +1,7 @@
 // The shared outputs, one sample record (140 stimuli): the PDF report (report text and the four
-// vector charts; target under 50 ms a record) and the four 4x PNGs (target under 30 ms), with the steps
-// and the other formats beside them so a slow step shows. The GIF of the same chart is the peer:
-// what the program always wrote.
+// vector charts; target under 50 ms a record) and the four 4x PNGs (target under 30 ms), with the
+// steps and the other formats beside them so a slow step shows. The GIF of the same chart is the
+// peer: what the program always wrote.
 #include <benchmark/benchmark.h>
 
 #include <QDate>
