@@ -1,5 +1,5 @@
 // One pass over the 24-bit rows writes each pixel's colour number in order of first occurrence and
-// counts the pixels of each colour a run at a time; the palette order then renumbers the rows.
+// counts the pixels of each colour a block at a time; the palette order then renumbers the rows.
 #include "gif/FewColorReduce.h"
 
 #include <algorithm>
@@ -71,9 +71,11 @@ void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& 
   }
 }
 
-// Numbers the pixels and counts each colour; false at a 257th colour. Whole blocks of 8 pixels of
-// the last colour met are written and counted at once; other pixels one by one, without a test
-// whether the colour changed (unpredictable where colours alternate).
+// Numbers the pixels and counts each colour; false at a 257th colour. A block of 8 pixels of the
+// last colour met is written and counted at once; a block that repeats the one below it (the row
+// stored before) takes its numbers; other pixels are looked up one by one, without a test whether
+// the colour changed (unpredictable where colours alternate). Copied blocks bring no colour not
+// met before, so the numbers stay in order of first occurrence.
 template <int Bytes>
 bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
                   std::array<std::int64_t, kMaxColors>& counts) {
@@ -89,12 +91,27 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
     const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width;) {
-      if (x + 8 <= width && eight.At(pixels + Bytes * x)) {
-        const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
-        std::memcpy(index + x, &fill, 8);
-        counts[static_cast<unsigned>(number)] += 8;
-        x += 8;
-        continue;
+      if (x + 8 <= width) {
+        if (eight.At(pixels + Bytes * x)) {
+          const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
+          std::memcpy(index + x, &fill, 8);
+          counts[static_cast<unsigned>(number)] += 8;
+          x += 8;
+          continue;
+        }
+        if (row > 0 &&
+            std::memcmp(pixels + Bytes * x, pixels + Bytes * x - sourceRow, 8 * Bytes) == 0) {
+          const std::uint64_t below = Load64(index + x - destinationRow);
+          std::memcpy(index + x, &below, 8);
+          const std::uint64_t first = below & 0xFF;
+          if (below == first * 0x0101010101010101u) {
+            counts[first] += 8;
+          } else {
+            for (std::size_t i = 0; i < 8; ++i) ++singles[i & 3][index[x + i]];
+          }
+          x += 8;
+          continue;
+        }
       }
       const std::size_t end = std::min(x + 8, width);
       std::uint32_t pixel = 0;

@@ -278,11 +278,13 @@ Reduced PlainReduce(int width, int height, const std::vector<Rgb>& topDown) {
 
 TEST(ReduceToIndexed, AgreesWithThePlainReductionOverManyColourCounts) {
   // Few colours in runs, hundreds, just over 2049, and smooth shades whose masks coarsen several
-  // times; pictures lower and higher than the rows a first count samples.
+  // times; pictures lower and higher than the rows a first count samples; rows that mostly repeat
+  // the row below, as a chart's do.
   // clang-format off
-  struct Case { int width, height, inks, shades; } cases[] = {
+  struct Case { int width, height, inks, shades; bool repeats = false; } cases[] = {
       {90, 40, 7, 0},   {61, 5, 200, 0},  {64, 64, 300, 0}, {80, 60, 2100, 0},
       {120, 7, 0, 9},   {256, 96, 0, 9},  {300, 200, 0, 11}, {33, 400, 0, 10},
+      {90, 40, 7, 0, true}, {61, 50, 200, 0, true},
   };
   // clang-format on
   std::mt19937 random(4049);
@@ -294,7 +296,9 @@ TEST(ReduceToIndexed, AgreesWithThePlainReductionOverManyColourCounts) {
     std::vector<Rgb> pixels;
     for (int y = 0; y < c.height; ++y)
       for (int x = 0; x < c.width; ++x)
-        if (c.inks > 0) {
+        if (c.repeats && y > 0 && (y % 4 != 0 || x % 13 != 0)) {
+          pixels.push_back(pixels[pixels.size() - static_cast<std::size_t>(c.width)]);
+        } else if (c.inks > 0) {
           pixels.push_back(
               ink[(random() % 5 == 0 ? random() : static_cast<unsigned>(x / 9 + y)) % ink.size()]);
         } else {  // shades: gradients of 2^shades steps with a little noise
@@ -309,6 +313,19 @@ TEST(ReduceToIndexed, AgreesWithThePlainReductionOverManyColourCounts) {
     EXPECT_EQ(fast.palette, plain.palette);
     EXPECT_EQ(fast.indices, plain.indices);
   }
+}
+
+TEST(ReduceToIndexed, RowsRepeatingEightPixelStripesCountEveryPixel) {
+  // Every row is the one below it: stripes of the first colour are taken from the row below, and
+  // its being twice as common must still put it first.
+  const Rgb first = {10, 20, 30}, second = {200, 100, 0};
+  std::vector<Rgb> pixels;
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 48; ++x) pixels.push_back(x / 8 % 3 == 2 ? second : first);
+  const Reduced fast = Reduce(48, 20, pixels);
+  EXPECT_EQ(fast.palette, PlainReduce(48, 20, pixels).palette);
+  EXPECT_EQ(fast.indices, PlainReduce(48, 20, pixels).indices);
+  EXPECT_EQ(fast.palette.front(), first);
 }
 
 TEST(ColorMasks, CoarsenBlueThenRedThenGreen) {
