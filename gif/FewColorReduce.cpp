@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "gif/TrueColorPixel.h"
 
@@ -75,7 +76,9 @@ void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& 
 // last colour met is written and counted at once; a block that repeats the one below it (the row
 // stored before) takes its numbers; other pixels are looked up one by one, without a test whether
 // the colour changed (unpredictable where colours alternate). Copied blocks bring no colour not
-// met before, so the numbers stay in order of first occurrence.
+// met before, so the numbers stay in order of first occurrence. A copied block of several colours
+// (a grid line crossing a band, say) is not counted pixel by pixel: its column keeps the number of
+// copies, and the block is counted once with that weight when the column's copies end.
 template <int Bytes>
 bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
                   std::array<std::int64_t, kMaxColors>& counts) {
@@ -87,12 +90,19 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
   // Pixels counted one by one go to four tallies in turn: neighbours of one colour do not wait for
   // each other's increment.
   std::array<std::array<std::int64_t, kMaxColors>, 4> singles{};
+  std::vector<std::uint32_t> copies(width / 8, 0);
+  const auto countCopies = [&singles](std::uint32_t& columnCopies, const std::uint8_t* block) {
+    for (std::size_t i = 0; i < 8; ++i) singles[i & 3][block[i]] += columnCopies;
+    columnCopies = 0;
+  };
   for (std::int32_t row = 0; row < source.Height(); ++row) {
     const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width;) {
       if (x + 8 <= width) {
+        std::uint32_t& columnCopies = copies[x / 8];
         if (eight.At(pixels + Bytes * x)) {
+          if (columnCopies != 0) countCopies(columnCopies, index + x - destinationRow);
           const std::uint64_t fill = static_cast<unsigned>(number) * 0x0101010101010101u;
           std::memcpy(index + x, &fill, 8);
           counts[static_cast<unsigned>(number)] += 8;
@@ -104,14 +114,15 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
           const std::uint64_t below = Load64(index + x - destinationRow);
           std::memcpy(index + x, &below, 8);
           const std::uint64_t first = below & 0xFF;
-          if (below == first * 0x0101010101010101u) {
+          // A block of one colour copies one that was counted: its column has no copies pending.
+          if (below == first * 0x0101010101010101u)
             counts[first] += 8;
-          } else {
-            for (std::size_t i = 0; i < 8; ++i) ++singles[i & 3][index[x + i]];
-          }
+          else
+            ++columnCopies;
           x += 8;
           continue;
         }
+        if (columnCopies != 0) countCopies(columnCopies, index + x - destinationRow);
       }
       const std::size_t end = std::min(x + 8, width);
       std::uint32_t pixel = 0;
@@ -125,6 +136,10 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
       eight = EightPixels<Bytes>(pixel);
     }
   }
+  const std::uint8_t* topRow =
+      destination.Rows.data() + static_cast<std::size_t>(source.Height() - 1) * destinationRow;
+  for (std::size_t x = 0; x + 8 <= width; x += 8)
+    if (copies[x / 8] != 0) countCopies(copies[x / 8], topRow + x);
   for (const auto& tally : singles)
     for (unsigned n = 0; n < kMaxColors; ++n) counts[n] += tally[n];
   return true;

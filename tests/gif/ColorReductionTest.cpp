@@ -328,6 +328,31 @@ TEST(ReduceToIndexed, RowsRepeatingEightPixelStripesCountEveryPixel) {
   EXPECT_EQ(fast.palette.front(), first);
 }
 
+TEST(ReduceToIndexed, BlocksOfSeveralColoursRepeatedUpwardCountEveryCopy) {
+  // Two 8-pixel columns: one colour, and two alternating. Ten rows repeat each other, then the
+  // last rows end the repeats with a run of a third colour or with a new pattern. Counted in full,
+  // the colours come in that order; copies counted against the wrong block would change it.
+  const Rgb a = {1, 2, 3}, b = {40, 50, 60}, c = {200, 210, 220};
+  struct Case {
+    const char* name;
+    bool patternAfter;
+  } cases[] = {{"run", false}, {"pattern", true}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    std::vector<Rgb> bottomUp;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 16; ++x)
+        bottomUp.push_back(y < 10 ? (x < 8 || x % 2 == 0 ? a : b)
+                                  : (test.patternAfter && x >= 8 && x % 2 == 1 ? a : c));
+    std::vector<Rgb> topDown;
+    for (int y = 11; y >= 0; --y)
+      topDown.insert(topDown.end(), bottomUp.begin() + 16 * y, bottomUp.begin() + 16 * y + 16);
+    const Reduced fast = Reduce(16, 12, topDown);
+    EXPECT_EQ(std::vector<Rgb>(fast.palette.begin(), fast.palette.begin() + 3),
+              (std::vector<Rgb>{a, b, c}));
+  }
+}
+
 TEST(ColorMasks, CoarsenBlueThenRedThenGreen) {
   // (red, green, blue) after each overflow, starting from full masks.
   // clang-format off
