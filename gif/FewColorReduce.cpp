@@ -53,7 +53,7 @@ std::uint64_t Load64(const std::uint8_t* p) {
 
 // Renumbers the first width bytes of each row through `lut`, eight bytes at a time where they are
 // equal, as most are in a chart.
-void Renumber(TIndexedImage& image, const std::array<std::uint8_t, kMaxColors>& lut) {
+void Renumber(TIndexedImage& image, const TPalettePositions& lut) {
   const std::size_t width = static_cast<std::size_t>(image.Width);
   for (std::int32_t row = 0; row < image.Height; ++row) {
     std::uint8_t* index = image.Rows.data() + static_cast<std::size_t>(row) * image.RowBytes();
@@ -147,7 +147,8 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
 
 }  // namespace
 
-bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
+bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination,
+                     TPalettePositions* positions) {
   FirstSeenColors colors;
   std::array<std::int64_t, kMaxColors> counts{};
   if (!(source.BitCount() == 32 ? NumberColors<4>(source, destination, colors, counts)
@@ -161,7 +162,7 @@ bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
   for (unsigned i = 0; i < found; ++i) order[i] = static_cast<std::uint8_t>(i);
   std::stable_sort(order.begin(), order.begin() + found,
                    [&](std::uint8_t a, std::uint8_t b) { return counts[a] > counts[b]; });
-  std::array<std::uint8_t, kMaxColors> lut{};
+  TPalettePositions lut = SamePositions();
   bool renumber = false;
   destination.Palette.assign(256, TRGBQuad{128, 128, 128, 0});
   for (unsigned position = 0; position < found; ++position) {
@@ -172,7 +173,10 @@ bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination) {
     lut[order[position]] = static_cast<std::uint8_t>(position);
     renumber |= order[position] != position;
   }
-  if (renumber) Renumber(destination, lut);
+  if (positions != nullptr)
+    *positions = lut;
+  else if (renumber)
+    Renumber(destination, lut);
   return true;
 }
 

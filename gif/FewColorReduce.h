@@ -11,6 +11,9 @@ namespace gif {
 // source's size, with the same result HistogramReduce gives such a picture: colours ordered by
 // decreasing pixel count, equal counts by first occurrence (bottom row first, left to right), the
 // rest grey. False, with `destination` half written, when the picture has more than 256 colours.
-bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination);
+// Given `positions`, the rows keep the numbers the colours got in order of first occurrence and
+// `positions` maps them to palette positions, which saves renumbering every pixel.
+bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination,
+                     TPalettePositions* positions = nullptr);
 
 }  // namespace gif

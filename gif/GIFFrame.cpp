@@ -51,11 +51,16 @@ TGIFExtent TGIFFrame::Size() const {
 
 void TGIFFrame::EncodeFrameBitmap() {
   if (!sourceBitmap_ || sourceBitmap_->Empty()) throw NoDataToWriteError();
-  EncodeIndexedImage(sourceBitmap_->Indexed() ? IndexedImageOf(*sourceBitmap_)
-                                              : ReduceToIndexed(*sourceBitmap_));
+  if (sourceBitmap_->Indexed()) {
+    EncodeIndexedImage(IndexedImageOf(*sourceBitmap_));
+  } else {
+    TPalettePositions positions;
+    const TIndexedImage reduced = ReduceToIndexed(*sourceBitmap_, positions);
+    EncodeIndexedImage(reduced, &positions);
+  }
 }
 
-void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image) {
+void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image, const TPalettePositions* positions) {
   int colours = 0;
   switch (image.BitCount) {
     case 1: colours = 2; break;
@@ -85,10 +90,12 @@ void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image) {
   // that a later save would take for a finished frame.
   std::string encoded;
   try {
-    LZWEncode(encoded, image,
-              [this](TProgressStage stage, int percent, const std::string& message) {
-                ownerImage_.Progress(stage, percent, message);
-              });
+    LZWEncode(
+        encoded, image,
+        [this](TProgressStage stage, int percent, const std::string& message) {
+          ownerImage_.Progress(stage, percent, message);
+        },
+        positions);
   } catch (const EAbort&) {
     ResetFrameData();
     throw;

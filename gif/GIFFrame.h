@@ -37,9 +37,10 @@ class TGIFFrame {
   // "Нет данных для записи в формате GIF" when the frame has no pixels.
   void EncodeFrameBitmap();
 
-  // Fills the frame's palette, table size, extent and encoded data from an indexed image. Raises
+  // Fills the frame's palette, table size, extent and encoded data from an indexed image, whose
+  // row values stand for the palette positions `positions` gives (when given). Raises
   // "Ошибка кодировки данных в формат GIF" for an image the GIF format cannot hold.
-  void EncodeIndexedImage(const TIndexedImage& image);
+  void EncodeIndexedImage(const TIndexedImage& image, const TPalettePositions* positions = nullptr);
 
   // Brings the graphic control block up to date with the delay, transparency and disposal, and
   // drops empty comment blocks.

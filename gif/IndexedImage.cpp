@@ -2,8 +2,15 @@
 #include "gif/IndexedImage.h"
 
 #include <cassert>
+#include <numeric>
 
 namespace gif {
+
+TPalettePositions SamePositions() {
+  TPalettePositions positions;
+  std::iota(positions.begin(), positions.end(), std::uint8_t{0});
+  return positions;
+}
 
 TIndexedImage IndexedImageOf(const TBitmap& bitmap) {
   assert(bitmap.Indexed());

@@ -1,6 +1,7 @@
 // A picture of palette indices: what the colour reduction hands to the LZW encoder.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -18,6 +19,12 @@ struct TIndexedImage {
 
   std::size_t RowBytes() const { return BmpRowBytes(static_cast<std::size_t>(Width), BitCount); }
 };
+
+// For rows numbered before their palette order was known: the palette position of each number.
+using TPalettePositions = std::array<std::uint8_t, 256>;
+
+// Each number its own position.
+TPalettePositions SamePositions();
 
 // An indexed bitmap's own palette and rows, unchanged.
 TIndexedImage IndexedImageOf(const TBitmap& bitmap);

@@ -40,8 +40,9 @@ struct EncoderState {
 class Encoder {
  public:
   // 1-bit pixels get 3-bit codes: GIF has no minimum code size below 2.
-  Encoder(std::string& destination, int bitCount)
+  Encoder(std::string& destination, int bitCount, const TPalettePositions& positions)
       : writer_(destination),
+        literal_(positions),
         initCodeSize_(bitCount == 1 ? 3u : static_cast<unsigned>(bitCount) + 1),
         clearCode_(1u << (initCodeSize_ - 1)),
         endCode_(clearCode_ + 1),
@@ -81,7 +82,7 @@ class Encoder {
   void Finish() {
     EncoderState& s = state_;
     if (s.pending == Tags::kOnePixel)
-      Emit(s, s.previous);
+      Emit(s, literal_[s.previous]);
     else if (s.pending != emptyTag_)
       Emit(s, Tags::CodeOf(s.pending));
     Emit(s, endCode_);
@@ -143,7 +144,7 @@ class Encoder {
         return false;
       }
       onePixel_.Add(at, s.nextTag);
-      return NewCode<TrackRuns>(s, previous, pixel, previous);
+      return NewCode<TrackRuns>(s, literal_[previous], pixel, previous);
     }
     if constexpr (TrackRuns) {
       if (pixel == previous) {
@@ -214,7 +215,7 @@ class Encoder {
       s.untilEvent = (s.codeSize < 12 ? 1u << s.codeSize : kResetCode) - lastCode;
       return;
     }
-    Emit(s, s.previous);
+    Emit(s, literal_[s.previous]);
     Emit(s, clearCode_);
     onePixel_.Clear();
     strings_.Clear();
@@ -251,7 +252,7 @@ class Encoder {
       bool settle = false;
       if (s.pending == Tags::kOnePixel) {
         onePixel_.Add(OnePixelTable::At(value, value), s.nextTag);
-        settle = NewCode<true>(s, value, value, value);
+        settle = NewCode<true>(s, literal_[value], value, value);
       } else {
         const unsigned key = StringTable::Key(s.pending, value);
         unsigned slot = StringTable::Home(s.pending, value);
@@ -270,6 +271,7 @@ class Encoder {
   static constexpr unsigned kResetCode = 4094;
 
   LZWCodeWriter writer_;
+  const TPalettePositions literal_;  // the code of each one-pixel string
   const unsigned initCodeSize_;
   const unsigned clearCode_;
   const unsigned endCode_;
@@ -291,12 +293,14 @@ std::string MessageOf(const std::exception& error) {
 
 }  // namespace
 
-void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWProgress& progress) {
+void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWProgress& progress,
+               const TPalettePositions* positions) {
   assert(image.BitCount == 1 || image.BitCount == 4 || image.BitCount == 8);
   assert(image.Rows.size() >= image.RowBytes() * static_cast<std::size_t>(image.Height));
   try {
     // Heap-allocated: the tables take about 200 KB.
-    auto encoder = std::make_unique<Encoder>(destination, image.BitCount);
+    auto encoder = std::make_unique<Encoder>(destination, image.BitCount,
+                                             positions != nullptr ? *positions : SamePositions());
     encoder->Start(destination);
     if (progress) progress(TProgressStage::psStarting, 0, "");
     if (image.BitCount == 8)

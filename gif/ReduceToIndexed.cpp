@@ -33,9 +33,8 @@ TBitmap TrueColorOf(const TBitmap& bitmap) {
   return trueColor;
 }
 
-}  // namespace
-
-TIndexedImage ReduceToIndexed(const TBitmap& bitmap) {
+// `positions`, when given, starts as each number its own position.
+TIndexedImage Reduce(const TBitmap& bitmap, TPalettePositions* positions) {
   if (bitmap.Empty()) throw InvalidBitmapError();
   if (bitmap.PixelFormat() == TPixelFormat::pf8bit) return IndexedImageOf(bitmap);
 
@@ -46,8 +45,18 @@ TIndexedImage ReduceToIndexed(const TBitmap& bitmap) {
   indexed.Rows.resize(indexed.RowBytes() * static_cast<std::size_t>(indexed.Height));
   const TBitmap trueColor = bitmap.Indexed() ? TrueColorOf(bitmap) : bitmap;
   // Pictures of few colours, such as charts, take the one-pass way to the same result.
-  if (!ReduceFewColors(trueColor, indexed)) HistogramReduce(trueColor, indexed, 256, TColorMasks{});
+  if (!ReduceFewColors(trueColor, indexed, positions))
+    HistogramReduce(trueColor, indexed, 256, TColorMasks{});
   return indexed;
+}
+
+}  // namespace
+
+TIndexedImage ReduceToIndexed(const TBitmap& bitmap) { return Reduce(bitmap, nullptr); }
+
+TIndexedImage ReduceToIndexed(const TBitmap& bitmap, TPalettePositions& positions) {
+  positions = SamePositions();
+  return Reduce(bitmap, &positions);
 }
 
 }  // namespace gif

@@ -11,4 +11,10 @@ namespace gif {
 // byte per pixel, rows bottom-up and padded to 4 bytes. Raises EInvalidGraphic for an empty bitmap.
 TIndexedImage ReduceToIndexed(const TBitmap& bitmap);
 
+// The same palette for an encoder that writes each number through `positions`: the rows of a
+// picture of few colours keep the numbers given in order of first occurrence, and `positions`
+// maps them to palette positions (each number its own for other pictures). Saves a pass over the
+// rows.
+TIndexedImage ReduceToIndexed(const TBitmap& bitmap, TPalettePositions& positions);
+
 }  // namespace gif

@@ -353,6 +353,38 @@ TEST(ReduceToIndexed, BlocksOfSeveralColoursRepeatedUpwardCountEveryCopy) {
   }
 }
 
+TEST(ReduceToIndexed, PalettePositionsMapRowsNumberedInOrderOfFirstOccurrence) {
+  // Few colours, the most common in the top half, met last (rows are read bottom-up); and 300
+  // colours, which go the histogram way and are numbered by position already.
+  std::mt19937 random(17);
+  const auto colour = [&random] {
+    return Rgb{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
+               static_cast<std::uint8_t>(random())};
+  };
+  struct Case {
+    int width, height, colours;
+  } cases[] = {{40, 30, 5}, {30, 20, 300}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.colours);
+    std::vector<Rgb> inks(static_cast<std::size_t>(c.colours));
+    for (Rgb& ink : inks) ink = colour();
+    std::vector<Rgb> pixels;
+    for (int i = 0; i < c.width * c.height; ++i)
+      pixels.push_back(i < c.width * c.height / 2
+                           ? inks.back()
+                           : inks[static_cast<std::size_t>(i) % inks.size()]);
+    const gif::TBitmap bitmap = TrueColor(c.width, c.height, pixels);
+    gif::TPalettePositions positions;
+    gif::TIndexedImage deferred = gif::ReduceToIndexed(bitmap, positions);
+    for (std::uint8_t& value : deferred.Rows) value = positions[value];
+    const Reduced fast = ReadBack(std::move(deferred));
+    const Reduced plain = ReadBack(gif::ReduceToIndexed(bitmap));
+    EXPECT_EQ(fast.palette, plain.palette);
+    EXPECT_EQ(fast.indices, plain.indices);
+    EXPECT_EQ(positions == gif::SamePositions(), c.colours > 256);
+  }
+}
+
 TEST(ColorMasks, CoarsenBlueThenRedThenGreen) {
   // (red, green, blue) after each overflow, starting from full masks.
   // clang-format off

@@ -1,4 +1,6 @@
 // The LZW code stream: exact bytes for known inputs, code widths, resets and sub-block packing.
+#include <algorithm>
+#include <numeric>
 #include <random>
 
 #include "TestSupport.h"
@@ -103,6 +105,35 @@ TEST(LZWEncode, MatchesReferenceOnRunsOfFewValues) {
     EXPECT_EQ(Encode(c.width, c.height, 8, pixels),
               PackCodes(8, ReferenceLzwCodes(pixels, 8).Codes))
         << c.width << "x" << c.height << ", runs up to " << c.longest;
+  }
+}
+
+TEST(LZWEncode, PalettePositionsGiveTheStreamOfTheRenumberedRows) {
+  // Rows numbered in some other order, written through the positions: literals before and after
+  // resets, inside runs and as the last pending string all come out as positions.
+  std::vector<std::uint8_t> shuffled(256);
+  std::iota(shuffled.begin(), shuffled.end(), std::uint8_t{0});
+  std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(5));
+  gif::TPalettePositions positions;
+  std::copy(shuffled.begin(), shuffled.end(), positions.begin());
+  struct Case {
+    const char* name;
+    int width, height;
+    std::vector<std::uint8_t> pixels;
+  } cases[] = {
+      {"noise, resets", 640, 100, RandomPixels(64000, 8, 3)},
+      {"runs of few values", 1023, 300, RandomRuns(1023 * 300, 4, 3000, 3)},
+      {"one pixel", 1, 1, {7}},
+      {"one run", 50, 2, std::vector<std::uint8_t>(100, 9)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::uint8_t> renumbered;
+    for (std::uint8_t p : c.pixels) renumbered.push_back(positions[p]);
+    std::string out;
+    gif::LZWEncode(out, gif::IndexedImageOf(Indexed(c.width, c.height, 8, c.pixels)), {},
+                   &positions);
+    EXPECT_EQ(out, PackCodes(8, ReferenceLzwCodes(renumbered, 8).Codes));
   }
 }
 
