@@ -2,12 +2,19 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "tools/make-sample-records/SampleRecord.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make-sample-records FOLDER\n");
+  const char* const usage = "usage: make-sample-records FOLDER\n";
+  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    std::fputs(usage, stdout);
+    return 0;
+  }
+  // Anything else that looks like an option is not taken for a folder to write into.
+  if (argc != 2 || argv[1][0] == '-') {
+    std::fputs(usage, stderr);
     return 2;
   }
   const std::filesystem::path folder = argv[1];
