@@ -4,6 +4,7 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "chart/TChart.h"
@@ -22,22 +23,25 @@ QImage RenderChartImage(chart::TChart& chart) {
 
 gif::TBitmap BitmapFromImage(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  const std::size_t rowBytes = static_cast<std::size_t>(rgb.width()) * 4;
+  if constexpr (std::endian::native == std::endian::little) {
+    // An RGB32 pixel is the word 0xffRRGGBB: in memory blue, green, red and an unused byte, as in a
+    // 32-bit bitmap, and its rows are as long, so the bitmap shares the image's rows (and keeps the
+    // image's pixels alive) instead of copying them.
+    if (rgb.bytesPerLine() == rgb.width() * 4) {
+      const auto held = std::make_shared<const QImage>(rgb);
+      return gif::TBitmap::SharingTopDownRows(
+          rgb.width(), rgb.height(), gif::TPixelFormat::pf32bit,
+          std::shared_ptr<const std::uint8_t>(held, held->constBits()));
+    }
+  }
   std::vector<std::uint8_t> bits;
-  bits.reserve(rowBytes * static_cast<std::size_t>(rgb.height()));
+  bits.reserve(static_cast<std::size_t>(rgb.width()) * 4 * static_cast<std::size_t>(rgb.height()));
   for (int y = rgb.height() - 1; y >= 0; --y) {
     const auto* source = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    if constexpr (std::endian::native == std::endian::little) {
-      // An RGB32 pixel is the word 0xffRRGGBB: in memory blue, green, red and an unused byte, as
-      // in a 32-bit bitmap, so whole rows are copied.
-      bits.insert(bits.end(), reinterpret_cast<const std::uint8_t*>(source),
-                  reinterpret_cast<const std::uint8_t*>(source) + rowBytes);
-    } else {
-      for (int x = 0; x < rgb.width(); ++x)
-        bits.insert(bits.end(), {static_cast<std::uint8_t>(qBlue(source[x])),
-                                 static_cast<std::uint8_t>(qGreen(source[x])),
-                                 static_cast<std::uint8_t>(qRed(source[x])), 0});
-    }
+    for (int x = 0; x < rgb.width(); ++x)
+      bits.insert(bits.end(), {static_cast<std::uint8_t>(qBlue(source[x])),
+                               static_cast<std::uint8_t>(qGreen(source[x])),
+                               static_cast<std::uint8_t>(qRed(source[x])), 0});
   }
   return gif::TBitmap(rgb.width(), rgb.height(), gif::TPixelFormat::pf32bit, std::move(bits));
 }

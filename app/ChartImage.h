@@ -17,7 +17,7 @@ namespace app {
 // size.
 QImage RenderChartImage(chart::TChart& chart);
 
-// A 32-bit bottom-up bitmap of the image's pixels.
+// A 32-bit bitmap of the image's pixels, which shares them (and keeps them alive) where it can.
 gif::TBitmap BitmapFromImage(const QImage& image);
 
 // Renders the chart and saves it as a GIF file. The file is replaced only once completely written;

@@ -2,6 +2,7 @@
 #include "gif/Bitmap.h"
 
 #include <cassert>
+#include <utility>
 
 #include "gif/GIFErrors.h"
 
@@ -25,20 +26,39 @@ TBitmap::TBitmap(int width, int height, TPixelFormat format, std::vector<std::ui
   if (Indexed()) palette_.resize(std::size_t{1} << BitCount());
 }
 
+TBitmap TBitmap::SharingTopDownRows(int width, int height, TPixelFormat format,
+                                    std::shared_ptr<const std::uint8_t> rows) {
+  TBitmap bitmap(0, 0, format);
+  if (width < 0 || height < 0 || !rows) throw InvalidBitmapError();
+  bitmap.width_ = width;
+  bitmap.height_ = height;
+  if (!bitmap.Empty()) bitmap.sharedTopDown_ = std::move(rows);
+  return bitmap;
+}
+
 const std::uint8_t* TBitmap::ScanLine(int y) const {
   assert(y >= 0 && y < height_);
+  if (sharedTopDown_) return sharedTopDown_.get() + static_cast<std::size_t>(y) * RowBytes();
   if (!bits_) return nullptr;  // a zero-width picture has rows of no bytes
   return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
 }
 
 std::uint8_t* TBitmap::ScanLine(int y) {
   assert(y >= 0 && y < height_);
+  if (sharedTopDown_) {
+    std::vector<std::uint8_t> own;
+    own.reserve(ImageSize());
+    for (int row = height_ - 1; row >= 0; --row) {
+      const std::uint8_t* shared = std::as_const(*this).ScanLine(row);
+      own.insert(own.end(), shared, shared + RowBytes());
+    }
+    bits_ = std::make_shared<std::vector<std::uint8_t>>(std::move(own));
+    sharedTopDown_.reset();
+  }
   if (!bits_) return nullptr;  // a zero-width picture has rows of no bytes
   if (bits_.use_count() > 1) bits_ = std::make_shared<std::vector<std::uint8_t>>(*bits_);
   return bits_->data() + static_cast<std::size_t>(height_ - 1 - y) * RowBytes();
 }
-
-const std::uint8_t* TBitmap::Bits() const { return bits_ ? bits_->data() : nullptr; }
 
 void TBitmap::SetPaletteEntry(int index, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
   assert(index >= 0 && static_cast<std::size_t>(index) < palette_.size());

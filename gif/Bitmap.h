@@ -1,5 +1,6 @@
 // A plain in-memory bitmap: 24- or 32-bit blue-green-red(-unused) pixels or 1-, 4- or 8-bit palette
-// indices, rows stored bottom-up and padded to 4 bytes, as in a Windows BMP file.
+// indices, rows padded to 4 bytes, as in a Windows BMP file. Rows are stored bottom-up, as there,
+// unless the bitmap shares a rendered picture's rows, which are top-down.
 #pragma once
 
 #include <cstddef>
@@ -34,6 +35,11 @@ class TBitmap {
   // The given rows, bottom row first (ImageSize bytes), without filling them first. Raises
   // EInvalidGraphic for a negative size or rows of another size.
   TBitmap(int width, int height, TPixelFormat format, std::vector<std::uint8_t> bits);
+  // Shares ImageSize bytes of rows stored top row first, which `rows` keeps alive (a rendered
+  // image, say), instead of copying them upside down; writing through ScanLine copies them first.
+  // Raises EInvalidGraphic for a negative size or no rows.
+  static TBitmap SharingTopDownRows(int width, int height, TPixelFormat format,
+                                    std::shared_ptr<const std::uint8_t> rows);
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -45,11 +51,9 @@ class TBitmap {
   std::size_t RowBytes() const { return BmpRowBytes(static_cast<std::size_t>(width_), BitCount()); }
   std::size_t ImageSize() const { return RowBytes() * static_cast<std::size_t>(height_); }
 
-  // Row y of the picture, 0 being the top row (stored last); nullptr for a zero-width picture.
+  // Row y of the picture, 0 being the top row; nullptr for a zero-width picture.
   const std::uint8_t* ScanLine(int y) const;
   std::uint8_t* ScanLine(int y);
-  // All rows as stored, bottom row first; nullptr for an empty bitmap.
-  const std::uint8_t* Bits() const;
 
   // 2, 16 or 256 entries for an indexed bitmap, none for a 24- or 32-bit one.
   const std::vector<TRGBQuad>& Palette() const { return palette_; }
@@ -59,7 +63,8 @@ class TBitmap {
   int width_ = 0;
   int height_ = 0;
   TPixelFormat format_ = TPixelFormat::pf24bit;
-  std::shared_ptr<std::vector<std::uint8_t>> bits_;
+  std::shared_ptr<std::vector<std::uint8_t>> bits_;    // bottom row first
+  std::shared_ptr<const std::uint8_t> sharedTopDown_;  // rows shared from elsewhere, if not bits_
   std::vector<TRGBQuad> palette_;
 };
 

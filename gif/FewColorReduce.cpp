@@ -83,9 +83,9 @@ template <int Bytes>
 bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
                   std::array<std::int64_t, kMaxColors>& counts) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
-  const std::size_t sourceRow = source.RowBytes();
+  const std::int32_t height = source.Height();
   const std::size_t destinationRow = destination.RowBytes();
-  int number = colors.Number(TrueColorPixel<Bytes>(source.Bits(), width == 1));
+  int number = colors.Number(TrueColorPixel<Bytes>(source.ScanLine(height - 1), width == 1));
   EightPixels<Bytes> eight(colors.Color(0));
   // Pixels counted one by one go to four tallies in turn: neighbours of one colour do not wait for
   // each other's increment.
@@ -95,8 +95,9 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
     for (std::size_t i = 0; i < 8; ++i) singles[i & 3][block[i]] += columnCopies;
     columnCopies = 0;
   };
-  for (std::int32_t row = 0; row < source.Height(); ++row) {
-    const std::uint8_t* pixels = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+  for (std::int32_t row = 0; row < height; ++row) {
+    const std::uint8_t* pixels = source.ScanLine(height - 1 - row);
+    const std::uint8_t* pixelsBelow = row > 0 ? source.ScanLine(height - row) : nullptr;
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width;) {
       if (x + 8 <= width) {
@@ -109,8 +110,7 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
           x += 8;
           continue;
         }
-        if (row > 0 &&
-            std::memcmp(pixels + Bytes * x, pixels + Bytes * x - sourceRow, 8 * Bytes) == 0) {
+        if (row > 0 && std::memcmp(pixels + Bytes * x, pixelsBelow + Bytes * x, 8 * Bytes) == 0) {
           const std::uint64_t below = Load64(index + x - destinationRow);
           std::memcpy(index + x, &below, 8);
           const std::uint64_t first = below & 0xFF;
@@ -137,7 +137,7 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
     }
   }
   const std::uint8_t* topRow =
-      destination.Rows.data() + static_cast<std::size_t>(source.Height() - 1) * destinationRow;
+      destination.Rows.data() + static_cast<std::size_t>(height - 1) * destinationRow;
   for (std::size_t x = 0; x + 8 <= width; x += 8)
     if (copies[x / 8] != 0) countCopies(copies[x / 8], topRow + x);
   for (const auto& tally : singles)

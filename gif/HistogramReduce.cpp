@@ -19,14 +19,14 @@ template <int Bytes>
 bool CountColorsOf(ColorHistogram& histogram, const TBitmap& source, TColorMasks masks,
                    int rowStep) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
-  const std::size_t rowBytes = source.RowBytes();
+  const std::int32_t height = source.Height();
   const TColorKey mask = masks.Word();
   // Pictures are mostly runs of one colour: a run is counted in one go when it ends, which gives
   // the same counts and the same order of first occurrence, and skips the lookups.
-  TColorKey runKey = TrueColorPixel<Bytes>(source.Bits(), width == 1) & mask;
+  TColorKey runKey = TrueColorPixel<Bytes>(source.ScanLine(height - 1), width == 1) & mask;
   std::int64_t run = 0;
-  for (std::int32_t row = 0; row < source.Height(); row += rowStep) {
-    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * rowBytes;
+  for (std::int32_t row = 0; row < height; row += rowStep) {
+    const std::uint8_t* pixel = source.ScanLine(height - 1 - row);
     for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
       const TColorKey key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & mask;
       if (key == runKey) {
@@ -55,13 +55,13 @@ template <int Bytes>
 void MapColorsOf(const ColorHistogram& histogram, const std::vector<std::uint8_t>& paletteIndex,
                  TColorMasks masks, const TBitmap& source, TIndexedImage& destination) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
-  const std::size_t sourceRow = source.RowBytes();
+  const std::int32_t height = source.Height();
   const std::size_t destinationRow = destination.RowBytes();
   const TColorKey mask = masks.Word();
   TColorKey lastKey = histogram.Key(0);
   std::uint8_t lastIndex = paletteIndex[0];
-  for (std::int32_t row = 0; row < source.Height(); ++row) {
-    const std::uint8_t* pixel = source.Bits() + static_cast<std::size_t>(row) * sourceRow;
+  for (std::int32_t row = 0; row < height; ++row) {
+    const std::uint8_t* pixel = source.ScanLine(height - 1 - row);
     std::uint8_t* index = destination.Rows.data() + static_cast<std::size_t>(row) * destinationRow;
     for (std::size_t x = 0; x < width; ++x, pixel += Bytes) {
       const TColorKey key = TrueColorPixel<Bytes>(pixel, x + 1 == width) & mask;

@@ -19,7 +19,9 @@ TIndexedImage IndexedImageOf(const TBitmap& bitmap) {
   image.Height = bitmap.Height();
   image.BitCount = bitmap.BitCount();
   image.Palette = bitmap.Palette();
-  if (const std::uint8_t* bits = bitmap.Bits()) image.Rows.assign(bits, bits + bitmap.ImageSize());
+  image.Rows.reserve(bitmap.ImageSize());
+  for (int y = bitmap.Height() - 1; y >= 0 && bitmap.Width() > 0; --y)
+    image.Rows.insert(image.Rows.end(), bitmap.ScanLine(y), bitmap.ScanLine(y) + bitmap.RowBytes());
   return image;
 }
 

@@ -2,9 +2,11 @@
 // go.
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <numeric>
 #include <random>
 #include <set>
+#include <utility>
 
 #include "TestSupport.h"
 #include "gif/ColorHistogram.h"
@@ -382,6 +384,43 @@ TEST(ReduceToIndexed, PalettePositionsMapRowsNumberedInOrderOfFirstOccurrence) {
     EXPECT_EQ(fast.palette, plain.palette);
     EXPECT_EQ(fast.indices, plain.indices);
     EXPECT_EQ(positions == gif::SamePositions(), c.colours > 256);
+  }
+}
+
+TEST(ReduceToIndexed, RowsSharedTopDownReduceLikeTheSamePictureStoredBottomUp) {
+  // Few colours with repeated rows, and more than 256, which take the histogram way; 24-bit rows
+  // padded to 4 bytes and 32-bit ones.
+  std::mt19937 random(23);
+  struct Case {
+    int width, height, colours;
+    gif::TPixelFormat format;
+  } cases[] = {{45, 30, 6, gif::TPixelFormat::pf24bit},
+               {45, 30, 6, gif::TPixelFormat::pf32bit},
+               {33, 20, 400, gif::TPixelFormat::pf24bit},
+               {33, 20, 400, gif::TPixelFormat::pf32bit}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.colours) + " colours, " +
+                 std::to_string(static_cast<int>(c.format)) + " bits");
+    gif::TBitmap bottomUp(c.width, c.height, c.format);
+    const std::size_t pixelBytes = c.format == gif::TPixelFormat::pf32bit ? 4 : 3;
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) {
+        const unsigned ink = y % 3 == 1 ? 0 : static_cast<unsigned>(random() % c.colours);
+        std::uint8_t* pixel = bottomUp.ScanLine(y) + pixelBytes * static_cast<std::size_t>(x);
+        pixel[0] = static_cast<std::uint8_t>(ink);
+        pixel[1] = static_cast<std::uint8_t>(ink >> 8);
+        pixel[2] = static_cast<std::uint8_t>(ink * 37);
+      }
+    auto rows = std::make_shared<std::vector<std::uint8_t>>();
+    for (int y = 0; y < c.height; ++y)
+      rows->insert(rows->end(), std::as_const(bottomUp).ScanLine(y),
+                   std::as_const(bottomUp).ScanLine(y) + bottomUp.RowBytes());
+    const gif::TBitmap topDown = gif::TBitmap::SharingTopDownRows(
+        c.width, c.height, c.format, std::shared_ptr<const std::uint8_t>(rows, rows->data()));
+    const Reduced shared = ReadBack(gif::ReduceToIndexed(topDown));
+    const Reduced stored = ReadBack(gif::ReduceToIndexed(bottomUp));
+    EXPECT_EQ(shared.palette, stored.palette);
+    EXPECT_EQ(shared.indices, stored.indices);
   }
 }
 

@@ -8,9 +8,11 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
+#include "app/ChartImage.h"
 #include "app/ChartOutputs.h"
 #include "app/ExportCharts.h"
 #include "tests/outputs/OutputsTestRecords.h"
@@ -162,6 +164,22 @@ TEST(ChartOutputs, PngHasAPaletteUpTo256ColoursAndTheSamePixelsEitherWay) {
     EXPECT_TRUE(FromPng(png) == image) << c.colours;
   }
   EXPECT_EQ(PngColourType(ChartPng(test::SpacedRecord(), 1, 4)), 3);
+}
+
+TEST(ChartOutputs, BitmapOfAnImageKeepsItsPixelsWhenTheImageIsPaintedOverAndGone) {
+  // The bitmap shares the rendered image's rows; the canvas paints the next chart into the same
+  // image, which must then get rows of its own.
+  auto image = std::make_unique<QImage>(3, 2, QImage::Format_RGB32);
+  image->fill(qRgb(10, 20, 30));
+  image->setPixel(2, 1, qRgb(200, 100, 50));
+  const gif::TBitmap bitmap = BitmapFromImage(*image);
+  image->fill(Qt::black);
+  image.reset();
+  ASSERT_EQ(bitmap.BitCount(), 32);
+  const std::uint8_t* top = bitmap.ScanLine(0);
+  const std::uint8_t* bottom = bitmap.ScanLine(1);
+  EXPECT_EQ(std::vector<int>(top, top + 3), (std::vector<int>{30, 20, 10}));  // blue, green, red
+  EXPECT_EQ(std::vector<int>(bottom + 8, bottom + 11), (std::vector<int>{50, 100, 200}));
 }
 
 TEST(ChartOutputs, OnlyScalesOneTwoAndFour) {
