@@ -51,17 +51,32 @@ QPainter& QImageCanvas::Painter() {
   return *painter_;
 }
 
-const QFontMetrics& QImageCanvas::Metrics() {
-  if (!metrics_ || metricsFont_ != Font()) {
-    metricsFont_ = Font();
-    const QFont font = QtFont(Font());
-    metrics_ = std::make_unique<QFontMetrics>(font);
-    // The whole cell, ascent plus descent rounded up once: 13 pixels for an 11-pixel Arial,
-    // where rounding ascent and descent separately would give 12.
-    const QFontMetricsF exact(font);
-    cellHeight_ = static_cast<int>(std::ceil(exact.ascent() + exact.descent()));
-  }
-  return *metrics_;
+int QImageCanvas::FontMeasures::Width(const QString& text) {
+  if (const auto known = widths.constFind(text); known != widths.cend()) return *known;
+  // Labels are numbers and names from a small set; a stream of distinct texts starts afresh.
+  if (widths.size() >= 4096) widths.clear();
+  return *widths.insert(text, metrics.horizontalAdvance(text));
+}
+
+QImageCanvas::FontMeasures& QImageCanvas::Measures() {
+  // The colour does not change the measures.
+  const auto same = [this](const TCanvasFont& font) {
+    return font.Name == Font().Name && font.Height == Font().Height && font.Style == Font().Style;
+  };
+  if (measures_ && same(measures_->font)) return *measures_;
+  for (const auto& known : fonts_)
+    if (same(known->font)) return *(measures_ = known.get());
+  if (fonts_.size() >= 16) fonts_.clear();
+  const QFont font = QtFont(Font());
+  // The whole cell, ascent plus descent rounded up once: 13 pixels for an 11-pixel Arial, where
+  // rounding ascent and descent separately would give 12.
+  const QFontMetricsF exact(font);
+  fonts_.push_back(std::make_unique<FontMeasures>(
+      FontMeasures{Font(),
+                   QFontMetrics(font),
+                   static_cast<int>(std::ceil(exact.ascent() + exact.descent())),
+                   {}}));
+  return *(measures_ = fonts_.back().get());
 }
 
 TRect QImageCanvas::PrepareImage(int width, int height) {
@@ -112,31 +127,26 @@ void QImageCanvas::ApplyFont() {
   Painter().setPen(ToQColor(Font().Color));
 }
 
-int QImageCanvas::TextWidth(std::string_view text) {
-  return Metrics().horizontalAdvance(ToQString(text));
-}
+int QImageCanvas::TextWidth(std::string_view text) { return Measures().Width(ToQString(text)); }
 
-int QImageCanvas::TextHeight(std::string_view) {
-  Metrics();
-  return cellHeight_;
-}
+int QImageCanvas::TextHeight(std::string_view) { return Measures().cellHeight; }
 
 void QImageCanvas::DrawAlignedText(int x, int y, const QString& text, bool opaque) {
-  const QFontMetrics& fm = Metrics();
+  FontMeasures& measures = Measures();
   const unsigned align = TextAlign();
   int left = x;
   if ((align & kAlignCenter) == kAlignCenter)
-    left = x - fm.horizontalAdvance(text) / 2;
+    left = x - measures.Width(text) / 2;
   else if (align & kAlignRight)
-    left = x - fm.horizontalAdvance(text);
-  const int top = (align & kAlignBottom) ? y - cellHeight_ : y;
+    left = x - measures.Width(text);
+  const int top = (align & kAlignBottom) ? y - measures.cellHeight : y;
   QPainter& painter = Painter();
   // An opaque background fills the text's cell in the background colour first.
   if (opaque)
-    painter.fillRect(QRect(left, top, fm.horizontalAdvance(text), cellHeight_),
+    painter.fillRect(QRect(left, top, measures.Width(text), measures.cellHeight),
                      ToQColor(BackColor()));
   painter.setBackgroundMode(Qt::TransparentMode);
-  painter.drawText(QPoint(left, top + fm.ascent()), text);
+  painter.drawText(QPoint(left, top + measures.metrics.ascent()), text);
 }
 
 void QImageCanvas::TextOut(int x, int y, std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <functional>
@@ -49,8 +50,20 @@ class QImageCanvas : public TChartCanvas {
   void UnClipRectangle() override;
 
  private:
+  // A font's metrics, its cell height and the widths of the texts measured in it so far: a chart
+  // measures each label to place it and again to align it, and the next chart the same labels.
+  struct FontMeasures {
+    TCanvasFont font;
+    QFontMetrics metrics;
+    int cellHeight;
+    QHash<QString, int> widths;
+
+    int Width(const QString& text);
+  };
+
   QPainter& Painter();
-  const QFontMetrics& Metrics();
+  // The current font's measures.
+  FontMeasures& Measures();
   // Applies the device state to the painter before a drawing call.
   void ApplyPen();
   void ApplyFont();
@@ -63,9 +76,8 @@ class QImageCanvas : public TChartCanvas {
 
   QImage image_;
   std::unique_ptr<QPainter> painter_;
-  std::optional<TCanvasFont> metricsFont_;
-  std::unique_ptr<QFontMetrics> metrics_;
-  int cellHeight_ = 0;
+  std::vector<std::unique_ptr<FontMeasures>> fonts_;
+  FontMeasures* measures_ = nullptr;  // the one Measures() returned last
   // Where the last thin line ended and how far into its dash pattern.
   struct DashState {
     TCanvasPen pen;

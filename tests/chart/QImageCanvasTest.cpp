@@ -2,10 +2,13 @@
 // clipping, text placement and the metric-compatible font.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <cmath>
 #include <memory>
 #include <string>
 
 #include "chart/TChart.h"
+#include "chart/TChartFont.h"
 #include "chart/qt/QImageCanvas.h"
 #include "tests/chart/Colours.h"
 #include "tests/chart/GuiApplication.h"
@@ -144,6 +147,25 @@ TEST_F(QImageCanvasTest, ArialResolvesToLiberationSansWithArialMetrics) {
   canvas.Font().Height = -15;
   EXPECT_EQ(canvas.FontHeight(), 17);
   EXPECT_GT(canvas.TextWidth("WWW"), canvas.TextWidth("iii"));
+}
+
+TEST_F(QImageCanvasTest, WidthsAndHeightsFollowTheFontAsItChangesBackAndForth) {
+  // Texts measured once are remembered per font: each answer must still be the current font's, as
+  // Qt measures it.
+  const TCanvasFont fonts[] = {{"Arial", -11, clBlack, 0},
+                               {"Arial", -15, clBlack, 0},
+                               {"Arial", -11, clRed, 0},
+                               {"Arial", -11, clBlack, fsBold},
+                               {"Courier New", -11, clBlack, 0}};
+  for (int round = 0; round < 2; ++round)
+    for (const TCanvasFont& font : fonts) {
+      canvas.Font() = font;
+      const QFontMetrics qt(QImageCanvas::QtFont(font));
+      for (const char* text : {"0,85", "12345", "W"})
+        EXPECT_EQ(canvas.TextWidth(text), qt.horizontalAdvance(text)) << font.Height << text;
+      EXPECT_EQ(canvas.TextHeight("0"),
+                static_cast<int>(std::ceil(QFontMetricsF(QImageCanvas::QtFont(font)).height())));
+    }
 }
 
 TEST_F(QImageCanvasTest, TextAlignmentPlacesTheInkAroundTheReferencePoint) {
