@@ -204,10 +204,6 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
   // whichever way the line runs; a chart line leaves out its end point itself.
   const TCanvasPen& p = Pen();
   const QList<qreal> pattern = p.SmallDots ? QList<qreal>{1, 1} : DashPattern(p.Style);
-  std::vector<QPoint>& ink = inkPixels_;
-  std::vector<QPoint>& gaps = gapPixels_;
-  ink.clear();
-  gaps.clear();
   const int dx = std::abs(x1 - x0);
   const int dy = std::abs(y1 - y0);
   const int sx = x0 < x1 ? 1 : -1;
@@ -227,9 +223,18 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
     dash = lastLine_->dash;
     dashLeft = lastLine_->dashLeft;
   }
+  // The pixels are written straight into the image as they are stepped: far cheaper than a
+  // painter call per pixel. The gaps of an opaque pen take the background colour.
+  const QRect bounds = WritableRect();
+  uchar* const bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  const QRgb ink = ToQColor(p.Color).rgb();
+  const bool opaque = BackMode() == bmOpaque;
+  const QRgb gap = opaque ? ToQColor(BackColor()).rgb() : ink;
   for (int i = 0; i < steps; ++i) {
     const bool on = pattern.isEmpty() || dash % 2 == 0;
-    (on ? ink : gaps).emplace_back(x, y);
+    if ((on || opaque) && bounds.contains(x, y))
+      reinterpret_cast<QRgb*>(bits + y * stride)[x] = on ? ink : gap;
     if (!pattern.isEmpty() && --dashLeft == 0) {
       dash = (dash + 1) % static_cast<int>(pattern.size());
       dashLeft = static_cast<int>(pattern[dash]);
@@ -248,20 +253,14 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
     }
   }
   lastLine_ = DashState{p, x1, y1, dash, dashLeft};
-  WritePixels(ink, ToQColor(p.Color).rgb());
-  if (BackMode() == bmOpaque) WritePixels(gaps, ToQColor(BackColor()).rgb());
 }
 
-void QImageCanvas::WritePixels(const std::vector<QPoint>& pixels, QRgb color) {
-  // Written straight into the image: far cheaper than a painter call per pixel. The painter is
-  // active, so the image is not shared, and the clip rectangle is applied here.
+QRect QImageCanvas::WritableRect() {
+  // The painter is active, so the image is not shared and its pixels may be written directly.
   Painter();
   QRect bounds = image_.rect();
   if (clip_) bounds &= QRect(clip_->Left, clip_->Top, clip_->Width(), clip_->Height());
-  uchar* bits = image_.bits();
-  const qsizetype stride = image_.bytesPerLine();
-  for (const QPoint& p : pixels)
-    if (bounds.contains(p)) reinterpret_cast<QRgb*>(bits + p.y() * stride)[p.x()] = color;
+  return bounds;
 }
 
 void QImageCanvas::Polyline(std::span<const TCanvasPoint> points) {
@@ -289,8 +288,8 @@ void QImageCanvas::Ellipse(int x0, int y0, int x1, int y1) {
 }
 
 void QImageCanvas::SetPixel(int x, int y, TColor color) {
-  inkPixels_.assign(1, QPoint(x, y));
-  WritePixels(inkPixels_, ToQColor(color).rgb());
+  if (WritableRect().contains(x, y))
+    reinterpret_cast<QRgb*>(image_.bits() + y * image_.bytesPerLine())[x] = ToQColor(color).rgb();
 }
 
 void QImageCanvas::ClipRectangle(const TRect& r) {

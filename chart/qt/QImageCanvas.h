@@ -69,8 +69,8 @@ class QImageCanvas : public TChartCanvas {
   void ApplyFont();
   // A 1-pixel line stepped pixel by pixel with the pen's dash pattern, end pixel left out.
   void DrawThinLine(int x0, int y0, int x1, int y1);
-  // Sets single pixels inside the image and the clip rectangle.
-  void WritePixels(const std::vector<QPoint>& pixels, QRgb color);
+  // The image's rectangle, or its part inside the clip rectangle, with the painter active.
+  QRect WritableRect();
   // The text placed by the alignment flags around (x, y) in the painter's current transform.
   void DrawAlignedText(int x, int y, const QString& text, bool opaque);
 
@@ -88,8 +88,6 @@ class QImageCanvas : public TChartCanvas {
   };
   std::optional<DashState> lastLine_;
   std::optional<TRect> clip_;
-  std::vector<QPoint> inkPixels_;  // scratch space of DrawThinLine
-  std::vector<QPoint> gapPixels_;
 };
 
 }  // namespace chart
