@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "runtime/AtomicFile.h"
 #include "runtime/Cp1251.h"
 #include "runtime/TemporaryFiles.h"
 
@@ -28,15 +29,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(written));
   }
   return true;
-}
-
-// A file being replaced keeps its permissions; a new one gets 0666 less the umask.
-mode_t ModeFor(const fs::path& path) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -89,7 +81,7 @@ std::string SummaryFile::Commit() {
         error_ = "Cannot create file " + runtime::Cp1251FromUtf8(chosen_.native());
       fd_ = -1;
     } else {
-      bool ok = ::fchmod(fd_, ModeFor(target_)) == 0 && ::fsync(fd_) == 0;
+      bool ok = ::fchmod(fd_, runtime::ModeForWrite(target_)) == 0 && ::fsync(fd_) == 0;
       ok = ::close(fd_) == 0 && ok;
       fd_ = -1;
       if (ok && ::rename(temporary_.c_str(), target_.c_str()) == 0) {

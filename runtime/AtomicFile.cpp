@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <mutex>
 #include <string>
 
 #include "runtime/Cp1251.h"
@@ -27,13 +28,16 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A new file gets the usual permissions (0666 less the umask); a replaced file keeps its own.
-mode_t ModeFor(const std::filesystem::path& path) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+// The umask can only be read by setting it and setting it back. Files written side by side (a
+// group export writes many) read it one at a time: a second reader in between would take the
+// moment's 0 for the umask and make its file writable by everyone. Files this program creates
+// otherwise in that moment are its temporaries, whose mode 0600 the umask does not change.
+mode_t ProcessUmask() {
+  static std::mutex reading;
+  const std::lock_guard lock(reading);
   const mode_t mask = ::umask(0);
   ::umask(mask);
-  return 0666 & ~mask;
+  return mask;
 }
 
 // A device or pipe chosen as the target is written through, never replaced by a regular file:
@@ -95,12 +99,18 @@ void SaveFileAtomically(const std::filesystem::path& chosen, std::string_view by
   const int fd = CreateRegisteredTemporary(temp);
   if (fd < 0) throw CannotCreateFileError(chosen.string());
 
-  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeFor(path)) == 0 && ::fsync(fd) == 0;
+  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ModeForWrite(path)) == 0 && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
   UnregisterTemporary(temp);
   if (!ok) throw CannotCreateFileError(chosen.string());
+}
+
+mode_t ModeForWrite(const std::filesystem::path& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  return 0666 & ~ProcessUmask();
 }
 
 }  // namespace runtime

@@ -2,6 +2,8 @@
 // target, renamed over it only when completely written.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string_view>
 
@@ -24,5 +26,9 @@ enum class LinkPolicy {
 // allows can be written.
 void SaveFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                         LinkPolicy links = LinkPolicy::FollowOwnLinks);
+
+// The permissions a file written at `path` gets: those of the file there, or for a new file 0666
+// less the umask. Safe while other threads write files.
+mode_t ModeForWrite(const std::filesystem::path& path);
 
 }  // namespace runtime

@@ -3,7 +3,11 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "runtime/AtomicFile.h"
 #include "runtime/Errors.h"
@@ -43,6 +47,26 @@ TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions) {
   SaveFileAtomically(file, "new");
   EXPECT_EQ(fs::status(file).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AtomicFileTest, NewFilesFromManyThreadsAtOnceAllGetTheUmasksPermissions) {
+  // Writers of a group export run side by side; none may see another's moment of reading the
+  // umask and give a file more permissions than the umask allows.
+  const mode_t saved = ::umask(027);
+  std::vector<std::thread> writers;
+  for (int t = 0; t < 8; ++t)
+    writers.emplace_back([this, t] {
+      for (int i = 0; i < 60; ++i)
+        SaveFileAtomically(dir_ / (std::to_string(t) + "-" + std::to_string(i)), "x");
+    });
+  for (std::thread& writer : writers) writer.join();
+  ::umask(saved);
+  std::map<fs::perms, int> modes;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir_))
+    ++modes[entry.status().permissions()];
+  EXPECT_EQ(modes,
+            (std::map<fs::perms, int>{
+                {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, 480}}));
 }
 
 TEST_F(AtomicFileTest, LinkKeepsPointingAtTheReplacedFile) {
