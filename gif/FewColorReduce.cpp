@@ -74,11 +74,12 @@ void Renumber(TIndexedImage& image, const TPalettePositions& lut) {
 
 // Numbers the pixels and counts each colour; false at a 257th colour. A block of 8 pixels of the
 // last colour met is written and counted at once; a block that repeats the one below it (the row
-// stored before) takes its numbers; other pixels are looked up one by one, without a test whether
-// the colour changed (unpredictable where colours alternate). Copied blocks bring no colour not
-// met before, so the numbers stay in order of first occurrence. A copied block of several colours
-// (a grid line crossing a band, say) is not counted pixel by pixel: its column keeps the number of
-// copies, and the block is counted once with that weight when the column's copies end.
+// before) takes its numbers, and as copies come in stretches, the blocks after it are tried as
+// copies first; other pixels are looked up one by one, without a test whether the colour changed
+// (unpredictable where colours alternate). Copied blocks bring no colour not met before, so the
+// numbers stay in order of first occurrence. A copied block of several colours (a grid line
+// crossing a band, say) is not counted pixel by pixel: its column keeps the number of copies, and
+// the block is counted once with that weight when the column's copies end.
 template <int Bytes>
 bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
                   std::array<std::int64_t, kMaxColors>& counts) {
@@ -110,16 +111,21 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
           x += 8;
           continue;
         }
-        if (row > 0 && std::memcmp(pixels + Bytes * x, pixelsBelow + Bytes * x, 8 * Bytes) == 0) {
-          const std::uint64_t below = Load64(index + x - destinationRow);
-          std::memcpy(index + x, &below, 8);
-          const std::uint64_t first = below & 0xFF;
-          // A block of one colour copies one that was counted: its column has no copies pending.
-          if (below == first * 0x0101010101010101u)
-            counts[first] += 8;
-          else
-            ++columnCopies;
-          x += 8;
+        const auto repeatsBelow = [&](std::size_t at) {
+          return std::memcmp(pixels + Bytes * at, pixelsBelow + Bytes * at, 8 * Bytes) == 0;
+        };
+        if (row > 0 && repeatsBelow(x)) {
+          do {
+            const std::uint64_t below = Load64(index + x - destinationRow);
+            std::memcpy(index + x, &below, 8);
+            const std::uint64_t first = below & 0xFF;
+            // A block of one colour copies one that was counted: its column has no copies pending.
+            if (below == first * 0x0101010101010101u)
+              counts[first] += 8;
+            else
+              ++copies[x / 8];
+            x += 8;
+          } while (x + 8 <= width && repeatsBelow(x));
           continue;
         }
         if (columnCopies != 0) countCopies(columnCopies, index + x - destinationRow);
