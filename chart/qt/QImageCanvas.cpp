@@ -53,8 +53,10 @@ QPainter& QImageCanvas::Painter() {
 
 int QImageCanvas::FontMeasures::Width(const QString& text) {
   if (const auto known = widths.constFind(text); known != widths.cend()) return *known;
-  // Labels are numbers and names from a small set; a stream of distinct texts starts afresh.
-  if (widths.size() >= 4096) widths.clear();
+  // A chart's labels are a few dozen numbers and names, most of them the same from one chart to
+  // the next; titles differ from record to record, so a long run starts afresh now and then
+  // rather than keep every one.
+  if (widths.size() >= 256) widths.clear();
   return *widths.insert(text, metrics.horizontalAdvance(text));
 }
 
