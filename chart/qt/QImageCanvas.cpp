@@ -75,6 +75,7 @@ QImageCanvas::FontMeasures& QImageCanvas::Measures() {
   const QFontMetricsF exact(font);
   fonts_.push_back(std::make_unique<FontMeasures>(
       FontMeasures{Font(),
+                   font,
                    QFontMetrics(font),
                    static_cast<int>(std::ceil(exact.ascent() + exact.descent())),
                    {}}));
@@ -125,7 +126,7 @@ void QImageCanvas::ApplyPen() {
 }
 
 void QImageCanvas::ApplyFont() {
-  Painter().setFont(QtFont(Font()));
+  Painter().setFont(Measures().qtFont);
   Painter().setPen(ToQColor(Font().Color));
 }
 

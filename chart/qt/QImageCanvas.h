@@ -50,10 +50,12 @@ class QImageCanvas : public TChartCanvas {
   void UnClipRectangle() override;
 
  private:
-  // A font's metrics, its cell height and the widths of the texts measured in it so far: a chart
-  // measures each label to place it and again to align it, and the next chart the same labels.
+  // A font as Qt's, its metrics, its cell height and the widths of the texts measured in it so far:
+  // a chart measures each label to place it and again to align it, and the next chart the same
+  // labels.
   struct FontMeasures {
     TCanvasFont font;
+    QFont qtFont;
     QFontMetrics metrics;
     int cellHeight;
     QHash<QString, int> widths;
