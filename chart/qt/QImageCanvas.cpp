@@ -236,7 +236,8 @@ void QImageCanvas::DrawThinLine(int x0, int y0, int x1, int y1) {
   const QRgb gap = opaque ? ToQColor(BackColor()).rgb() : ink;
   for (int i = 0; i < steps; ++i) {
     const bool on = pattern.isEmpty() || dash % 2 == 0;
-    if ((on || opaque) && bounds.contains(x, y))
+    if ((on || opaque) && x >= bounds.left() && x <= bounds.right() && y >= bounds.top() &&
+        y <= bounds.bottom())
       reinterpret_cast<QRgb*>(bits + y * stride)[x] = on ? ink : gap;
     if (!pattern.isEmpty() && --dashLeft == 0) {
       dash = (dash + 1) % static_cast<int>(pattern.size());
