@@ -17,6 +17,7 @@ LZWBitCursor LZWCodeWriter::SendFullBlocks(LZWBitCursor cursor) {
   const std::size_t held = static_cast<std::size_t>(cursor.At - buffer_.data());
   const std::size_t full = held / 255 * 255;
   SendBlocks(full);
+  sent_ += full;
   // The pending bits stay in the cursor and are stored again with the next code.
   std::memmove(buffer_.data(), buffer_.data() + full, held - full);
   cursor.At = buffer_.data() + (held - full);

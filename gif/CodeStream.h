@@ -64,6 +64,10 @@ class LZWCodeWriter {
   std::size_t Room(const LZWBitCursor& cursor) const {
     return static_cast<std::size_t>(buffer_.data() + kBufferedBytes - cursor.At);
   }
+  // Bits written up to the cursor, from the first code's first bit; length bytes not counted.
+  std::uint64_t BitsWritten(const LZWBitCursor& cursor) const {
+    return (sent_ + static_cast<std::uint64_t>(cursor.At - buffer_.data())) * 8 + cursor.Count;
+  }
   // Sends every complete 255-byte sub-block and returns the cursor moved to the bytes kept.
   LZWBitCursor SendFullBlocks(LZWBitCursor cursor);
 
@@ -74,6 +78,7 @@ class LZWCodeWriter {
   void SendBlocks(std::size_t held);
 
   std::string& out_;
+  std::uint64_t sent_ = 0;  // code bytes sent
   LZWBitCursor cursor_;
   std::array<std::uint8_t, kBufferedBytes + 8> buffer_{};  // 8 bytes of room for a word store
 };

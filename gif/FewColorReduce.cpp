@@ -9,41 +9,11 @@
 #include <cstring>
 #include <vector>
 
+#include "gif/FirstSeenColors.h"
 #include "gif/TrueColorPixel.h"
 
 namespace gif {
 namespace {
-
-constexpr unsigned kMaxColors = 256;
-
-// The colours met so far, numbered in order of first occurrence, found through a 1024-slot
-// open-addressing table (at most a quarter full).
-class FirstSeenColors {
- public:
-  // The colour's number, a new one for a colour not met before; -1 for a 257th colour.
-  int Number(std::uint32_t key) {
-    for (unsigned slot = (key * 0x9E3779B1u) >> 22;; slot = (slot + 1) & 1023) {
-      if (keys_[slot] == (key | kUsed)) return numbers_[slot];
-      if (keys_[slot] == 0) {
-        if (count_ == kMaxColors) return -1;
-        keys_[slot] = key | kUsed;
-        numbers_[slot] = static_cast<std::uint8_t>(count_);
-        colors_[count_] = key;
-        return static_cast<int>(count_++);
-      }
-    }
-  }
-
-  unsigned Count() const { return count_; }
-  std::uint32_t Color(unsigned number) const { return colors_[number]; }
-
- private:
-  static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
-  std::array<std::uint32_t, 1024> keys_{};
-  std::array<std::uint8_t, 1024> numbers_{};
-  std::array<std::uint32_t, kMaxColors> colors_{};
-  unsigned count_ = 0;
-};
 
 std::uint64_t Load64(const std::uint8_t* p) {
   std::uint64_t word;
@@ -82,7 +52,7 @@ void Renumber(TIndexedImage& image, const TPalettePositions& lut) {
 // the block is counted once with that weight when the column's copies end.
 template <int Bytes>
 bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenColors& colors,
-                  std::array<std::int64_t, kMaxColors>& counts) {
+                  TColorCounts& counts) {
   const std::size_t width = static_cast<std::size_t>(source.Width());
   const std::int32_t height = source.Height();
   const std::size_t destinationRow = destination.RowBytes();
@@ -90,7 +60,7 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
   EightPixels<Bytes> eight(colors.Color(0));
   // Pixels counted one by one go to four tallies in turn: neighbours of one colour do not wait for
   // each other's increment.
-  std::array<std::array<std::int64_t, kMaxColors>, 4> singles{};
+  std::array<TColorCounts, 4> singles{};
   std::vector<std::uint32_t> copies(width / 8, 0);
   const auto countCopies = [&singles](std::uint32_t& columnCopies, const std::uint8_t* block) {
     for (std::size_t i = 0; i < 8; ++i) singles[i & 3][block[i]] += columnCopies;
@@ -147,7 +117,7 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
   for (std::size_t x = 0; x + 8 <= width; x += 8)
     if (copies[x / 8] != 0) countCopies(copies[x / 8], topRow + x);
   for (const auto& tally : singles)
-    for (unsigned n = 0; n < kMaxColors; ++n) counts[n] += tally[n];
+    for (unsigned n = 0; n < kMaxFewColors; ++n) counts[n] += tally[n];
   return true;
 }
 
@@ -156,32 +126,17 @@ bool NumberColors(const TBitmap& source, TIndexedImage& destination, FirstSeenCo
 bool ReduceFewColors(const TBitmap& source, TIndexedImage& destination,
                      TPalettePositions* positions) {
   FirstSeenColors colors;
-  std::array<std::int64_t, kMaxColors> counts{};
+  TColorCounts counts{};
   if (!(source.BitCount() == 32 ? NumberColors<4>(source, destination, colors, counts)
                                 : NumberColors<3>(source, destination, colors, counts)))
     return false;
-
-  // Palette positions by decreasing count; a stable sort keeps equal counts in the order their
-  // colours were first met.
-  std::array<std::uint8_t, kMaxColors> order;
-  const unsigned found = colors.Count();
-  for (unsigned i = 0; i < found; ++i) order[i] = static_cast<std::uint8_t>(i);
-  std::stable_sort(order.begin(), order.begin() + found,
-                   [&](std::uint8_t a, std::uint8_t b) { return counts[a] > counts[b]; });
-  TPalettePositions lut = SamePositions();
-  bool renumber = false;
-  destination.Palette.assign(256, TRGBQuad{128, 128, 128, 0});
-  for (unsigned position = 0; position < found; ++position) {
-    const std::uint32_t color = colors.Color(order[position]);
-    destination.Palette[position] =
-        TRGBQuad{static_cast<std::uint8_t>(color), static_cast<std::uint8_t>(color >> 8),
-                 static_cast<std::uint8_t>(color >> 16), 0};
-    lut[order[position]] = static_cast<std::uint8_t>(position);
-    renumber |= order[position] != position;
-  }
+  // The numbers are already in order of first occurrence.
+  std::array<unsigned, kMaxFewColors> firstMet;
+  for (unsigned n = 0; n < kMaxFewColors; ++n) firstMet[n] = n;
+  const TPalettePositions lut = PaletteByCount(colors, counts, firstMet, destination.Palette);
   if (positions != nullptr)
     *positions = lut;
-  else if (renumber)
+  else if (lut != SamePositions())
     Renumber(destination, lut);
   return true;
 }

@@ -21,6 +21,11 @@ constexpr std::size_t kPacked = 1, kDelayLow = 2, kDelayHigh = 3, kTransparentIn
 constexpr std::uint8_t kTransparentFlag = 0x01;
 constexpr std::uint8_t kDisposalBits = 0x1C;
 
+// Sizes beyond 16 bits would make a file that decodes to other pixels.
+void CheckSize(std::int32_t width, std::int32_t height) {
+  if (width < 0 || height < 0 || width > kMaxGIFSize || height > kMaxGIFSize) throw EncodingError();
+}
+
 }  // namespace
 
 TGIFFrame::TGIFFrame(TGIFImage& owner) : ownerImage_(owner) { ResetFrameData(); }
@@ -51,13 +56,34 @@ TGIFExtent TGIFFrame::Size() const {
 
 void TGIFFrame::EncodeFrameBitmap() {
   if (!sourceBitmap_ || sourceBitmap_->Empty()) throw NoDataToWriteError();
-  if (sourceBitmap_->Indexed()) {
-    EncodeIndexedImage(IndexedImageOf(*sourceBitmap_));
-  } else {
-    TPalettePositions positions;
-    const TIndexedImage reduced = ReduceToIndexed(*sourceBitmap_, positions);
-    EncodeIndexedImage(reduced, &positions);
+  const TBitmap& source = *sourceBitmap_;
+  if (source.Indexed()) {
+    EncodeIndexedImage(IndexedImageOf(source));
+    return;
   }
+  CheckSize(source.Width(), source.Height());
+  // A picture of more than 256 colours is found out during the first attempt; the reduction's
+  // encoding then reports only the progress beyond what the first one reported.
+  int reported = -1;
+  bool again = false;
+  const TLZWProgress progress = [&](TProgressStage stage, int percent, const std::string& message) {
+    if (again && stage != TProgressStage::psEnding && percent <= reported) return;
+    if (stage != TProgressStage::psEnding) reported = std::max(reported, percent);
+    ownerImage_.Progress(stage, percent, message);
+  };
+  std::optional<TFewColorEncoding> few;
+  AbortResets([&] { few = LZWEncodeFewColors(source, progress); });
+  if (few) {
+    KeepEncoding(few->Palette, 256, TGIFExtent{source.Width(), source.Height()},
+                 std::move(few->Data));
+    return;
+  }
+  again = true;
+  TPalettePositions positions;
+  const TIndexedImage reduced = ReduceToIndexed(source, positions);
+  std::string encoded;
+  AbortResets([&] { LZWEncode(encoded, reduced, progress, &positions); });
+  KeepEncoding(reduced.Palette, 256, TGIFExtent{reduced.Width, reduced.Height}, std::move(encoded));
 }
 
 void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image, const TPalettePositions* positions) {
@@ -68,43 +94,47 @@ void TGIFFrame::EncodeIndexedImage(const TIndexedImage& image, const TPalettePos
     case 8: colours = 256; break;
     default: throw EncodingError();
   }
-  // Sizes beyond 16 bits, or a palette or rows cut short, would make a file that decodes to other
-  // pixels.
-  if (image.Width < 0 || image.Height < 0 || image.Width > kMaxGIFSize ||
-      image.Height > kMaxGIFSize)
-    throw EncodingError();
+  CheckSize(image.Width, image.Height);
+  // A palette or rows cut short would make a file that decodes to other pixels.
   if (image.Palette.size() < static_cast<std::size_t>(colours)) throw EncodingError();
   if (image.Rows.size() < image.RowBytes() * static_cast<std::size_t>(image.Height))
     throw EncodingError();
-  Interlace = false;
-
-  TGIFItem& item = *itemData_;
-  item.Palette = TGIFPalette{};
-  item.Palette.Count = colours;
-  for (std::size_t i = 0; i < static_cast<std::size_t>(colours); ++i) {
-    const TRGBQuad& entry = image.Palette[i];
-    item.Palette.Colors[i] = TGIFColor{entry.Red, entry.Green, entry.Blue};
-  }
-
-  // Encoded aside and kept only when complete, so that a failed encoding leaves no partial data
-  // that a later save would take for a finished frame.
   std::string encoded;
-  try {
+  AbortResets([&] {
     LZWEncode(
         encoded, image,
         [this](TProgressStage stage, int percent, const std::string& message) {
           ownerImage_.Progress(stage, percent, message);
         },
         positions);
+  });
+  KeepEncoding(image.Palette, colours, TGIFExtent{image.Width, image.Height}, std::move(encoded));
+}
+
+template <class Encode>
+void TGIFFrame::AbortResets(Encode&& encode) {
+  try {
+    encode();
   } catch (const EAbort&) {
     ResetFrameData();
     throw;
   }
-  item.EncodedData = std::move(encoded);
+}
 
+void TGIFFrame::KeepEncoding(const std::vector<TRGBQuad>& palette, int colours, TGIFExtent extent,
+                             std::string data) {
+  Interlace = false;
+  TGIFItem& item = *itemData_;
+  item.Palette = TGIFPalette{};
+  item.Palette.Count = colours;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(colours); ++i) {
+    const TRGBQuad& entry = palette[i];
+    item.Palette.Colors[i] = TGIFColor{entry.Red, entry.Green, entry.Blue};
+  }
+  item.EncodedData = std::move(data);
   item.TableBits = 1;
   while ((1 << item.TableBits) < item.Palette.Count) ++item.TableBits;
-  item.Extent = TGIFExtent{image.Width, image.Height};
+  item.Extent = extent;
 }
 
 void TGIFFrame::PrepareExtensions() {

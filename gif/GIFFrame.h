@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "gif/Bitmap.h"
@@ -33,8 +34,9 @@ class TGIFFrame {
   // A new empty encoded form and default frame settings.
   void ResetFrameData();
 
-  // Reduces the bitmap when it is not 1-, 4- or 8-bit indexed, then encodes it. Raises
-  // "Нет данных для записи в формате GIF" when the frame has no pixels.
+  // Encodes the bitmap; one that is not 1-, 4- or 8-bit indexed is reduced first, or, when it has
+  // at most 256 colours, encoded from its pixels with the same result. Raises "Нет данных для
+  // записи в формате GIF" when the frame has no pixels.
   void EncodeFrameBitmap();
 
   // Fills the frame's palette, table size, extent and encoded data from an indexed image, whose
@@ -61,6 +63,14 @@ class TGIFFrame {
   std::uint8_t DisposalMethod = 0;
 
  private:
+  // Runs `encode`; an abort resets the frame. Encodings write aside, so that a failed one leaves no
+  // partial data that a later save would take for a finished frame.
+  template <class Encode>
+  void AbortResets(Encode&& encode);
+  // Keeps the palette, extent and data of a finished encoding.
+  void KeepEncoding(const std::vector<TRGBQuad>& palette, int colours, TGIFExtent extent,
+                    std::string data);
+
   TGIFImage& ownerImage_;
   std::optional<TBitmap> sourceBitmap_;
   std::shared_ptr<TGIFItem> itemData_;

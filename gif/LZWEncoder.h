@@ -3,8 +3,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "gif/Bitmap.h"
 #include "gif/IndexedImage.h"
 
 namespace gif {
@@ -21,5 +24,18 @@ using TLZWProgress = std::function<void(TProgressStage, int, const std::string&)
 // stream is that of the renumbered rows.
 void LZWEncode(std::string& destination, const TIndexedImage& image, const TLZWProgress& progress,
                const TPalettePositions* positions = nullptr);
+
+// A picture of at most 256 colours encoded straight from its 24- or 32-bit rows.
+struct TFewColorEncoding {
+  std::vector<TRGBQuad> Palette;  // 256 entries: the colours by decreasing count, then grey
+  std::string Data;               // what LZWEncode appends
+};
+
+// What ReduceToIndexed and LZWEncode make of a 24- or 32-bit picture of at most 256 colours, byte
+// for byte, without the indexed picture between them: the colours are numbered as they are met and
+// counted on the way, and the few codes that stand for one pixel are rewritten to palette
+// positions at the end. Nothing, after the progress reports so far, for a picture of more colours.
+std::optional<TFewColorEncoding> LZWEncodeFewColors(const TBitmap& source,
+                                                    const TLZWProgress& progress);
 
 }  // namespace gif

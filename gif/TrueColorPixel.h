@@ -1,10 +1,15 @@
-// Reading 24- or 32-bit rows: one pixel as the number blue | green << 8 | red << 16, or eight at a
-// time compared with one colour.
+// Reading 24- or 32-bit rows: one pixel as the number blue | green << 8 | red << 16, eight at a
+// time compared with one colour, or the run that repeats a pixel.
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace gif {
 
@@ -65,5 +70,54 @@ class EightPixels {
       std::endian::native == std::endian::little ? 0x00FFFFFF00FFFFFFu : 0xFFFFFF00FFFFFF00u;
   std::uint64_t words_[Bytes];
 };
+
+// Whether the four pixels from `p` have the colour of the pixel before them; all five are in one
+// row.
+template <int Bytes>
+bool FourRepeatThePrevious(const std::uint8_t* p) {
+  const auto load = [](const std::uint8_t* at) {
+    std::uint64_t word;
+    std::memcpy(&word, at, 8);
+    return word;
+  };
+  if constexpr (Bytes == 3) {
+    // Each of the twelve bytes equals the byte one pixel before it.
+    return load(p - 3) == load(p) && load(p + 1) == load(p + 4);
+  } else if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kUsedBytes = 0x00FFFFFF00FFFFFFu;
+    return (((load(p) ^ load(p - 4)) | (load(p + 8) ^ load(p + 4))) & kUsedBytes) == 0;
+  } else {
+    const std::uint32_t previous = TrueColorPixel<Bytes>(p - Bytes, false);
+    for (int i = 0; i < 4; ++i)
+      if (TrueColorPixel<Bytes>(p + Bytes * i, false) != previous) return false;
+    return true;
+  }
+}
+
+// How many of the `limit` pixels from `p`, the rest of a row (at least one pixel), have the colour
+// of the pixel before `p`.
+template <int Bytes>
+std::size_t RepeatsOfThePrevious(const std::uint8_t* p, std::size_t limit) {
+  const std::uint32_t previous = TrueColorPixel<Bytes>(p - Bytes, false);
+  std::size_t n = 0;
+#if defined(__SSE2__)
+  if constexpr (Bytes == 4) {
+    const __m128i used = _mm_set1_epi32(0x00FFFFFF);
+    const __m128i colour = _mm_set1_epi32(static_cast<int>(previous));
+    const auto same = [&](std::size_t at) {
+      const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * at));
+      return _mm_cmpeq_epi32(_mm_and_si128(four, used), colour);
+    };
+    for (; n + 8 <= limit && _mm_movemask_epi8(_mm_and_si128(same(n), same(n + 4))) == 0xFFFF;
+         n += 8) {
+    }
+  }
+#endif
+  const EightPixels<Bytes> eight(previous);
+  for (; n + 8 <= limit && eight.At(p + Bytes * n); n += 8) {
+  }
+  while (n < limit && TrueColorPixel<Bytes>(p + Bytes * n, n + 1 == limit) == previous) ++n;
+  return n;
+}
 
 }  // namespace gif
