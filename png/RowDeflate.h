@@ -33,6 +33,8 @@ class RowDeflater {
  private:
   // `bits` low bits of `value` into the stream, first bit lowest.
   void Put(std::uint32_t value, int bits);
+  // Carries the checksum over the bytes up to `end`.
+  void Sum(const std::uint8_t* data, std::size_t end);
 
   std::size_t size_;
   std::size_t rowStride_;  // 0 when rows are too far apart to match
@@ -43,6 +45,8 @@ class RowDeflater {
   std::size_t at_ = 0;      // where the parse goes on
   std::size_t summed_ = 0;  // how many bytes the checksum holds
   std::uint32_t adler_ = 1;
+  // Adler32 from 0 of the last whole row summed: its byte sum and its weighted sum.
+  std::uint32_t rowSums_ = 0;
 };
 
 }  // namespace png

@@ -40,6 +40,17 @@ std::vector<std::uint8_t> NearlyRepeatedRows(std::size_t stride, std::size_t row
   return bytes;
 }
 
+// Rows of `stride` bytes in stretches of exact repeats, with a last row cut short.
+std::vector<std::uint8_t> RepeatedRows(std::size_t stride, std::size_t rows) {
+  std::vector<std::uint8_t> bytes = Random(stride, 9);
+  for (std::size_t row = 1; row < rows; ++row) {
+    bytes.insert(bytes.end(), bytes.end() - static_cast<std::ptrdiff_t>(stride), bytes.end());
+    if (row % 5 == 0) bytes[row * stride + row % stride] ^= 0xFF;
+  }
+  bytes.resize(bytes.size() - stride / 2);
+  return bytes;
+}
+
 // Runs of one byte of every length from 1 to 600, so every length code and its extra bits occur.
 std::vector<std::uint8_t> RunsOfEveryLength() {
   std::vector<std::uint8_t> bytes;
@@ -62,6 +73,8 @@ TEST(RowDeflate, InflatesToTheSameBytes) {
       {"runs of every length", RunsOfEveryLength(), 0, 12000},
       {"one long run", std::vector<std::uint8_t>(100000, 3), 100, 1200},
       {"rows differing in a byte", NearlyRepeatedRows(301, 200), 301, 3000},
+      {"rows repeated exactly", RepeatedRows(301, 200), 301, 3000},
+      {"long rows repeated exactly", RepeatedRows(16385, 7), 16385, 0},
       {"rows a whole window apart", NearlyRepeatedRows(32768, 4), 32768, 40000},
       {"rows beyond the window", NearlyRepeatedRows(32769, 3), 32769, 0},
       {"no rows", Random(1000, 2), 0, 0},
@@ -80,13 +93,15 @@ TEST(RowDeflate, InflatesToTheSameBytes) {
 // Given a slice at a time, the stream is the one the whole data gives: no match reaches past the
 // bytes given.
 TEST(RowDeflate, SlicesGiveTheSameStream) {
-  const std::vector<std::uint8_t> data = NearlyRepeatedRows(301, 40);
-  const std::string whole = png::DeflateRows(data.data(), data.size(), 301);
-  for (const std::size_t slice : {1u, 7u, 258u, 259u, 1000u}) {
-    png::RowDeflater deflater(data.size(), 301);
-    for (std::size_t given = slice; given < data.size(); given += slice)
-      deflater.Take(data.data(), given);
-    EXPECT_EQ(deflater.Finish(data.data()), whole) << slice;
+  for (const auto& data : {NearlyRepeatedRows(301, 40), RepeatedRows(301, 40)}) {
+    const std::string whole = png::DeflateRows(data.data(), data.size(), 301);
+    EXPECT_EQ(Inflate(whole, data.size()), data);
+    for (const std::size_t slice : {1u, 7u, 258u, 259u, 301u, 602u, 1000u}) {
+      png::RowDeflater deflater(data.size(), 301);
+      for (std::size_t given = slice; given < data.size(); given += slice)
+        deflater.Take(data.data(), given);
+      EXPECT_EQ(deflater.Finish(data.data()), whole) << slice;
+    }
   }
 }
 
