@@ -79,8 +79,7 @@ std::optional<TFewColorEncoding> EncodeFewColors(const TBitmap& source,
   TColorCounts counts{};
   const bool whole = lzw::ReportingProgress(progress, [&] {
     // Heap-allocated: the tables take about 200 KB.
-    auto encoder =
-        std::make_unique<lzw::Encoder<true>>(result.Data, 8, SamePositions());
+    auto encoder = std::make_unique<lzw::Encoder<true>>(result.Data, 8, SamePositions());
     encoder->Start(result.Data);
     if (progress) progress(TProgressStage::psStarting, 0, "");
     const auto width = static_cast<std::size_t>(source.Width());

@@ -52,7 +52,7 @@ class FirstSeenColors {
 
  private:
   static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
-  std::array<std::uint64_t, 1024> slots_{};  // (key | kUsed) << 8 | number, or 0
+  std::array<std::uint64_t, 1024> slots_{};         // (key | kUsed) << 8 | number, or 0
   std::array<std::uint32_t, kMaxFewColors> colors_{};
   unsigned count_ = 0;
   bool tooMany_ = false;

@@ -150,9 +150,9 @@ class Encoder {
     return at;
   }
 
-  // EncodePixels8 for pixels numbered by colour; the first pixel of a row is never taken for a run's
-  // start, as the pixel before it is in another row. A colour met again right away needs no lookup,
-  // and the pixels of a colour are counted when it changes.
+  // EncodePixels8 for pixels numbered by colour; the first pixel of a row is never taken for a
+  // run's start, as the pixel before it is in another row. A colour met again right away needs no
+  // lookup, and the pixels of a colour are counted when it changes.
   template <int Bytes>
   std::size_t EncodeColorPixels(const std::uint8_t* row, std::size_t x, std::size_t width,
                                 FirstSeenColors& colors, TColorCounts& counts) {
@@ -295,7 +295,8 @@ class Encoder {
   // Extends the pending string, `value` repeated, over the run of `value` starting at `at`, which
   // is at least four pixels long. Returns where the pixels not yet taken start.
   const std::uint8_t* ExtendRun(const std::uint8_t* at, const std::uint8_t* rowEnd) {
-    const std::size_t length = RunLength(at, static_cast<std::size_t>(rowEnd - at), state_.previous);
+    const std::size_t length =
+        RunLength(at, static_cast<std::size_t>(rowEnd - at), state_.previous);
     return at + length - TakeRun(state_.previous, length);
   }
 

@@ -1,5 +1,5 @@
-// Encoding a picture of few colours from its pixels: byte for byte what the reduction to indices and
-// the encoder of indices make of it, and the way back to them for a picture of more colours.
+// Encoding a picture of few colours from its pixels: byte for byte what the reduction to indices
+// and the encoder of indices make of it, and the way back to them for a picture of more colours.
 #include <random>
 
 #include "TestSupport.h"
@@ -68,7 +68,8 @@ std::vector<PictureCase> PictureCases() {
     cases.push_back({"narrow", width, 7, Runs(width, 7, 3, 5, 10 + static_cast<unsigned>(width))});
   std::vector<Rgb> all;
   for (int i = 0; i < 256; ++i)
-    all.insert(all.end(), 3, Rgb{static_cast<std::uint8_t>(i), 7, static_cast<std::uint8_t>(i / 2)});
+    all.insert(all.end(), 3,
+               Rgb{static_cast<std::uint8_t>(i), 7, static_cast<std::uint8_t>(i / 2)});
   cases.push_back({"exactly 256 colours", 48, 16, all});
   return cases;
 }
@@ -125,9 +126,9 @@ TEST(GIFFrame, APictureOfManyColoursFoundLateIsReducedWithProgressGoingOn) {
   };
   std::string file;
   image.SaveToStream(file);
-  const std::vector<std::pair<S, int>> expected = {
-      {S::psStarting, 0}, {S::psRunning, 25}, {S::psRunning, 50}, {S::psRunning, 75},
-      {S::psRunning, 100}, {S::psEnding, 100}};
+  const std::vector<std::pair<S, int>> expected = {{S::psStarting, 0},  {S::psRunning, 25},
+                                                   {S::psRunning, 50},  {S::psRunning, 75},
+                                                   {S::psRunning, 100}, {S::psEnding, 100}};
   EXPECT_EQ(seen, expected);
 
   const gif::TIndexedImage reduced = gif::ReduceToIndexed(bitmap);
