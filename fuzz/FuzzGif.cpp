@@ -1,15 +1,19 @@
 // Fuzz target: the GIF writer over arbitrary bitmaps (1-, 4-, 8-, 24- and 32-bit, any size, few or
 // many colours). giflib, an independent decoder, must read every output back to the pixels the
-// colour mapping promises.
+// colour mapping promises; a picture of few colours encoded straight from its pixels must give the
+// bytes of its reduction's encoding.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "gif/GIFImage.h"
+#include "gif/LZWEncoder.h"
+#include "gif/ReduceToIndexed.h"
 #include "runtime/Errors.h"
 #include "tests/support/GiflibDecoder.h"
 
@@ -106,6 +110,25 @@ void CheckDecoded(const testsupport::DecodedGif& gif, int width, int height, boo
   }
 }
 
+// A picture of at most 256 colours encoded straight from its pixels gives the palette and the
+// bytes of its reduction's encoding; one of more colours gives nothing.
+void CheckStraightFromPixels(const gif::TBitmap& bitmap, const std::vector<Rgb>& topDown) {
+  const std::set<Rgb> distinct(topDown.begin(), topDown.end());
+  const auto direct = gif::LZWEncodeFewColors(bitmap, {});
+  if (direct.has_value() != (distinct.size() <= 256)) std::abort();
+  if (!direct) return;
+  gif::TPalettePositions positions;
+  const gif::TIndexedImage reduced = gif::ReduceToIndexed(bitmap, positions);
+  std::string viaIndices;
+  gif::LZWEncode(viaIndices, reduced, {}, &positions);
+  if (direct->Data != viaIndices) std::abort();
+  for (std::size_t i = 0; i < reduced.Palette.size(); ++i)
+    if (direct->Palette[i].Red != reduced.Palette[i].Red ||
+        direct->Palette[i].Green != reduced.Palette[i].Green ||
+        direct->Palette[i].Blue != reduced.Palette[i].Blue)
+      std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -129,5 +152,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (width == 0 || height == 0) std::abort();
   CheckDecoded(testsupport::DecodeWithGiflib(bytes), width, height, bits >= 24, topDown);
+  if (bits >= 24) CheckStraightFromPixels(bitmap, topDown);
   return 0;
 }
