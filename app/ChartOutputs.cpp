@@ -12,12 +12,12 @@
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "app/ChartImage.h"
 #include "app/Cp1251Text.h"
 #include "chart/qt/QImageCanvas.h"
 #include "chart/qt/QPainterCanvas.h"
-#include "png/ColourIndex.h"
 #include "png/PngWriter.h"
 #include "stroopchart/MainChartSetup.h"
 #include "stroopchart/StroopChart.h"
@@ -68,10 +68,9 @@ std::string EncodePng(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   // A chart drawn without antialiasing has about ten colours: our palette writer takes a 4x chart's
   // six million pixels in a few milliseconds.
-  if (const auto indexed =
-          png::IndexColours(reinterpret_cast<const std::uint32_t*>(rgb.constBits()),
-                            rgb.bytesPerLine() / 4, rgb.width(), rgb.height()))
-    return png::EncodePalettePng(*indexed);
+  if (auto file = png::EncodeColoursPng(reinterpret_cast<const std::uint32_t*>(rgb.constBits()),
+                                        rgb.bytesPerLine() / 4, rgb.width(), rgb.height()))
+    return std::move(*file);
   QByteArray data;
   QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);

@@ -1,6 +1,6 @@
 // Fuzz target: the PNG writer's parts over arbitrary pictures. zlib's inflate, an independent
-// decoder, must give back every byte the deflate was given, and every palette number must stand for
-// the pixel's own colour.
+// decoder, must give back every byte the deflate was given, every palette number must stand for the
+// pixel's own colour, and a picture written straight from its pixels must give the same file.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <zlib.h>
 
@@ -54,6 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
   const auto image =
       png::IndexColours(pixels.data(), static_cast<std::ptrdiff_t>(stride), width, height);
+  // Numbered and packed a row at a time, the file is that of the numbered picture.
+  const auto direct =
+      png::EncodeColoursPng(pixels.data(), static_cast<std::ptrdiff_t>(stride), width, height);
+  if (direct.has_value() != image.has_value() ||
+      (direct && *direct != png::EncodePalettePng(*image)))
+    std::abort();
   if (!image) return 0;  // over 256 colours
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {

@@ -13,35 +13,6 @@
 namespace png {
 namespace {
 
-constexpr unsigned kMaxColours = 256;
-
-// The colours met so far in a 1024-slot open-addressing table (at most a quarter full).
-class ColourNumbers {
- public:
-  // The colour's number, a new one for a colour not met before; -1 for a 257th colour.
-  int Number(std::uint32_t colour) {
-    const std::uint32_t key = colour | kUsed;
-    for (unsigned slot = (colour * 0x9E3779B1u) >> 22;; slot = (slot + 1) & 1023) {
-      if (keys_[slot] == key) return numbers_[slot];
-      if (keys_[slot] == 0) {
-        if (colours_.size() == kMaxColours) return -1;
-        keys_[slot] = key;
-        numbers_[slot] = static_cast<std::uint8_t>(colours_.size());
-        colours_.push_back(colour);
-        return static_cast<int>(colours_.size() - 1);
-      }
-    }
-  }
-
-  std::vector<std::uint32_t> TakeColours() { return std::move(colours_); }
-
- private:
-  static constexpr std::uint32_t kUsed = 1u << 24;  // keys are 24-bit colours
-  std::array<std::uint32_t, 1024> keys_{};
-  std::array<std::uint8_t, 1024> numbers_{};
-  std::vector<std::uint32_t> colours_;
-};
-
 // How many of the `count` pixels from `a` and from `b` are the same words, counted from the start:
 // eight at a time while all eight are.
 std::size_t SameLength(const std::uint32_t* a, const std::uint32_t* b, std::size_t count) {
@@ -79,6 +50,43 @@ std::size_t RunEnd(const std::uint32_t* row, std::size_t from, std::size_t end,
 
 }  // namespace
 
+int RowColourIndexer::Number(std::uint32_t colour) {
+  const std::uint32_t key = colour | kUsed;
+  for (unsigned slot = (colour * 0x9E3779B1u) >> 22;; slot = (slot + 1) & 1023) {
+    if (keys_[slot] == key) return numbers_[slot];
+    if (keys_[slot] == 0) {
+      if (colours_.size() == limit_) return -1;
+      keys_[slot] = key;
+      numbers_[slot] = static_cast<std::uint8_t>(colours_.size());
+      colours_.push_back(colour);
+      return static_cast<int>(colours_.size() - 1);
+    }
+  }
+}
+
+bool RowColourIndexer::Index(const std::uint32_t* row, const std::uint32_t* above,
+                             const std::uint8_t* aboveNumbers, std::uint8_t* out,
+                             std::size_t width) {
+  for (std::size_t x = 0; x < width;) {
+    // Stretches that repeat the row above take its numbers.
+    if (above != nullptr) {
+      const std::size_t same = SameLength(row + x, above + x, width - x);
+      if (same > 0) {
+        std::memcpy(out + x, aboveNumbers + x, same);
+        x += same;
+        continue;
+      }
+    }
+    const std::uint32_t pixel = row[x];
+    const int number = Number(pixel & 0xFFFFFF);
+    if (number < 0) return false;
+    const std::size_t end = RunEnd(row, x + 1, width, pixel);
+    std::memset(out + x, number, end - x);
+    x = end;
+  }
+  return true;
+}
+
 std::optional<PaletteImage> IndexColours(const std::uint32_t* pixels, std::ptrdiff_t stride,
                                          int width, int height) {
   PaletteImage image;
@@ -86,29 +94,14 @@ std::optional<PaletteImage> IndexColours(const std::uint32_t* pixels, std::ptrdi
   image.Height = height;
   const auto columns = static_cast<std::size_t>(width);
   image.Indices.resize(columns * static_cast<std::size_t>(height));
-  ColourNumbers numbers;
+  RowColourIndexer indexer;
   for (int y = 0; y < height; ++y) {
-    const std::uint32_t* row = pixels + stride * y;
     std::uint8_t* out = image.Indices.data() + columns * static_cast<std::size_t>(y);
-    for (std::size_t x = 0; x < columns;) {
-      // Stretches that repeat the row above take its numbers.
-      if (y > 0) {
-        const std::size_t same = SameLength(row + x, row + x - stride, columns - x);
-        if (same > 0) {
-          std::memcpy(out + x, out + x - columns, same);
-          x += same;
-          continue;
-        }
-      }
-      const std::uint32_t pixel = row[x];
-      const int number = numbers.Number(pixel & 0xFFFFFF);
-      if (number < 0) return std::nullopt;
-      const std::size_t end = RunEnd(row, x + 1, columns, pixel);
-      std::memset(out + x, number, end - x);
-      x = end;
-    }
+    if (!indexer.Index(pixels + stride * y, y > 0 ? pixels + stride * (y - 1) : nullptr,
+                       out - (y > 0 ? columns : 0), out, columns))
+      return std::nullopt;
   }
-  image.Palette = numbers.TakeColours();
+  image.Palette = indexer.TakeColours();
   return image;
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "png/ColourIndex.h"
 #include "png/RowDeflate.h"
 
 #if defined(__SSE2__)
@@ -43,58 +44,118 @@ int BitDepth(std::size_t colours) {
   return 8;
 }
 
-// Each row as the file stores it: the filter type 0, then the indices packed high bits first.
-// Rows `first` to `end` (not included) go to `out`, where row `first` begins.
+// A row as the file stores it: the filter type 0, then the `width` indices packed high bits first
+// into `rowBytes` bytes.
 template <int Depth>
-void PackRows(const PaletteImage& image, int first, int end, std::uint8_t* out,
-              std::size_t rowBytes) {
+void PackRow(const std::uint8_t* indices, std::size_t width, std::uint8_t* out,
+             std::size_t rowBytes) {
   constexpr int kPerByte = 8 / Depth;
-  const auto width = static_cast<std::size_t>(image.Width);
   const std::size_t whole = width / kPerByte;
-  for (int y = first; y < end; ++y) {
-    const std::uint8_t* indices = image.Indices.data() + width * static_cast<std::size_t>(y);
-    *out++ = 0;
-    std::size_t byte = 0;
-    if constexpr (Depth == 8) {
-      std::memcpy(out, indices, width);
-      byte = whole;
-    } else if constexpr (Depth == 4 && std::endian::native == std::endian::little) {
-      // Each even byte takes the next byte's index as its low half, then the even bytes are
-      // gathered: 32 indices a step with SSE2, else 8.
+  *out++ = 0;
+  std::size_t byte = 0;
+  if constexpr (Depth == 8) {
+    std::memcpy(out, indices, width);
+    byte = whole;
+  } else if constexpr (Depth == 4 && std::endian::native == std::endian::little) {
+    // Each even byte takes the next byte's index as its low half, then the even bytes are
+    // gathered: 32 indices a step with SSE2, else 8.
 #if defined(__SSE2__)
-      const __m128i lowHalf = _mm_set1_epi16(0x00F0);
-      const auto packedPairs = [&](std::size_t at) {
-        const __m128i two = _mm_loadu_si128(reinterpret_cast<const __m128i*>(indices + at));
-        return _mm_or_si128(_mm_and_si128(_mm_slli_epi16(two, 4), lowHalf), _mm_srli_epi16(two, 8));
-      };
-      for (; byte + 16 <= whole; byte += 16)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + byte),
-                         _mm_packus_epi16(packedPairs(2 * byte), packedPairs(2 * byte + 16)));
+    const __m128i lowHalf = _mm_set1_epi16(0x00F0);
+    const auto packedPairs = [&](std::size_t at) {
+      const __m128i two = _mm_loadu_si128(reinterpret_cast<const __m128i*>(indices + at));
+      return _mm_or_si128(_mm_and_si128(_mm_slli_epi16(two, 4), lowHalf), _mm_srli_epi16(two, 8));
+    };
+    for (; byte + 16 <= whole; byte += 16)
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + byte),
+                       _mm_packus_epi16(packedPairs(2 * byte), packedPairs(2 * byte + 16)));
 #endif
-      for (; byte + 4 <= whole; byte += 4) {
-        std::uint64_t eight;
-        std::memcpy(&eight, indices + 2 * byte, 8);
-        std::uint64_t pairs = (eight << 4 | eight >> 8) & 0x00FF00FF00FF00FFu;
-        pairs = (pairs | pairs >> 8) & 0x0000FFFF0000FFFFu;
-        const auto four = static_cast<std::uint32_t>(pairs | pairs >> 16);
-        std::memcpy(out + byte, &four, 4);
-      }
+    for (; byte + 4 <= whole; byte += 4) {
+      std::uint64_t eight;
+      std::memcpy(&eight, indices + 2 * byte, 8);
+      std::uint64_t pairs = (eight << 4 | eight >> 8) & 0x00FF00FF00FF00FFu;
+      pairs = (pairs | pairs >> 8) & 0x0000FFFF0000FFFFu;
+      const auto four = static_cast<std::uint32_t>(pairs | pairs >> 16);
+      std::memcpy(out + byte, &four, 4);
     }
-    if constexpr (Depth < 8) {
-      for (; byte < whole; ++byte) {
-        unsigned packed = 0;
-        for (int k = 0; k < kPerByte; ++k) packed = packed << Depth | indices[byte * kPerByte + k];
-        out[byte] = static_cast<std::uint8_t>(packed);
-      }
-      if (whole < rowBytes) {
-        unsigned packed = 0;
-        for (std::size_t x = whole * kPerByte; x < whole * kPerByte + kPerByte; ++x)
-          packed = packed << Depth | (x < width ? indices[x] : 0u);
-        out[whole] = static_cast<std::uint8_t>(packed);
-      }
-    }
-    out += rowBytes;
   }
+  if constexpr (Depth < 8) {
+    for (; byte < whole; ++byte) {
+      unsigned packed = 0;
+      for (int k = 0; k < kPerByte; ++k) packed = packed << Depth | indices[byte * kPerByte + k];
+      out[byte] = static_cast<std::uint8_t>(packed);
+    }
+    if (whole < rowBytes) {
+      unsigned packed = 0;
+      for (std::size_t x = whole * kPerByte; x < whole * kPerByte + kPerByte; ++x)
+        packed = packed << Depth | (x < width ? indices[x] : 0u);
+      out[whole] = static_cast<std::uint8_t>(packed);
+    }
+  }
+}
+
+void PackRow(int depth, const std::uint8_t* indices, std::size_t width, std::uint8_t* out,
+             std::size_t rowBytes) {
+  switch (depth) {
+    case 1: PackRow<1>(indices, width, out, rowBytes); break;
+    case 2: PackRow<2>(indices, width, out, rowBytes); break;
+    case 4: PackRow<4>(indices, width, out, rowBytes); break;
+    default: PackRow<8>(indices, width, out, rowBytes); break;
+  }
+}
+
+// The bytes of a row, without its filter type byte.
+std::size_t RowBytes(std::size_t width, int depth) {
+  return (width * static_cast<std::size_t>(depth) + 7) / 8;
+}
+
+// Rows compressed a band at a time, while the band is cached.
+std::size_t BandRows(std::size_t stride) { return std::max<std::size_t>(1, 32 * 1024 / stride); }
+
+std::string PngFile(std::size_t width, std::size_t height, int depth,
+                    const std::vector<std::uint32_t>& colours, const std::string& compressed) {
+  std::string file("\x89PNG\r\n\x1A\n", 8);
+  std::string header;
+  PutBigEndian(header, static_cast<std::uint32_t>(width));
+  PutBigEndian(header, static_cast<std::uint32_t>(height));
+  header +=
+      {static_cast<char>(depth), 3, 0, 0, 0};  // palette; deflate; no filter set; no interlace
+  PutChunk(file, "IHDR", header);
+  std::string palette;
+  for (const std::uint32_t colour : colours)
+    palette += {static_cast<char>(colour >> 16), static_cast<char>(colour >> 8),
+                static_cast<char>(colour)};
+  PutChunk(file, "PLTE", palette);
+  PutChunk(file, "IDAT", compressed);
+  PutChunk(file, "IEND", std::string());
+  return file;
+}
+
+// The picture numbered, packed at `depth` bits and compressed a band of rows at a time; nothing at
+// a colour past what the depth holds (`*colours` is then over that).
+std::optional<std::string> ColoursAtDepth(const std::uint32_t* pixels, std::ptrdiff_t stride,
+                                          std::size_t width, std::size_t height, int depth,
+                                          std::size_t* colours) {
+  RowColourIndexer indexer(1u << depth);
+  const std::size_t rowStride = RowBytes(width, depth) + 1;
+  const auto rows = std::make_unique_for_overwrite<std::uint8_t[]>(rowStride * height);
+  std::vector<std::uint8_t> numbers(2 * width);
+  std::uint8_t* current = numbers.data();
+  std::uint8_t* above = numbers.data() + width;
+  RowDeflater deflater(rowStride * height, rowStride);
+  const std::size_t band = BandRows(rowStride);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint32_t* row = pixels + stride * static_cast<std::ptrdiff_t>(y);
+    if (!indexer.Index(row, y > 0 ? row - stride : nullptr, above, current, width)) {
+      *colours = indexer.Count() + 1;
+      return std::nullopt;
+    }
+    PackRow(depth, current, width, rows.get() + rowStride * y, rowStride - 1);
+    std::swap(current, above);
+    if ((y + 1) % band == 0) deflater.Take(rows.get(), rowStride * (y + 1));
+  }
+  *colours = indexer.Count();
+  const std::string compressed = deflater.Finish(rows.get());
+  return PngFile(width, height, depth, indexer.TakeColours(), compressed);
 }
 
 }  // namespace
@@ -110,39 +171,32 @@ std::string EncodePalettePng(const PaletteImage& image) {
     throw std::invalid_argument("the PNG picture's indices are not one a pixel");
 
   const int depth = BitDepth(image.Palette.size());
-  const std::size_t rowBytes = (width * static_cast<std::size_t>(depth) + 7) / 8;
+  const std::size_t rowBytes = RowBytes(width, depth);
   const std::size_t stride = rowBytes + 1;
   const auto rows = std::make_unique_for_overwrite<std::uint8_t[]>(stride * height);
   RowDeflater deflater(stride * height, stride);
-  // A band of rows at a time is packed and compressed while it is cached.
-  const int band = static_cast<int>(std::max<std::size_t>(1, 32 * 1024 / stride));
-  for (int first = 0; first < image.Height; first += band) {
-    const int end = std::min(image.Height, first + band);
-    std::uint8_t* out = rows.get() + stride * static_cast<std::size_t>(first);
-    switch (depth) {
-      case 1: PackRows<1>(image, first, end, out, rowBytes); break;
-      case 2: PackRows<2>(image, first, end, out, rowBytes); break;
-      case 4: PackRows<4>(image, first, end, out, rowBytes); break;
-      default: PackRows<8>(image, first, end, out, rowBytes); break;
-    }
-    deflater.Take(rows.get(), stride * static_cast<std::size_t>(end));
+  const std::size_t band = BandRows(stride);
+  for (std::size_t y = 0; y < height; ++y) {
+    PackRow(depth, image.Indices.data() + width * y, width, rows.get() + stride * y, rowBytes);
+    if ((y + 1) % band == 0) deflater.Take(rows.get(), stride * (y + 1));
   }
+  return PngFile(width, height, depth, image.Palette, deflater.Finish(rows.get()));
+}
 
-  std::string file("\x89PNG\r\n\x1A\n", 8);
-  std::string header;
-  PutBigEndian(header, static_cast<std::uint32_t>(width));
-  PutBigEndian(header, static_cast<std::uint32_t>(height));
-  header +=
-      {static_cast<char>(depth), 3, 0, 0, 0};  // palette; deflate; no filter set; no interlace
-  PutChunk(file, "IHDR", header);
-  std::string palette;
-  for (const std::uint32_t colour : image.Palette)
-    palette += {static_cast<char>(colour >> 16), static_cast<char>(colour >> 8),
-                static_cast<char>(colour)};
-  PutChunk(file, "PLTE", palette);
-  PutChunk(file, "IDAT", deflater.Finish(rows.get()));
-  PutChunk(file, "IEND", std::string());
-  return file;
+std::optional<std::string> EncodeColoursPng(const std::uint32_t* pixels, std::ptrdiff_t stride,
+                                            int width, int height) {
+  if (width <= 0 || height <= 0)
+    throw std::invalid_argument("a PNG picture needs at least one pixel");
+  // The depth is known only once every colour is: first tried at 4 bits (a chart has 5 to 16
+  // colours), then at the depth the count calls for.
+  for (int depth = 4;;) {
+    std::size_t colours = 0;
+    auto file = ColoursAtDepth(pixels, stride, static_cast<std::size_t>(width),
+                               static_cast<std::size_t>(height), depth, &colours);
+    if (file && BitDepth(colours) == depth) return file;
+    if (!file && depth == 8) return std::nullopt;
+    depth = file ? BitDepth(colours) : 8;
+  }
 }
 
 }  // namespace png
