@@ -108,8 +108,40 @@ std::size_t RowBytes(std::size_t width, int depth) {
   return (width * static_cast<std::size_t>(depth) + 7) / 8;
 }
 
-// Rows compressed a band at a time, while the band is cached.
-std::size_t BandRows(std::size_t stride) { return std::max<std::size_t>(1, 32 * 1024 / stride); }
+// Packed rows on their way to the deflater, a band at a time while the band is cached, in a
+// buffer of a few bands: what the deflater still reads of a band stays for the next.
+class BandedRows {
+ public:
+  BandedRows(std::size_t stride, std::size_t height)
+      : stride_(stride),
+        // A band, and room for what a band leaves: up to a longest match and a row before it.
+        capacity_(std::max<std::size_t>(1, 32 * 1024 / stride) + (258 + stride) / stride + 2),
+        buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(stride * capacity_)),
+        deflater_(stride * height, stride) {}
+
+  // Where the next row goes.
+  std::uint8_t* Next() { return buffer_.get() + stride_ * held_; }
+
+  // The row at Next() is written.
+  void Done() {
+    if (++held_ < capacity_) return;
+    deflater_.Take(buffer_.get(), stride_ * held_);
+    const std::size_t drop = deflater_.Unneeded() / stride_ * stride_;
+    std::memmove(buffer_.get(), buffer_.get() + drop, stride_ * held_ - drop);
+    held_ -= drop / stride_;
+    deflater_.Dropped(drop);
+  }
+
+  // The zlib stream of all the rows.
+  std::string Finish() { return deflater_.Finish(buffer_.get()); }
+
+ private:
+  const std::size_t stride_;
+  const std::size_t capacity_;  // rows
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::size_t held_ = 0;
+  RowDeflater deflater_;
+};
 
 std::string PngFile(std::size_t width, std::size_t height, int depth,
                     const std::vector<std::uint32_t>& colours, const std::string& compressed) {
@@ -136,25 +168,23 @@ std::optional<std::string> ColoursAtDepth(const std::uint32_t* pixels, std::ptrd
                                           std::size_t width, std::size_t height, int depth,
                                           std::size_t* colours) {
   RowColourIndexer indexer(1u << depth);
-  const std::size_t rowStride = RowBytes(width, depth) + 1;
-  const auto rows = std::make_unique_for_overwrite<std::uint8_t[]>(rowStride * height);
+  const std::size_t rowBytes = RowBytes(width, depth);
+  BandedRows rows(rowBytes + 1, height);
   std::vector<std::uint8_t> numbers(2 * width);
   std::uint8_t* current = numbers.data();
   std::uint8_t* above = numbers.data() + width;
-  RowDeflater deflater(rowStride * height, rowStride);
-  const std::size_t band = BandRows(rowStride);
   for (std::size_t y = 0; y < height; ++y) {
     const std::uint32_t* row = pixels + stride * static_cast<std::ptrdiff_t>(y);
     if (!indexer.Index(row, y > 0 ? row - stride : nullptr, above, current, width)) {
       *colours = indexer.Count() + 1;
       return std::nullopt;
     }
-    PackRow(depth, current, width, rows.get() + rowStride * y, rowStride - 1);
+    PackRow(depth, current, width, rows.Next(), rowBytes);
+    rows.Done();
     std::swap(current, above);
-    if ((y + 1) % band == 0) deflater.Take(rows.get(), rowStride * (y + 1));
   }
   *colours = indexer.Count();
-  const std::string compressed = deflater.Finish(rows.get());
+  const std::string compressed = rows.Finish();
   return PngFile(width, height, depth, indexer.TakeColours(), compressed);
 }
 
@@ -172,15 +202,12 @@ std::string EncodePalettePng(const PaletteImage& image) {
 
   const int depth = BitDepth(image.Palette.size());
   const std::size_t rowBytes = RowBytes(width, depth);
-  const std::size_t stride = rowBytes + 1;
-  const auto rows = std::make_unique_for_overwrite<std::uint8_t[]>(stride * height);
-  RowDeflater deflater(stride * height, stride);
-  const std::size_t band = BandRows(stride);
+  BandedRows rows(rowBytes + 1, height);
   for (std::size_t y = 0; y < height; ++y) {
-    PackRow(depth, image.Indices.data() + width * y, width, rows.get() + stride * y, rowBytes);
-    if ((y + 1) % band == 0) deflater.Take(rows.get(), stride * (y + 1));
+    PackRow(depth, image.Indices.data() + width * y, width, rows.Next(), rowBytes);
+    rows.Done();
   }
-  return PngFile(width, height, depth, image.Palette, deflater.Finish(rows.get()));
+  return PngFile(width, height, depth, image.Palette, rows.Finish());
 }
 
 std::optional<std::string> EncodeColoursPng(const std::uint32_t* pixels, std::ptrdiff_t stride,

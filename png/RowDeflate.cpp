@@ -192,6 +192,18 @@ std::string RowDeflater::Finish(const std::uint8_t* data) {
                      static_cast<std::size_t>(out_ - buffer_.get()));
 }
 
+std::size_t RowDeflater::Unneeded() const {
+  // Matches read from the parse position back to the row above (or the byte before).
+  const std::size_t back = std::max<std::size_t>(rowStride_, 1);
+  return at_ > back ? at_ - back : 0;
+}
+
+void RowDeflater::Dropped(std::size_t bytes) {
+  at_ -= bytes;
+  summed_ -= bytes;
+  size_ -= bytes;
+}
+
 std::string DeflateRows(const std::uint8_t* data, std::size_t size, std::size_t rowStride) {
   RowDeflater deflater(size, rowStride);
   return deflater.Finish(data);

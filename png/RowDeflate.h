@@ -30,13 +30,20 @@ class RowDeflater {
   // The whole stream, once `data` holds all `size` bytes.
   std::string Finish(const std::uint8_t* data);
 
+  // How many of the first bytes of the buffer the stream will not read again: the caller may drop
+  // them and say so with Dropped, so that its buffer holds a few rows, not the whole data.
+  std::size_t Unneeded() const;
+  // The buffer given to Take and Finish now starts `bytes` later in the data, a multiple of the
+  // row stride (for the checksum's rows) and at most Unneeded().
+  void Dropped(std::size_t bytes);
+
  private:
   // `bits` low bits of `value` into the stream, first bit lowest.
   void Put(std::uint32_t value, int bits);
   // Carries the checksum over the bytes up to `end`.
   void Sum(const std::uint8_t* data, std::size_t end);
 
-  std::size_t size_;
+  std::size_t size_;       // the data's size, counted from the buffer's start
   std::size_t rowStride_;  // 0 when rows are too far apart to match
   std::unique_ptr<std::uint8_t[]> buffer_;
   std::uint8_t* out_;

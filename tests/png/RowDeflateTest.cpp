@@ -105,4 +105,42 @@ TEST(RowDeflate, SlicesGiveTheSameStream) {
   }
 }
 
+// A caller that keeps only the bytes the stream still reads gets the same stream from a buffer of a
+// slice and little more.
+TEST(RowDeflate, DroppingWhatIsNoLongerReadGivesTheSameStream) {
+  struct Case {
+    const char* what;
+    std::vector<std::uint8_t> data;
+    std::size_t stride;
+  };
+  const Case cases[] = {
+      {"rows repeated exactly", RepeatedRows(301, 60), 301},
+      {"runs, narrow rows", RunsOfEveryLength(), 2},
+      {"rows beyond the window", NearlyRepeatedRows(32769, 4), 32769},
+  };
+  for (const Case& c : cases)
+    for (const std::size_t rows : {1u, 3u}) {
+      const std::size_t slice = rows * c.stride;
+      png::RowDeflater deflater(c.data.size(), c.stride);
+      std::vector<std::uint8_t> buffer;
+      std::size_t largest = 0;
+      for (std::size_t given = 0;;) {
+        const std::size_t more = std::min(slice, c.data.size() - given);
+        buffer.insert(buffer.end(), c.data.begin() + static_cast<std::ptrdiff_t>(given),
+                      c.data.begin() + static_cast<std::ptrdiff_t>(given + more));
+        given += more;
+        largest = std::max(largest, buffer.size());
+        if (given == c.data.size()) break;
+        deflater.Take(buffer.data(), buffer.size());
+        const std::size_t drop = deflater.Unneeded() / c.stride * c.stride;
+        buffer.erase(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(drop));
+        deflater.Dropped(drop);
+      }
+      EXPECT_EQ(deflater.Finish(buffer.data()),
+                png::DeflateRows(c.data.data(), c.data.size(), c.stride))
+          << c.what << ", " << rows << " rows a slice";
+      EXPECT_LE(largest, slice + 2 * c.stride + 258 + c.stride) << c.what;
+    }
+}
+
 }  // namespace
