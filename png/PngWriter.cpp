@@ -121,6 +121,8 @@ class BandedRows {
 
   // Where the next row goes.
   std::uint8_t* Next() { return buffer_.get() + stride_ * held_; }
+  // The last row written, which the deflater has not finished with.
+  const std::uint8_t* Last() const { return buffer_.get() + stride_ * (held_ - 1); }
 
   // The row at Next() is written.
   void Done() {
@@ -175,6 +177,12 @@ std::optional<std::string> ColoursAtDepth(const std::uint32_t* pixels, std::ptrd
   std::uint8_t* above = numbers.data() + width;
   for (std::size_t y = 0; y < height; ++y) {
     const std::uint32_t* row = pixels + stride * static_cast<std::ptrdiff_t>(y);
+    // Most rows of a chart at print scale repeat the row above: so does their packed form.
+    if (y > 0 && std::memcmp(row, row - stride, width * sizeof *row) == 0) {
+      std::memcpy(rows.Next(), rows.Last(), rowBytes + 1);
+      rows.Done();
+      continue;
+    }
     if (!indexer.Index(row, y > 0 ? row - stride : nullptr, above, current, width)) {
       *colours = indexer.Count() + 1;
       return std::nullopt;
