@@ -108,8 +108,12 @@ std::size_t RepeatsOfThePrevious(const std::uint8_t* p, std::size_t limit) {
       const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * at));
       return _mm_cmpeq_epi32(_mm_and_si128(four, used), colour);
     };
-    for (; n + 8 <= limit && _mm_movemask_epi8(_mm_and_si128(same(n), same(n + 4))) == 0xFFFF;
-         n += 8) {
+    for (; n + 8 <= limit; n += 8) {
+      // A byte of the mask for each byte of the eight pixels: where the run ends is where the
+      // first pixel's bytes are not all ones.
+      const auto mask = static_cast<std::uint32_t>(_mm_movemask_epi8(same(n)) |
+                                                   _mm_movemask_epi8(same(n + 4)) << 16);
+      if (mask != 0xFFFFFFFFu) return n + static_cast<std::size_t>(std::countr_one(mask)) / 4;
     }
   }
 #endif
