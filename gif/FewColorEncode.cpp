@@ -2,8 +2,8 @@
 // pixel count, known only at the end, but LZW gives the longer strings their codes in the same
 // order however the pixels are numbered: only a one-pixel string's code (a literal) names a colour.
 // The literals go out as the numbers the colours got when met and are rewritten, at the same width,
-// once the counts are in. A picture of few colours has few of them: once a pair of colours is in the
-// table, its pixels go out inside longer strings.
+// once the counts are in. A picture of few colours has few of them: once a pair of colours is in
+// the table, its pixels go out inside longer strings.
 #include <algorithm>
 #include <array>
 #include <memory>
